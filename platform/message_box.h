@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace platform {
+
+// A window as the platform knows it; 0 is no window.
+using WindowHandle = std::uintptr_t;
+
+// Message box styles and answers, with the platform's own values.
+inline constexpr unsigned kMbOk = 0x00;
+inline constexpr unsigned kMbIconStop = 0x10;
+inline constexpr unsigned kMbIconExclamation = 0x30;
+inline constexpr unsigned kMbIconInformation = 0x40;
+inline constexpr int kIdOk = 1;
+
+// Everything the programs tell the user goes through a message box; tests
+// answer and record them through a fake.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // Shows a modal message box and returns the button the user chose.
+  virtual int Show(WindowHandle owner, const std::string& text, const std::string& title,
+                   unsigned style) = 0;
+};
+
+}  // namespace platform
