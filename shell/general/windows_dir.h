@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "platform/system_folders.h"
+#include "shell/general/error_report.h"
+
+namespace Subs {
+
+// The Windows directory with a trailing backslash. Empty text when the
+// system gives none or when it does not fit the 145-character buffer the
+// routine offers; an unexpected failure is reported and gives empty text.
+std::string GetWindowsDir(platform::SystemFolders& folders, const ErrorReport& report);
+
+}  // namespace Subs
