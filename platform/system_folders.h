@@ -15,7 +15,7 @@ class SystemFolders {
   virtual std::string ProgramFolder() = 0;
   // GetWindowsDirectoryA into the buffer with the buffer's size: returns the
   // length stored, the size needed when the buffer is too small, or 0.
-  virtual std::uint32_t GetWindowsDirectory(std::span<char> buffer) = 0;
+  virtual std::uint32_t WindowsDirectory(std::span<char> buffer) = 0;
 };
 
 }  // namespace platform

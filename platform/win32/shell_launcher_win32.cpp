@@ -1,0 +1,28 @@
+#include "platform/win32/shell_launcher_win32.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cstring>
+
+namespace platform {
+
+FoundExecutable Win32ShellLauncher::FindExecutableFor(const std::string& document) {
+  // The call may store a full MAX_PATH path; the last place stays a NUL so
+  // the text ends even when the call stores nothing.
+  char buffer[MAX_PATH + 1];
+  std::memset(buffer, ' ', MAX_PATH);
+  buffer[MAX_PATH] = '\0';
+  const HINSTANCE result = FindExecutableA(document.c_str(), nullptr, buffer);
+  return {reinterpret_cast<std::intptr_t>(result), std::string(buffer, std::strlen(buffer))};
+}
+
+std::intptr_t Win32ShellLauncher::ShellExecuteFile(WindowHandle owner, const std::string& operation,
+                                                   const std::string& file,
+                                                   const std::string& parameters, int showCommand) {
+  const HINSTANCE result = ShellExecuteA(reinterpret_cast<HWND>(owner), operation.c_str(),
+                                         file.c_str(), parameters.c_str(), nullptr, showCommand);
+  return reinterpret_cast<std::intptr_t>(result);
+}
+
+}  // namespace platform

@@ -1,0 +1,23 @@
+#include "platform/win32/system_folders_win32.h"
+
+#include <windows.h>
+
+namespace platform {
+
+std::string Win32SystemFolders::ProgramFolder() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
+  std::string folder(buffer, length);
+  const auto slash = folder.find_last_of('\\');
+  if (slash == std::string::npos) return {};
+  // A drive root keeps its backslash: "C:\" rather than "C:", which names
+  // the drive's current folder.
+  const bool driveRoot = slash == 2 && folder[1] == ':';
+  return folder.substr(0, driveRoot ? slash + 1 : slash);
+}
+
+std::uint32_t Win32SystemFolders::WindowsDirectory(std::span<char> buffer) {
+  return GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+}
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "shell/general/web.h"
+
+#include <exception>
+#include <utility>
+
+#include "shell/general/text_helpers.h"
+
+namespace Subs {
+
+namespace {
+
+constexpr const char* kTempPage = "TEMP.HTM";
+// Any HTML page finds the browser; this one holds next to nothing.
+constexpr const char* kTempPageText = "\"<HTML> <\\HTML>\"\r\n";
+constexpr const char* kAppTitle = "Kestrel";
+
+}  // namespace
+
+std::string QuoteAddress(const std::string& address) {
+  // Unquoted, "C:\Program Files\Kestrel\index.htm" reaches the browser as two
+  // arguments and neither names the page.
+  const bool hasBlank = address.find_first_of(" \t") != std::string::npos;
+  const bool quoted = address.size() >= 2 && address.front() == '"' && address.back() == '"';
+  return hasBlank && !quoted ? '"' + address + '"' : address;
+}
+
+WebLauncher::WebLauncher(std::string programFolder, platform::ShellLauncher& shell,
+                         platform::FileStore& files, const ErrorReport& report)
+    : programFolder_(std::move(programFolder)), shell_(shell), files_(files), report_(report) {}
+
+bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string& address) const {
+  try {
+    // The browser is whatever program opens HTML pages, so the look-up needs
+    // an existing page; it lives only for the look-up and the launch.
+    const std::string tempPage = AddBackslash(programFolder_) + kTempPage;
+    files_.WriteTextFile(tempPage, kTempPageText);
+
+    const platform::FoundExecutable browser = shell_.FindExecutableFor(tempPage);
+    if (browser.code <= platform::kShellSuccessAbove) {
+      report_.Boxes().Show(0, "Could not find Web Browser!", kAppTitle,
+                           platform::kMbOk | platform::kMbIconExclamation);
+    } else if (shell_.ShellExecuteFile(owner, "open", browser.path, QuoteAddress(address),
+                                       platform::kSwShowNormal) <= platform::kShellSuccessAbove) {
+      report_.Boxes().Show(0, "Web Page Not Opened", "URL Failed",
+                           platform::kMbOk | platform::kMbIconExclamation);
+    }
+
+    files_.RemoveFile(tempPage);
+    return true;
+  } catch (const std::exception& failure) {
+    report_.ShowFailure(failure, "Subs", "LoadWebBrowser", address);
+    return false;
+  }
+}
+
+void WebLauncher::LoadHelpPage(platform::WindowHandle owner, const std::string& page) const {
+  try {
+    LoadWebBrowser(owner, AddBackslash(programFolder_) + page);
+  } catch (...) {
+    // Opening help is a convenience; a failure here leaves the caller undisturbed.
+  }
+}
+
+}  // namespace Subs
