@@ -1,0 +1,91 @@
+#include "platform/win32/file_facts_win32.h"
+
+#include <windows.h>
+
+#include "platform/failure.h"
+
+namespace platform {
+
+namespace {
+
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  ~FindHandle() {
+    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+  }
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+// Date and length are read whatever the file's attributes, hidden files too.
+WIN32_FILE_ATTRIBUTE_DATA Attributes(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+  }
+  return data;
+}
+
+std::string LocaleText(LCTYPE type, const char* fallback) {
+  char text[16] = {};
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) <= 1) return fallback;
+  return text;
+}
+
+}  // namespace
+
+bool Win32FileFacts::FindNormalFile(const std::string& path) {
+  WIN32_FIND_DATAA found{};
+  const FindHandle search(FindFirstFileA(path.c_str(), &found));
+  constexpr DWORD kNotNormal =
+      FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+  return search.Found() && (found.dwFileAttributes & kNotNormal) == 0;
+}
+
+FileDateTime Win32FileFacts::LastWriteLocalTime(const std::string& path) {
+  const WIN32_FILE_ATTRIBUTE_DATA data = Attributes(path);
+  FILETIME local{};
+  SYSTEMTIME when{};
+  if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+      !FileTimeToSystemTime(&local, &when)) {
+    throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+  }
+  return {when.wYear, when.wMonth, when.wDay, when.wHour, when.wMinute, when.wSecond};
+}
+
+std::int32_t Win32FileFacts::Length(const std::string& path) {
+  return static_cast<std::int32_t>(Attributes(path).nFileSizeLow);
+}
+
+DateTimeSeparators Win32FileFacts::Separators() {
+  return {LocaleText(LOCALE_SDATE, "/"), LocaleText(LOCALE_STIME, ":")};
+}
+
+std::uint32_t Win32FileFacts::VersionInfoSize(const std::string& path, std::uint32_t& handle) {
+  DWORD h = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &h);
+  handle = h;
+  return size;
+}
+
+bool Win32FileFacts::VersionInfo(const std::string& path, std::uint32_t handle, std::uint32_t size,
+                                 void* data) {
+  return GetFileVersionInfoA(path.c_str(), handle, size, data) != 0;
+}
+
+bool Win32FileFacts::QueryVersionValue(const void* block, const std::string& subBlock,
+                                       const void*& buffer, std::uint32_t& length) {
+  void* found = nullptr;
+  UINT foundLength = 0;
+  if (!VerQueryValueA(block, subBlock.c_str(), &found, &foundLength)) return false;
+  buffer = found;
+  length = foundLength;
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,120 @@
+#include "platform/win32/tool_help_win32.h"
+
+#include <windows.h>
+// After windows.h, whose types it uses.
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/win32/exe_path_win32.h"
+#include "platform/win32/scoped_handle.h"
+
+namespace platform {
+
+namespace {
+
+template <std::size_t N>
+void CopyText(char (&to)[N], const char* from) {
+  const std::size_t length = strnlen(from, N - 1);
+  std::memcpy(to, from, length);
+  std::memset(to + length, 0, N - length);
+}
+
+HANDLE AsHandle(std::uint32_t value) {
+  return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(value));
+}
+
+class Win32ProcessList final : public ProcessList {
+ public:
+  explicit Win32ProcessList(ScopedHandle snapshot) : snapshot_(std::move(snapshot)) {}
+
+  bool First(ProcessEntry& entry) override { return Take(Process32First, entry); }
+  bool Next(ProcessEntry& entry) override { return Take(Process32Next, entry); }
+
+ private:
+  template <class Step>
+  bool Take(Step step, ProcessEntry& entry) {
+    PROCESSENTRY32 raw{};
+    raw.dwSize = sizeof raw;
+    if (!step(snapshot_.Get(), &raw)) return false;
+    entry.cntUsage = raw.cntUsage;
+    entry.th32ProcessID = raw.th32ProcessID;
+    entry.th32DefaultHeapID = static_cast<std::uint32_t>(raw.th32DefaultHeapID);
+    entry.th32ModuleID = raw.th32ModuleID;
+    entry.cntThreads = raw.cntThreads;
+    entry.th32ParentProcessID = raw.th32ParentProcessID;
+    entry.pcPriClassBase = raw.pcPriClassBase;
+    CopyText(entry.szExeFile, raw.szExeFile);
+    if (std::strpbrk(raw.szExeFile, "\\/") == nullptr) {
+      const std::string path = FindExePath(raw.th32ProcessID, raw.szExeFile);
+      if (!path.empty()) CopyText(entry.szExeFile, path.c_str());
+    }
+    return true;
+  }
+
+  ScopedHandle snapshot_;
+};
+
+class Win32ModuleList final : public ModuleList {
+ public:
+  explicit Win32ModuleList(ScopedHandle snapshot) : snapshot_(std::move(snapshot)) {}
+
+  bool First(ModuleEntry& entry) override { return Take(Module32First, entry); }
+  bool Next(ModuleEntry& entry) override { return Take(Module32Next, entry); }
+
+ private:
+  template <class Step>
+  bool Take(Step step, ModuleEntry& entry) {
+    MODULEENTRY32 raw{};
+    // The record's real size, so the platform writes no further than it.
+    raw.dwSize = sizeof raw;
+    if (!step(snapshot_.Get(), &raw)) return false;
+    while (IsSixteenBitModule(raw.szModule) || IsSixteenBitModule(raw.szExePath)) {
+      if (!Module32Next(snapshot_.Get(), &raw)) return false;
+    }
+    entry.th32ModuleID = raw.th32ModuleID;
+    entry.th32ProcessID = raw.th32ProcessID;
+    entry.GlblcntUsage = raw.GlblcntUsage;
+    entry.ProccntUsage = raw.ProccntUsage;
+    entry.modBaseAddr =
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(raw.modBaseAddr));
+    entry.modBaseSize = raw.modBaseSize;
+    entry.hModule = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(raw.hModule));
+    CopyText(entry.szModule, raw.szModule);
+    CopyText(entry.szExePath, raw.szExePath);
+    return true;
+  }
+
+  ScopedHandle snapshot_;
+};
+
+}  // namespace
+
+std::unique_ptr<ProcessList> Win32ToolHelp::SnapProcesses() {
+  ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.Valid()) return nullptr;
+  return std::make_unique<Win32ProcessList>(std::move(snapshot));
+}
+
+std::unique_ptr<ModuleList> Win32ToolHelp::SnapModules(std::uint32_t processId) {
+  ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+  if (!snapshot.Valid()) return nullptr;
+  return std::make_unique<Win32ModuleList>(std::move(snapshot));
+}
+
+std::uint32_t Win32ToolHelp::OpenProcess(std::uint32_t access, bool inherit,
+                                         std::uint32_t processId) {
+  return static_cast<std::uint32_t>(
+      reinterpret_cast<std::uintptr_t>(::OpenProcess(access, inherit ? TRUE : FALSE, processId)));
+}
+
+std::uint32_t Win32ToolHelp::GetPriorityClass(std::uint32_t process) {
+  return ::GetPriorityClass(AsHandle(process));
+}
+
+void Win32ToolHelp::CloseHandle(std::uint32_t handle) {
+  if (handle != 0) ::CloseHandle(AsHandle(handle));
+}
+
+}  // namespace platform

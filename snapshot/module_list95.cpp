@@ -1,0 +1,110 @@
+#include "snapshot/module_list95.h"
+
+#include <cstddef>
+#include <exception>
+#include <memory>
+
+#include "snapshot/caching_file_facts.h"
+
+namespace ModuleList95 {
+
+namespace {
+
+// The text of a fixed-size character field: up to the first NUL, looked for
+// in all but the field's last character.
+template <std::size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return TrimAtNull(StripLastChar(std::string(field, N)));
+}
+
+std::string TrimSpaces(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::int32_t Signed(std::uint32_t value) { return static_cast<std::int32_t>(value); }
+
+// The process handle is needed only to read the priority; the record keeps
+// its number for display.
+class ProcessHandle {
+ public:
+  ProcessHandle(platform::ToolHelp& toolHelp, std::int32_t handle)
+      : toolHelp_(toolHelp), handle_(handle) {}
+  ~ProcessHandle() {
+    if (handle_ != 0) toolHelp_.CloseHandle(static_cast<std::uint32_t>(handle_));
+  }
+  ProcessHandle(const ProcessHandle&) = delete;
+  ProcessHandle& operator=(const ProcessHandle&) = delete;
+
+ private:
+  platform::ToolHelp& toolHelp_;
+  std::int32_t handle_;
+};
+
+void ReadPriority(clsProcess& process, platform::ToolHelp& toolHelp) {
+  process.mlProcessHandle = process.ProcFromProcID(process.mlth32ProcessID, toolHelp);
+  const ProcessHandle opened(toolHelp, process.mlProcessHandle);
+  process.mlPriority = process.GetPriority(process.mlProcessHandle, toolHelp);
+}
+
+void AddModules(clsProcess& process, std::int32_t& moduleCounter, platform::ToolHelp& toolHelp,
+                platform::FileFacts& facts) {
+  const auto modules = toolHelp.SnapModules(static_cast<std::uint32_t>(process.mlth32ProcessID));
+  if (!modules) return;
+  platform::ModuleEntry entry;
+  for (bool more = modules->First(entry); more; more = modules->Next(entry)) {
+    const std::string path = FieldText(entry.szExePath);
+    // The process's own executable is not one of its modules.
+    if (path == process.msExePath) continue;
+    ++moduleCounter;
+    process.AddModule(FieldText(entry.szModule), path, Signed(entry.th32ModuleID),
+                      Signed(entry.th32ProcessID), Signed(entry.GlblcntUsage),
+                      Signed(entry.ProccntUsage), Signed(entry.modBaseAddr),
+                      Signed(entry.modBaseSize), Signed(entry.hModule), moduleCounter, facts);
+  }
+}
+
+}  // namespace
+
+std::string StripLastChar(const std::string& text) {
+  return text.empty() ? text : text.substr(0, text.size() - 1);
+}
+
+std::string TrimAtNull(const std::string& text) { return text.substr(0, text.find('\0')); }
+
+bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::ToolHelp& toolHelp,
+                       platform::FileFacts& facts, platform::Progress& progress,
+                       const Subs::ErrorReport& report) {
+  try {
+    const auto processes = toolHelp.SnapProcesses();
+    if (!processes) return false;
+    // A file met by many processes is read once per snapshot.
+    CachingFileFacts onceEach(facts);
+    std::int32_t processCounter = 0;
+    std::int32_t moduleCounter = 0;
+    platform::ProcessEntry entry;
+    for (bool more = processes->First(entry); more; more = processes->Next(entry)) {
+      auto process = std::make_unique<clsProcess>();
+      process->mlID = ++processCounter;
+      process->ExePath(TrimSpaces(FieldText(entry.szExeFile)), onceEach);
+      progress.Report(process->msExePath);
+      process->mcntThreads = Signed(entry.cntThreads);
+      process->mcntUsage = Signed(entry.cntUsage);
+      process->mlpcPriClassBase = entry.pcPriClassBase;
+      process->mlth32DefaultHeapID = Signed(entry.th32DefaultHeapID);
+      process->mlth32ModuleID = Signed(entry.th32ModuleID);
+      process->mlth32ParentProcessID = Signed(entry.th32ParentProcessID);
+      process->mlth32ProcessID = Signed(entry.th32ProcessID);
+      ReadPriority(*process, toolHelp);
+      AddModules(*process, moduleCounter, toolHelp, onceEach);
+      pcolProcesses.Add(std::move(process));
+    }
+    return true;
+  } catch (const std::exception& failure) {
+    report.ShowFailure(failure, "ModuleList95", "FillProcessList95");
+    return false;
+  }
+}
+
+}  // namespace ModuleList95

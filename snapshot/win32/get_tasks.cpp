@@ -1,0 +1,63 @@
+#include "snapshot/win32/get_tasks.h"
+
+#include <exception>
+#include <string>
+
+#include "platform/failure.h"
+
+namespace Subs {
+
+namespace {
+
+constexpr int kTitleBuffer = 256;
+
+LRESULT SendToList(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = SendMessageA(list, message, wParam, lParam);
+  if (result == LB_ERR || result == LB_ERRSPACE) {
+    throw kes::Failure(kes::kErrApplicationBase, "The window list could not take another entry");
+  }
+  return result;
+}
+
+bool IsTask(HWND window) {
+  // The tests run in this order; only a window that passes all three is read
+  // for its title.
+  return IsWindowVisible(window) != 0 && GetParent(window) == nullptr &&
+         GetWindowLongA(window, GWL_HWNDPARENT) == 0;
+}
+
+}  // namespace
+
+std::int16_t GetTasks(HWND list, const ErrorReport& report) {
+  try {
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    TaskListTarget target{list, report};
+    EnumWindows(EnumWindowsProc, reinterpret_cast<LPARAM>(&target));
+    return static_cast<std::int16_t>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  } catch (const std::exception& failure) {
+    report.ShowFailure(failure, "Subs", "GetTasks");
+    return 0;
+  }
+}
+
+BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM target) {
+  const auto& to = *reinterpret_cast<const TaskListTarget*>(target);
+  try {
+    if (!IsTask(window)) return TRUE;
+    std::string title(kTitleBuffer, ' ');
+    const int length = GetWindowTextA(window, title.data(), kTitleBuffer);
+    if (length <= 0) return TRUE;
+    title.resize(static_cast<std::size_t>(length));
+    const LRESULT index =
+        SendToList(to.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
+    SendToList(to.list, LB_SETITEMDATA, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(window));
+    return TRUE;
+  } catch (const std::exception& failure) {
+    // The entries added so far stay; the enumeration ends here.
+    to.report.ShowFailure(failure, "Subs", "EnumWindowsProc");
+    return FALSE;
+  }
+}
+
+}  // namespace Subs
