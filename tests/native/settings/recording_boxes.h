@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/message_box.h"
+
+namespace kes_test {
+
+// Message boxes that are answered with OK at once and remembered.
+class RecordingBoxes final : public platform::MessageBoxes {
+ public:
+  struct Box {
+    std::string text;
+    std::string title;
+    unsigned style;
+  };
+
+  int Show(platform::WindowHandle, const std::string& text, const std::string& title,
+           unsigned style) override {
+    shown.push_back({text, title, style});
+    return platform::kIdOk;
+  }
+
+  std::vector<Box> shown;
+};
+
+// The line of an error report that starts with `label` ("Module:  ",
+// "Routine: "), without the label; empty when the box is no error report.
+inline std::string ReportLine(const RecordingBoxes::Box& box, const std::string& label) {
+  if (box.title != "Kestrel Application Error") return {};
+  const auto start = box.text.find("\n" + label);
+  if (start == std::string::npos) return {};
+  const auto from = start + 1 + label.size();
+  return box.text.substr(from, box.text.find('\n', from) - from);
+}
+
+}  // namespace kes_test
