@@ -106,6 +106,7 @@ std::int32_t FakeRegistry::SetValue(platform::RegistryKey key, const std::string
 std::int32_t FakeRegistry::QueryValue(platform::RegistryKey key, const std::string& name,
                                       std::uint32_t* type, std::uint8_t* data,
                                       std::uint32_t* size) {
+  if (data != nullptr && beforeDataRead) beforeDataRead();
   const auto handle = handles_.find(key);
   if (handle == handles_.end()) return platform::kErrorInvalidHandle;
   const auto& values = keys_[handle->second];

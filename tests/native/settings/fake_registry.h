@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -40,6 +41,8 @@ class FakeRegistry final : public platform::Registry {
   std::int32_t createResult = platform::kErrorSuccess;
   std::int32_t setResult = platform::kErrorSuccess;
   bool throwOnOpen = false;
+  // Runs before a query that reads data: someone editing the value meanwhile.
+  std::function<void()> beforeDataRead;
 
   std::int32_t OpenKey(platform::RegistryKey root, const std::string& subKey, std::uint32_t access,
                        platform::RegistryKey& key) override;

@@ -133,6 +133,15 @@ TEST_F(QueryTest, TextLosesEveryTrailingNulAndNeverReadsPastTheData) {
   EXPECT_EQ(Read("Big"), RegistryValue(big));
 }
 
+TEST_F(QueryTest, ValueEditedBetweenSizeAndDataReads) {
+  registry.PutText(kKey, "Shrinks", std::string("12345\0", 6));
+  registry.beforeDataRead = [&] { registry.PutText(kKey, "Shrinks", std::string("9\0", 2)); };
+  EXPECT_EQ(Read("Shrinks"), RegistryValue("9"));
+  registry.PutText(kKey, "Grows", std::string("1\0", 2));
+  registry.beforeDataRead = [&] { registry.PutText(kKey, "Grows", std::string(100, 'x')); };
+  EXPECT_TRUE(Read("Grows").IsEmpty()) << "a failed data read counts as found, empty";
+}
+
 TEST_F(QueryTest, DwordReadsAsAnInteger) {
   registry.Put(kKey, "One", platform::kRegDword, {1, 0, 0, 0});
   registry.Put(kKey, "Minus", platform::kRegDword, {0xFF, 0xFF, 0xFF, 0xFF});
