@@ -1,7 +1,8 @@
 #include "platform/win32/shell_launcher_win32.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 
 #include <cstring>
 

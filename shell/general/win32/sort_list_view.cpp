@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace Subs {
 
@@ -34,19 +35,33 @@ std::string CellText(HWND listView, int row, int column) {
   return buffer;
 }
 
-struct SortContext {
-  HWND listView;
-  int column;
-  bool descending;
+LPARAM ItemData(HWND listView, int row) {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  return item.lParam;
+}
+
+void SetItemData(HWND listView, int row, LPARAM data) {
+  LVITEMA item = {};
+  item.mask = LVIF_PARAM;
+  item.iItem = row;
+  item.lParam = data;
+  SendMessageA(listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// What a row is sorted by, and the item data it carried before the sort.
+struct RowKey {
+  std::string text;
+  LPARAM data;
 };
 
 // Rows compare by the texts of their cells, so "10" comes before "9".
-int CALLBACK CompareRows(LPARAM row1, LPARAM row2, LPARAM context) {
-  const auto& sort = *reinterpret_cast<const SortContext*>(context);
-  const int result =
-      lstrcmpiA(CellText(sort.listView, static_cast<int>(row1), sort.column).c_str(),
-                CellText(sort.listView, static_cast<int>(row2), sort.column).c_str());
-  return sort.descending ? -result : result;
+int CALLBACK CompareRows(LPARAM row1, LPARAM row2, LPARAM descending) {
+  const int result = lstrcmpiA(reinterpret_cast<const RowKey*>(row1)->text.c_str(),
+                               reinterpret_cast<const RowKey*>(row2)->text.c_str());
+  return descending ? -result : result;
 }
 
 }  // namespace
@@ -80,9 +95,19 @@ void SortListView(HWND listView, std::int16_t column) {
 void ApplyListViewSort(HWND listView) {
   const ListViewSort settings = GetListViewSort(listView);
   if (!IsWindow(listView) || !settings.sorted) return;
-  SortContext context{listView, settings.sortKey, settings.order == SortOrder::kDescending};
-  SendMessageA(listView, LVM_SORTITEMSEX, reinterpret_cast<WPARAM>(&context),
+  // The list sorts by item data alone; each row lends its data slot to its
+  // sort key for the sort and gets its own data back afterwards.
+  const int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+  std::vector<RowKey> keys(count);
+  for (int row = 0; row < count; ++row) {
+    keys[row] = {CellText(listView, row, settings.sortKey), ItemData(listView, row)};
+    SetItemData(listView, row, reinterpret_cast<LPARAM>(&keys[row]));
+  }
+  SendMessageA(listView, LVM_SORTITEMS, settings.order == SortOrder::kDescending,
                reinterpret_cast<LPARAM>(&CompareRows));
+  for (int row = 0; row < count; ++row) {
+    SetItemData(listView, row, reinterpret_cast<const RowKey*>(ItemData(listView, row))->data);
+  }
 }
 
 }  // namespace Subs

@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/win32/file_store_win32.h"
+#include "platform/win32/shell_launcher_win32.h"
+#include "platform/win32/system_folders_win32.h"
+#include "shell/general/text_helpers.h"
+#include "shell/general/web.h"
+#include "shell/general/windows_dir.h"
+
+namespace {
+
+constexpr const char* kClass = "KestrelTest.StandInPage";
+constexpr const char* kBackup = "KestrelTest.htm.backup";
+
+class RecordingBoxes : public platform::MessageBoxes {
+ public:
+  int Show(platform::WindowHandle, const std::string& text, const std::string& title,
+           unsigned) override {
+    shown.push_back(title + ": " + text);
+    return platform::kIdOk;
+  }
+  std::vector<std::string> shown;
+};
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+void SetDefault(const std::string& key, const std::string& value) {
+  ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), value.size()),
+            ERROR_SUCCESS)
+      << key;
+}
+
+// Makes the stand-in the program for HTML pages, or leaves no program for
+// them, and puts the prefix's own association back afterwards.
+class HtmAssociation {
+ public:
+  HtmAssociation() {
+    HKEY key = nullptr;
+    hadKey_ = RegOpenKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (hadKey_) {
+      RegCloseKey(key);
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, kBackup);
+      HKEY backup = nullptr;
+      RegCreateKeyA(HKEY_CLASSES_ROOT, kBackup, &backup);
+      RegCopyTreeA(HKEY_CLASSES_ROOT, ".htm", backup);
+      RegCloseKey(backup);
+    }
+  }
+  ~HtmAssociation() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".htm");
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, kClass);
+    if (hadKey_) {
+      HKEY key = nullptr;
+      RegCreateKeyA(HKEY_CLASSES_ROOT, ".htm", &key);
+      HKEY backup = nullptr;
+      RegOpenKeyExA(HKEY_CLASSES_ROOT, kBackup, 0, KEY_READ, &backup);
+      RegCopyTreeA(backup, nullptr, key);
+      RegCloseKey(backup);
+      RegCloseKey(key);
+      RegDeleteTreeA(HKEY_CLASSES_ROOT, kBackup);
+    }
+  }
+  HtmAssociation(const HtmAssociation&) = delete;
+  HtmAssociation& operator=(const HtmAssociation&) = delete;
+
+  void Register(const std::string& program) {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ".htm");
+    SetDefault(".htm", kClass);
+    SetDefault(std::string(kClass) + "\\shell\\open\\command", "\"" + program + "\" \"%1\"");
+  }
+  void Remove() { RegDeleteTreeA(HKEY_CLASSES_ROOT, ".htm"); }
+
+ private:
+  bool hadKey_ = false;
+};
+
+class WebLaunchTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    DeleteFileA(record_.c_str());
+    CreateDirectoryA(blankFolder_.c_str(), nullptr);
+  }
+  void TearDown() override {
+    DeleteFileA(record_.c_str());
+    RemoveDirectoryA(blankFolder_.c_str());
+  }
+
+  // The stand-in's arguments, once it has written them; bounded wait.
+  std::vector<std::string> WaitForArguments() {
+    for (int tries = 0; tries < 300 && !Exists(record_); ++tries) Sleep(100);
+    std::vector<std::string> arguments;
+    std::istringstream lines(ReadFile(record_));
+    for (std::string line; std::getline(lines, line);) arguments.push_back(line);
+    return arguments;
+  }
+
+  platform::Win32SystemFolders folders;
+  platform::Win32ShellLauncher shell;
+  platform::Win32FileStore files;
+  RecordingBoxes boxes;
+  Subs::ErrorReport report{boxes};
+  HtmAssociation association;
+  const std::string bin_ = folders.ProgramFolder();
+  const std::string record_ = Subs::AddBackslash(bin_) + "browser_record.txt";
+  const std::string blankFolder_ = Subs::AddBackslash(bin_) + "help pages";
+};
+
+TEST_F(WebLaunchTest, StandInBrowserReceivesTheAddressAsOneArgument) {
+  association.Register(Subs::AddBackslash(bin_) + "stand_in_browser.exe");
+  Subs::WebLauncher web(bin_, shell, files, report);
+
+  EXPECT_TRUE(web.LoadWebBrowser(0, "http://www.kestrel.example/index.htm?a=1"));
+  EXPECT_EQ(WaitForArguments(),
+            std::vector<std::string>{"http://www.kestrel.example/index.htm?a=1"});
+  EXPECT_FALSE(Exists(Subs::AddBackslash(bin_) + "TEMP.HTM"));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(WebLaunchTest, HelpPageUnderAFolderWithABlankArrivesWhole) {
+  association.Register(Subs::AddBackslash(bin_) + "stand_in_browser.exe");
+  Subs::WebLauncher web(blankFolder_, shell, files, report);
+
+  web.LoadHelpPage(0, "index.htm");
+  EXPECT_EQ(WaitForArguments(), std::vector<std::string>{blankFolder_ + "\\index.htm"});
+  EXPECT_FALSE(Exists(blankFolder_ + "\\TEMP.HTM"));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(WebLaunchTest, NoProgramForHtmlPagesIsToldAndTheTemporaryPageIsGone) {
+  association.Remove();
+  Subs::WebLauncher web(bin_, shell, files, report);
+
+  EXPECT_TRUE(web.LoadWebBrowser(0, "http://www.kestrel.example/"));
+  EXPECT_EQ(boxes.shown, std::vector<std::string>{"Kestrel: Could not find Web Browser!"});
+  EXPECT_FALSE(Exists(Subs::AddBackslash(bin_) + "TEMP.HTM"));
+  EXPECT_FALSE(Exists(record_));
+}
+
+TEST_F(WebLaunchTest, AProgramFolderThatCannotBeWrittenIsReported) {
+  Subs::WebLauncher web(bin_ + "\\no such folder", shell, files, report);
+  EXPECT_FALSE(web.LoadWebBrowser(0, "page.htm"));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].find("Routine: LoadWebBrowser\n\nAdditional Info: page.htm"),
+            std::string::npos)
+      << boxes.shown[0];
+}
+
+TEST(SystemFolders, WindowsDirectoryEndsInABackslashAndExists) {
+  platform::Win32SystemFolders folders;
+  RecordingBoxes boxes;
+  const std::string windows = Subs::GetWindowsDir(folders, Subs::ErrorReport(boxes));
+  ASSERT_GT(windows.size(), 3u);
+  EXPECT_EQ(windows.back(), '\\');
+  EXPECT_TRUE(Exists(windows + "win.ini")) << windows;
+}
+
+TEST(SystemFolders, ProgramFolderHoldsTheRunningProgram) {
+  platform::Win32SystemFolders folders;
+  const std::string folder = folders.ProgramFolder();
+  EXPECT_NE(folder.back(), '\\');
+  EXPECT_TRUE(Exists(folder + "\\general_web_tests.exe")) << folder;
+}
+
+}  // namespace
