@@ -7,6 +7,13 @@
 #include "settings/registry_value.h"
 #include "shell/general/error_report.h"
 
+// <windows.h> maps the name RegDeleteKeyEx onto a later system function
+// (RegDeleteKeyExA). The operation below keeps its own name: a file that
+// includes <windows.h> must include it before this header.
+#ifdef RegDeleteKeyEx
+#undef RegDeleteKeyEx
+#endif
+
 // The one module through which the programs touch the registry. Every
 // operation opens its key, does one thing and closes the key again; no key
 // handle outlives a call. Unexpected failures are shown with the error report

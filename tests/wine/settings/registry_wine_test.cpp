@@ -1,0 +1,215 @@
+// The registry layer and the settings store against the real registry of the
+// test prefix. Each test starts and ends without HKLM\SOFTWARE\Kestrel.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/win32/registry_win32.h"
+#include "settings/settings_store.h"
+#include "tests/native/settings/recording_boxes.h"
+
+namespace {
+
+using kes_test::ReportLine;
+
+const char* const kKey = "SOFTWARE\\Kestrel";
+const std::string kProgram = "C:\\Program Files\\Kestrel\\kesview.exe";
+
+struct Stored {
+  LONG code = -1;
+  DWORD type = 0;
+  std::string data;
+};
+
+// Reads a value back with the ANSI calls, exactly as stored.
+Stored ReadBack(const char* name) {
+  Stored stored;
+  HKEY key = nullptr;
+  stored.code = RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_QUERY_VALUE, &key);
+  if (stored.code != ERROR_SUCCESS) return stored;
+  DWORD size = 0;
+  stored.code = RegQueryValueExA(key, name, nullptr, &stored.type, nullptr, &size);
+  if (stored.code == ERROR_SUCCESS) {
+    stored.data.assign(size, '\xCC');
+    stored.code = RegQueryValueExA(key, name, nullptr, &stored.type,
+                                   reinterpret_cast<BYTE*>(stored.data.data()), &size);
+    stored.data.resize(size);
+  }
+  RegCloseKey(key);
+  return stored;
+}
+
+// Stores a value with the ANSI call as someone editing by hand might.
+void Write(const char* name, DWORD type, const std::string& bytes) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                           static_cast<DWORD>(bytes.size())),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+}
+
+bool KeyExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+    return false;
+  }
+  RegCloseKey(key);
+  return true;
+}
+
+class RealRegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
+    ASSERT_FALSE(KeyExists());
+    for (std::int16_t* setting :
+         {&Subs::giToolbar, &Subs::giStatusBar, &Subs::giIDView, &Subs::giShowMsg1,
+          &Subs::giShowMsg2, &Subs::giShowMsg3, &Subs::giShowMsg4, &Subs::giShowMsg5}) {
+      *setting = 0;
+    }
+  }
+  void TearDown() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey); }
+
+  bool GetSet(const char* name, std::int16_t& slot) {
+    return api.GetSetRegValue(platform::kHkeyLocalMachine, kKey, name, "1", slot);
+  }
+  // Reads through GetSetRegValue and expects the error report naming it.
+  void ExpectRejected(const char* name) {
+    boxes.shown.clear();
+    std::int16_t slot = -7;
+    EXPECT_FALSE(GetSet(name, slot)) << name;
+    EXPECT_EQ(slot, -7) << name;
+    ASSERT_EQ(boxes.shown.size(), 1u) << name;
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "GetSetRegValue") << name;
+  }
+
+  platform::Win32Registry registry;
+  kes_test::RecordingBoxes boxes;
+  Subs::ErrorReport report{boxes};
+  RegistryAPI api{registry, report};
+};
+
+TEST_F(RealRegistryTest, FirstStartWritesEveryDefaultAsText) {
+  ASSERT_TRUE(Subs::CreateRegKeys(api));
+  ASSERT_TRUE(Subs::LoadGlobalsFromRegistry(api, kProgram));
+  const char* names[] = {"Toolbar",  "StatusBar", "IDView",   "ShowMsg1", "ShowMsg2",
+                         "ShowMsg3", "ShowMsg4",  "ShowMsg5", "Path"};
+  const std::string defaults[] = {"1", "1", "0", "1", "1", "1", "1", "1", kProgram};
+  for (int i = 0; i < 9; ++i) {
+    const Stored stored = ReadBack(names[i]);
+    EXPECT_EQ(stored.code, ERROR_SUCCESS) << names[i];
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << names[i];
+    EXPECT_EQ(stored.data, defaults[i] + '\0') << names[i] << ": the NUL is counted";
+  }
+  EXPECT_EQ(ReadBack("Toolbar").data.size(), 2u);
+  const std::vector<std::int16_t> settings = {Subs::giToolbar,  Subs::giStatusBar, Subs::giIDView,
+                                              Subs::giShowMsg1, Subs::giShowMsg2,  Subs::giShowMsg3,
+                                              Subs::giShowMsg4, Subs::giShowMsg5};
+  EXPECT_EQ(settings, (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
+  EXPECT_TRUE(boxes.shown.empty());
+
+  // A later start from elsewhere keeps the stored path and rewrites only a
+  // deleted value.
+  ASSERT_TRUE(api.SetKeyValue(platform::kHkeyLocalMachine, kKey, "IDView", "1", platform::kRegSz));
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  RegDeleteValueA(key, "ShowMsg2");
+  RegCloseKey(key);
+  ASSERT_TRUE(Subs::LoadGlobalsFromRegistry(api, "D:\\Moved\\kesview.exe"));
+  EXPECT_EQ(Subs::giIDView, 1);
+  EXPECT_EQ(ReadBack("ShowMsg2").data, std::string("1\0", 2));
+  EXPECT_EQ(ReadBack("Path").data, kProgram + '\0');
+}
+
+TEST_F(RealRegistryTest, DwordAndBinaryValuesSetByHand) {
+  Write("Toolbar", REG_DWORD, std::string("\0\0\0\0", 4));
+  Write("StatusBar", REG_BINARY, "\x01\x02");
+  Write("IDView", REG_DWORD, std::string("\x01\0\0\0", 4));
+  ASSERT_TRUE(Subs::LoadGlobalsFromRegistry(api, kProgram));
+  EXPECT_EQ(Subs::giToolbar, 0);
+  EXPECT_EQ(Subs::giStatusBar, 0) << "another type counts as found and empty";
+  EXPECT_EQ(Subs::giIDView, 1);
+  EXPECT_EQ(ReadBack("StatusBar").type, static_cast<DWORD>(REG_BINARY));
+
+  ASSERT_TRUE(api.SetKeyValue(platform::kHkeyLocalMachine, kKey, "Number", 0x01020304,
+                              platform::kRegDword));
+  const Stored number = ReadBack("Number");
+  EXPECT_EQ(number.type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(number.data, "\x04\x03\x02\x01");
+  RegistryValue value;
+  ASSERT_TRUE(api.QueryValue(platform::kHkeyLocalMachine, kKey, "Number", value));
+  EXPECT_EQ(value, RegistryValue(0x01020304));
+}
+
+TEST_F(RealRegistryTest, SetKeyValueNeverCreatesTheKey) {
+  EXPECT_FALSE(
+      api.SetKeyValue(platform::kHkeyLocalMachine, kKey, "Toolbar", "1", platform::kRegSz));
+  EXPECT_FALSE(KeyExists());
+  EXPECT_FALSE(api.RegKeyExist(platform::kHkeyLocalMachine, kKey));
+  RegistryValue value("marker");
+  EXPECT_FALSE(api.QueryValue(platform::kHkeyLocalMachine, kKey, "Toolbar", value));
+  EXPECT_EQ(value, RegistryValue("marker"));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(RealRegistryTest, KeyIsCreatedAndDeleted) {
+  ASSERT_TRUE(api.CreateNewKey(platform::kHkeyLocalMachine, kKey));
+  EXPECT_TRUE(api.RegKeyExist(platform::kHkeyLocalMachine, kKey));
+  ASSERT_TRUE(
+      api.SetKeyValue(platform::kHkeyLocalMachine, kKey, "Path", kProgram, platform::kRegSz));
+  EXPECT_TRUE(api.RegDeleteKeyEx(platform::kHkeyLocalMachine, kKey));
+  EXPECT_FALSE(KeyExists());
+  EXPECT_FALSE(api.RegDeleteKeyEx(platform::kHkeyLocalMachine, kKey));
+}
+
+TEST_F(RealRegistryTest, TextStoredByHandReadsWithoutItsNuls) {
+  Write("Nuls", REG_SZ, std::string("1\0\0\0\0", 5));
+  Write("NoNul", REG_SZ, "7");
+  Write("Minus", REG_SZ, std::string("-3\0", 3));
+  const std::string big(65536, 'k');
+  Write("Big", REG_SZ, big + '\0');
+  Write("BigNoNul", REG_SZ, big);
+  std::int16_t slot = 0;
+  EXPECT_TRUE(GetSet("Nuls", slot));
+  EXPECT_EQ(slot, 1);
+  EXPECT_TRUE(GetSet("NoNul", slot));
+  EXPECT_EQ(slot, 7);
+  EXPECT_TRUE(GetSet("Minus", slot));
+  EXPECT_EQ(slot, -3);
+  for (const char* name : {"Big", "BigNoNul"}) {
+    RegistryValue value;
+    ASSERT_TRUE(api.QueryValue(platform::kHkeyLocalMachine, kKey, name, value)) << name;
+    EXPECT_EQ(value, RegistryValue(big)) << name;
+  }
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(RealRegistryTest, ValuesThatAreNoSettingAreRejectedAndKept) {
+  Write("Letters", REG_SZ, std::string("abc\0", 4));
+  Write("Empty", REG_SZ, std::string(1, '\0'));
+  Write("NoBytes", REG_SZ, "");
+  Write("Trailing", REG_SZ, std::string("1abc\0", 5));
+  Write("Huge", REG_SZ, std::string(65536, '9') + '\0');
+  Write("BigDword", REG_DWORD, std::string("\x70\x11\x01\0", 4));
+  for (const char* name : {"Letters", "Empty", "NoBytes", "Trailing", "Huge", "BigDword"}) {
+    ExpectRejected(name);
+  }
+  EXPECT_EQ(ReadBack("Letters").data, std::string("abc\0", 4)) << "a bad value is not rewritten";
+}
+
+TEST_F(RealRegistryTest, MissingValueIsWrittenWithItsDefault) {
+  ASSERT_TRUE(Subs::CreateRegKeys(api));
+  std::int16_t slot = 0;
+  EXPECT_TRUE(GetSet("ShowMsg5", slot));
+  EXPECT_EQ(slot, 1);
+  const Stored stored = ReadBack("ShowMsg5");
+  EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(stored.data, std::string("1\0", 2));
+}
+
+}  // namespace
