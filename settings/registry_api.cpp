@@ -146,7 +146,12 @@ std::int32_t RegistryAPI::QueryValueEx(RegistryKey key, const std::string& value
 
 bool RegistryAPI::QueryValue(RegistryKey root, const std::string& keyPath,
                              const std::string& valueName, RegistryValue& value) {
-  return settings_detail::WithFailureHandler(report_, kModule, "Query Value", false, [&] {
+  return Find(root, keyPath, valueName, value) == Lookup::kFound;
+}
+
+RegistryAPI::Lookup RegistryAPI::Find(RegistryKey root, const std::string& keyPath,
+                                      const std::string& valueName, RegistryValue& value) {
+  return settings_detail::WithFailureHandler(report_, kModule, "Query Value", Lookup::kFailed, [&] {
     RegistryValue read;
     std::int32_t code = platform::kErrorAccessDenied;
     {
@@ -155,9 +160,9 @@ bool RegistryAPI::QueryValue(RegistryKey root, const std::string& keyPath,
         code = QueryValueEx(key.Get(), valueName, read);
       }
     }
-    if (code == platform::kErrorAccessDenied) return false;
+    if (code == platform::kErrorAccessDenied) return Lookup::kMissing;
     value = read;
-    return true;
+    return Lookup::kFound;
   });
 }
 
@@ -167,9 +172,16 @@ bool RegistryAPI::GetSetInto(RegistryKey root, const std::string& keyPath,
                              Slot& slot) {
   return settings_detail::WithFailureHandler(report_, kModule, "GetSetRegValue", false, [&] {
     RegistryValue stored;
-    if (QueryValue(root, keyPath, valueName, stored)) {
-      StoreInto(stored, slot);
-      return true;
+    switch (Find(root, keyPath, valueName, stored)) {
+      case Lookup::kFound:
+        StoreInto(stored, slot);
+        return true;
+      case Lookup::kFailed:
+        // Reported already; a value that could not be read may still exist
+        // and must not be overwritten with the default.
+        return false;
+      case Lookup::kMissing:
+        break;
     }
     if (!SetKeyValue(root, keyPath, valueName, defaultValue, platform::kRegSz)) {
       report_.Boxes().Show(0, "Couldn't Set Key Value In Registry!", "Error",

@@ -63,6 +63,10 @@ class RegistryAPI {
   const Subs::ErrorReport& Report() const { return report_; }
 
  private:
+  enum class Lookup { kFound, kMissing, kFailed };
+  // QueryValue, telling a missing value apart from a failure it reported.
+  Lookup Find(platform::RegistryKey root, const std::string& keyPath, const std::string& valueName,
+              RegistryValue& value);
   template <typename Slot>
   bool GetSetInto(platform::RegistryKey root, const std::string& keyPath,
                   const std::string& valueName, const RegistryValue& defaultValue, Slot& slot);

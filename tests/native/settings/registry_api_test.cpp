@@ -257,6 +257,15 @@ TEST_F(GetSetTest, UnwritableDefaultShowsItsBox) {
   EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconStop);
 }
 
+TEST_F(GetSetTest, ReadFailureNeverOverwritesTheStoredValue) {
+  registry.PutText(kKey, "Toolbar", std::string("0\0", 2));
+  registry.throwOnOpen = true;
+  EXPECT_FALSE(GetSet("Toolbar"));
+  EXPECT_EQ(ReportedRoutine(), "Query Value");
+  EXPECT_EQ(slot, -7);
+  EXPECT_TRUE(registry.Writes().empty());
+}
+
 TEST_F(GetSetTest, TextSlotTakesStoredTextOrDefault) {
   registry.PutText(kKey, "Path", std::string("C:\\Old\\kesview.exe\0", 20));
   std::string path = "unchanged";
