@@ -1,0 +1,48 @@
+// A small helper for tools/run: it answers kesview's message boxes and closes
+// its frame window from outside, as a user would.
+//   kesview_remote wait-frame SECONDS   exit 0 once the frame window is up
+//   kesview_remote answer TITLE          press OK in the window with that title
+//   kesview_remote close                 close the frame window
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kFrameClass = "KestrelMDIMain";
+
+int Usage() {
+  std::fputs("usage: kesview_remote wait-frame SECONDS | answer TITLE | close\n", stderr);
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return Usage();
+  if (std::strcmp(argv[1], "wait-frame") == 0 && argc == 3) {
+    const int tenths = std::atoi(argv[2]) * 10;
+    for (int i = 0; i < tenths; ++i) {
+      HWND frame = FindWindowA(kFrameClass, nullptr);
+      if (frame != nullptr && IsWindowVisible(frame)) return 0;
+      Sleep(100);
+    }
+    return 1;
+  }
+  if (std::strcmp(argv[1], "answer") == 0 && argc == 3) {
+    HWND box = FindWindowA(nullptr, argv[2]);
+    if (box == nullptr) return 1;
+    // A message box ends with the button's command.
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "close") == 0 && argc == 2) {
+    HWND frame = FindWindowA(kFrameClass, nullptr);
+    if (frame == nullptr) return 1;
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  return Usage();
+}

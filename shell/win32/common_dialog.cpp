@@ -1,0 +1,34 @@
+#include "shell/win32/common_dialog.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace shellwin {
+
+bool CommonDialog::ShowSave(HWND owner) {
+  // The dialog wants the filter's parts separated by NULs and ending in two.
+  std::string filter = Filter;
+  std::replace(filter.begin(), filter.end(), '|', '\0');
+  filter.append(2, '\0');
+
+  std::vector<char> name(MAX_PATH + 1, '\0');
+  FileName.copy(name.data(), std::min<std::size_t>(FileName.size(), MAX_PATH));
+
+  OPENFILENAMEA ofn{};
+  // The size of the original structure, which every version accepts.
+  ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = Filter.empty() ? nullptr : filter.c_str();
+  ofn.lpstrFile = name.data();
+  ofn.nMaxFile = MAX_PATH;
+  ofn.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
+  ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
+  ofn.Flags = Flags;
+  if (!GetSaveFileNameA(&ofn)) return false;
+  FileName = name.data();
+  return true;
+}
+
+}  // namespace shellwin

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace shellwin {
+
+// The frame's common file dialog: holds what the Save As dialog is asked
+// with and what the user chose.
+class CommonDialog {
+ public:
+  std::string DialogTitle;
+  // Pairs of description and pattern separated by '|', e.g.
+  // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*".
+  std::string Filter;
+  std::string DefaultExt;  // without the full stop
+  std::string FileName;    // the proposed name in, the chosen path out
+  DWORD Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+
+  // GetSaveFileNameA; false when the user cancelled.
+  bool ShowSave(HWND owner);
+};
+
+}  // namespace shellwin

@@ -1,0 +1,428 @@
+#include "shell/win32/mdi_main.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "platform/registry.h"
+#include "settings/settings_store.h"
+#include "shell/frame_menus.h"
+#include "shell/res/resource.h"
+#include "shell/win32/frm_message.h"
+#include "shell/win32/layout.h"
+#include "shell/win32/modal_loop.h"
+
+namespace shellwin {
+
+namespace {
+
+constexpr const char* kClassName = "KestrelMDIMain";
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int kToolbarId = 1;
+constexpr int kStatusBarId = 2;
+constexpr int kImageSize = 16;
+constexpr int kImageCount = 7;
+constexpr COLORREF kMaskColour = RGB(0xC0, 0xC0, 0xC0);
+constexpr int kSpacerWidth = 8;
+// Status bar panels: the web notice, the widest (the rest), the label.
+constexpr int kWebPanelWidth = 260;
+constexpr int kLabelPanelWidth = 90;
+
+int MenuBase(Subs::FrameMenu menu) {
+  switch (menu) {
+    case Subs::FrameMenu::kFile:
+      return MDIMain::kFileBase;
+    case Subs::FrameMenu::kView:
+      return MDIMain::kViewBase;
+    case Subs::FrameMenu::kTools:
+      return MDIMain::kToolsBase;
+    case Subs::FrameMenu::kWindow:
+      return MDIMain::kWindowBase;
+    case Subs::FrameMenu::kHelp:
+      return MDIMain::kHelpBase;
+    case Subs::FrameMenu::kHelpWeb:
+      return MDIMain::kHelpWebBase;
+    case Subs::FrameMenu::kEdit:
+      break;
+  }
+  return 0;
+}
+
+HMENU BuildPopup(const Subs::FrameMenuSpec& spec, HMENU webSubmenu) {
+  HMENU popup = CreatePopupMenu();
+  const int base = MenuBase(spec.menu);
+  for (std::size_t i = 0; i < spec.items.size(); ++i) {
+    const Subs::MenuItemSpec& item = spec.items[i];
+    const int index = static_cast<int>(i);
+    if (item.caption == nullptr) {
+      AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
+    if (spec.menu == Subs::FrameMenu::kHelp && index == Subs::kHelpWebItem) {
+      AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(webSubmenu),
+                  Subs::WebSubmenuCaption().c_str());
+      continue;
+    }
+    std::string caption = item.caption;
+    if (item.shortcut != nullptr) caption += std::string("\t") + item.shortcut;
+    AppendMenuA(popup, MF_STRING | state, MDIMain::MenuCommand(base, index), caption.c_str());
+  }
+  return popup;
+}
+
+void SaveBarSetting(const ShellContext& context, const char* valueName, bool show) {
+  context.registry.SetKeyValue(platform::kHkeyLocalMachine, Subs::kSettingsKey, valueName,
+                               show ? "1" : "0", platform::kRegSz);
+}
+
+}  // namespace
+
+MDIMain::MDIMain(const ShellContext& context, FrameCommands commands)
+    : context_(context), commands_(std::move(commands)) {}
+
+MDIMain::~MDIMain() {
+  // The frame's window goes first: its children may still use the image list.
+  if (Handle() != nullptr) DestroyWindow(Handle());
+}
+
+void MDIMain::Load() {
+  try {
+    CreateFrame();
+    if (Handle() == nullptr) return;
+    ShowToolbar(Subs::giToolbar == 1);
+    ShowStatusBar(Subs::giStatusBar == 1);
+    ShowWindow(Handle(), SW_SHOW);
+    UpdateWindow(Handle());
+    DoEvents();
+    About();
+    OpenExplorer();
+  } catch (const std::exception& failure) {
+    context_.Report().ShowFailure(failure, "MDIMain", "FormLoad");
+  }
+}
+
+void MDIMain::CreateFrame() {
+  // The MDI client paints the workspace colour; the face shows behind the bars.
+  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
+                    LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
+  CreateMenus();
+  const TwipsLayout layout;
+  const SIZE size = layout.OuterSize(kStyle, 0, true, 9540, 6030);
+  Create(context_.instance, kClassName, 0, Subs::kFrameCaption, kStyle, CW_USEDEFAULT,
+         CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_);
+  if (Handle() == nullptr) {
+    DestroyMenu(menu_);
+    menu_ = nullptr;
+    return;
+  }
+
+  CLIENTCREATESTRUCT clientInfo{windowMenu_, static_cast<UINT>(kFirstChildId)};
+  client_ = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+                            WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0,
+                            0, 0, Handle(), nullptr, context_.instance, &clientInfo);
+
+  imageList_.reset(
+      ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, kImageCount, 0));
+  OwnedBitmap strip(static_cast<HBITMAP>(
+      LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_IMAGELIST), IMAGE_BITMAP, 0, 0, 0)));
+  if (strip) ImageList_AddMasked(imageList_.get(), strip.get(), kMaskColour);
+
+  CreateToolbar();
+  CreateStatusBar();
+
+  ACCEL help{FVIRTKEY, VK_F1, static_cast<WORD>(MenuCommand(kHelpBase, Subs::kHelpContents))};
+  accelerators_.reset(CreateAcceleratorTableA(&help, 1));
+}
+
+void MDIMain::CreateMenus() {
+  menu_ = CreateMenu();
+  HMENU web = BuildPopup(Subs::WebSubmenu(), nullptr);
+  for (const Subs::FrameMenuSpec& spec : Subs::FrameMenuBar()) {
+    HMENU popup = BuildPopup(spec, web);
+    if (spec.menu == Subs::FrameMenu::kWindow) windowMenu_ = popup;
+    AppendMenuA(menu_, MF_POPUP | (spec.enabled ? MF_ENABLED : MF_GRAYED),
+                reinterpret_cast<UINT_PTR>(popup), spec.caption);
+  }
+}
+
+void MDIMain::CreateToolbar() {
+  toolbar_ = CreateWindowExA(
+      0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, 0, 0, 0,
+      0, Handle(), reinterpret_cast<HMENU>(kToolbarId), context_.instance, nullptr);
+  SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList_.get()));
+
+  std::array<TBBUTTON, 5> buttons{};
+  const auto specs = Subs::ToolbarButtons();
+  for (std::size_t i = 0; i < specs.size() && i < buttons.size(); ++i) {
+    TBBUTTON& button = buttons[i];
+    button.idCommand = kToolbarBase + static_cast<int>(i) + 1;
+    button.fsState = TBSTATE_ENABLED;
+    if (specs[i].caption == nullptr) {
+      button.fsStyle = TBSTYLE_SEP;
+      button.iBitmap = kSpacerWidth;
+      continue;
+    }
+    // A caption list ends in two NULs; its index is what the button names.
+    std::string caption = specs[i].caption;
+    caption.append(2, '\0');
+    button.iString =
+        SendMessageA(toolbar_, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(caption.c_str()));
+    button.iBitmap = specs[i].image - 1;
+    button.fsStyle = TBSTYLE_BUTTON;
+  }
+  SendMessageA(toolbar_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+  SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+}
+
+void MDIMain::CreateStatusBar() {
+  statusBar_ =
+      CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
+                      reinterpret_cast<HMENU>(kStatusBarId), context_.instance, nullptr);
+  const std::string web = Subs::StatusBarWebText();
+  std::array<int, 3> parts{kWebPanelWidth, kWebPanelWidth + 1, -1};
+  SendMessageA(statusBar_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
+  SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(web.c_str()));
+  SendMessageA(statusBar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Subs::kStatusBarLabel));
+}
+
+bool MDIMain::BarVisible(HWND bar) {
+  return bar != nullptr && (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void MDIMain::Layout() {
+  if (Handle() == nullptr) return;
+  RECT area;
+  GetClientRect(Handle(), &area);
+  int top = 0;
+  int bottom = area.bottom;
+  if (BarVisible(toolbar_)) {
+    SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
+    RECT bar;
+    GetWindowRect(toolbar_, &bar);
+    top = bar.bottom - bar.top;
+  }
+  if (BarVisible(statusBar_)) {
+    SendMessageA(statusBar_, WM_SIZE, 0, 0);
+    RECT bar;
+    GetWindowRect(statusBar_, &bar);
+    bottom -= bar.bottom - bar.top;
+    // The middle panel takes what the two fixed ones leave.
+    const int labelLeft = std::max<int>(kWebPanelWidth, area.right - kLabelPanelWidth);
+    std::array<int, 3> parts{kWebPanelWidth, labelLeft, -1};
+    SendMessageA(statusBar_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
+  }
+  if (client_ != nullptr) {
+    MoveWindow(client_, 0, top, area.right, std::max(0, bottom - top), TRUE);
+  }
+}
+
+void MDIMain::ShowToolbar(bool show) {
+  ShowWindow(toolbar_, show ? SW_SHOW : SW_HIDE);
+  CheckMenuItem(menu_, MenuCommand(kViewBase, Subs::kViewToolbar),
+                MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+  SaveBarSetting(context_, "Toolbar", show);
+  Layout();
+}
+
+void MDIMain::ShowStatusBar(bool show) {
+  ShowWindow(statusBar_, show ? SW_SHOW : SW_HIDE);
+  CheckMenuItem(menu_, MenuCommand(kViewBase, Subs::kViewStatusBar),
+                MF_BYCOMMAND | (show ? MF_CHECKED : MF_UNCHECKED));
+  SaveBarSetting(context_, "StatusBar", show);
+  Layout();
+}
+
+frmAbout& MDIMain::About() {
+  if (!about_) about_ = std::make_unique<frmAbout>(context_);
+  return *about_;
+}
+
+void MDIMain::OpenExplorer() {
+  if (commands_.openExplorer) commands_.openExplorer(*this);
+}
+
+void MDIMain::OpenOptions() {
+  try {
+    if (commands_.openOptions) commands_.openOptions(*this);
+  } catch (const std::exception& failure) {
+    context_.Report().ShowFailure(failure, "MDIMain", "mnutools");
+  }
+}
+
+void MDIMain::Close() {
+  // Closing is never cancelled: the hidden about window goes, then the frame
+  // with every child window in it.
+  about_.reset();
+  DestroyWindow(Handle());
+}
+
+void MDIMain::mnuFile_Hook(std::int16_t index) {
+  try {
+    if (index == Subs::kFileExit) SendMessageA(Handle(), WM_CLOSE, 0, 0);
+  } catch (const std::exception& failure) {
+    context_.Report().ShowFailure(failure, "MDIMain", "mnuFile");
+  }
+}
+
+void MDIMain::mnuView_Hook(std::int16_t index) {
+  switch (index) {
+    case Subs::kViewExplorer:
+      OpenExplorer();
+      break;
+    case Subs::kViewToolbar:
+      ShowToolbar(!BarVisible(toolbar_));
+      break;
+    case Subs::kViewStatusBar:
+      ShowStatusBar(!BarVisible(statusBar_));
+      break;
+    default:
+      break;
+  }
+}
+
+void MDIMain::mnuTools_Hook(std::int16_t index) {
+  if (index == Subs::kToolsOptions) OpenOptions();
+}
+
+void MDIMain::mnuWindow_Hook(std::int16_t index) {
+  switch (index) {
+    case 0:
+      SendMessageA(client_, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+      break;
+    case 1:
+      SendMessageA(client_, WM_MDITILE, MDITILE_VERTICAL, 0);
+      break;
+    case 2:
+      SendMessageA(client_, WM_MDICASCADE, 0, 0);
+      break;
+    case 3:
+      SendMessageA(client_, WM_MDIICONARRANGE, 0, 0);
+      break;
+    default:
+      break;
+  }
+}
+
+void MDIMain::mnuHelp_Hook(std::int16_t index) {
+  // Help failures are skipped; LoadWebBrowser reports its own.
+  try {
+    if (index == Subs::kHelpContents) {
+      context_.web.LoadHelpPage(AsOwner(Handle()), "index.htm");
+    } else if (index == Subs::kHelpAbout) {
+      About().ShowModal(Handle());
+    }
+  } catch (const std::exception&) {
+  }
+}
+
+void MDIMain::mnuHelpWeb_Hook(std::int16_t index) {
+  try {
+    ShowWebNotice(context_, Handle());
+  } catch (const std::exception&) {
+  }
+  try {
+    context_.web.LoadWebBrowser(AsOwner(Handle()), Subs::WebAddressForIndex(index));
+  } catch (const std::exception&) {
+  }
+}
+
+bool MDIMain::OnCommand(int command) {
+  struct Range {
+    int base;
+    void (MDIMain::*hook)(std::int16_t);
+  };
+  static constexpr std::array<Range, 6> kRanges{{
+      {kFileBase, &MDIMain::mnuFile_Hook},
+      {kViewBase, &MDIMain::mnuView_Hook},
+      {kToolsBase, &MDIMain::mnuTools_Hook},
+      {kWindowBase, &MDIMain::mnuWindow_Hook},
+      {kHelpBase, &MDIMain::mnuHelp_Hook},
+      {kHelpWebBase, &MDIMain::mnuHelpWeb_Hook},
+  }};
+  for (const Range& range : kRanges) {
+    if (command >= range.base && command < range.base + 100) {
+      (this->*range.hook)(static_cast<std::int16_t>(command - range.base));
+      return true;
+    }
+  }
+  switch (command - kToolbarBase) {
+    case Subs::kButtonExplore:
+      OpenExplorer();
+      return true;
+    case Subs::kButtonOptions:
+      OpenOptions();
+      return true;
+    case Subs::kButtonAbout:
+      mnuHelp_Hook(Subs::kHelpAbout);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
+  if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
+  const int button = static_cast<int>(header.idFrom) - kToolbarBase;
+  const auto specs = Subs::ToolbarButtons();
+  if (button < 1 || button > static_cast<int>(specs.size())) return false;
+  const char* tip = specs[button - 1].toolTip;
+  if (tip == nullptr) return false;
+  // The text is copied into the notification's own buffer, which outlives it.
+  if (header.code == TTN_GETDISPINFOA) {
+    auto& info = *reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header));
+    lstrcpynA(info.szText, tip, sizeof info.szText);
+    info.lpszText = info.szText;
+  } else {
+    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
+    MultiByteToWideChar(CP_ACP, 0, tip, -1, info.szText, ARRAYSIZE(info.szText));
+    info.lpszText = info.szText;
+  }
+  result = 0;
+  return true;
+}
+
+bool MDIMain::PreTranslate(MSG& msg) {
+  if (client_ != nullptr && TranslateMDISysAccel(client_, &msg)) return true;
+  return accelerators_ && TranslateAcceleratorA(Handle(), accelerators_.get(), &msg);
+}
+
+LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SIZE:
+      // The frame places its client between the bars itself.
+      Layout();
+      return 0;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam))) return 0;
+      break;
+    case WM_NOTIFY: {
+      LRESULT result = 0;
+      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
+      break;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_DESTROY:
+      client_ = nullptr;
+      toolbar_ = nullptr;
+      statusBar_ = nullptr;
+      menu_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT MDIMain::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefFrameProcA(Handle(), client_, message, wParam, lParam);
+}
+
+}  // namespace shellwin

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "shell/win32/common_dialog.h"
+#include "shell/win32/frm_about.h"
+#include "shell/win32/handles.h"
+#include "shell/win32/shell_context.h"
+#include "shell/win32/window.h"
+
+namespace shellwin {
+
+class MDIMain;
+
+// The windows the frame opens that live in other subsystems. Until one is
+// supplied, its commands do nothing.
+struct FrameCommands {
+  // Creates a new explorer window in the frame and shows it.
+  std::function<void(MDIMain&)> openExplorer;
+  // Shows the options dialog modally and releases it when it closes.
+  std::function<void(MDIMain&)> openOptions;
+};
+
+// The viewer's multiple-document frame: menus, toolbar, status bar, the
+// image list the explorer windows share and the Save As dialog. Explorer
+// windows forward their menu choices by index to the hooks.
+class MDIMain : public Window {
+ public:
+  MDIMain(const ShellContext& context, FrameCommands commands);
+  ~MDIMain() override;
+
+  // Creates and shows the frame, then opens the first explorer window.
+  void Load();
+
+  void mnuFile_Hook(std::int16_t index);
+  void mnuView_Hook(std::int16_t index);
+  void mnuTools_Hook(std::int16_t index);
+  void mnuWindow_Hook(std::int16_t index);
+  void mnuHelp_Hook(std::int16_t index);
+  void mnuHelpWeb_Hook(std::int16_t index);
+
+  // Shows or hides the bar, ticks its View item and saves "1" or "0".
+  void ShowToolbar(bool show);
+  void ShowStatusBar(bool show);
+
+  // Keyboard handling of the program's message loop: the F1 shortcut and the
+  // MDI keys. True when the message was handled.
+  bool PreTranslate(MSG& msg);
+
+  HWND Client() const { return client_; }
+  HWND Toolbar1() const { return toolbar_; }
+  HWND StatusBar1() const { return statusBar_; }
+  HMENU FrameMenu() const { return menu_; }
+  HIMAGELIST ImageList1() const { return imageList_.get(); }
+  CommonDialog& CommonDialog1() { return commonDialog_; }
+  // The about window, loaded (hidden) when first asked for.
+  frmAbout& About();
+
+  // Command numbers of menu items and toolbar buttons.
+  static int MenuCommand(int menuBase, int index) { return menuBase + index; }
+  static constexpr int kFileBase = 100;
+  static constexpr int kViewBase = 200;
+  static constexpr int kToolsBase = 300;
+  static constexpr int kWindowBase = 400;
+  static constexpr int kHelpBase = 500;
+  static constexpr int kHelpWebBase = 600;
+  static constexpr int kToolbarBase = 700;  // + 1-based button index
+  static constexpr int kFirstChildId = 50000;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateFrame();
+  void CreateMenus();
+  void CreateToolbar();
+  void CreateStatusBar();
+  void Layout();
+  bool OnCommand(int command);
+  bool OnNotify(const NMHDR& header, LRESULT& result);
+  void OpenExplorer();
+  void OpenOptions();
+  void Close();
+  static bool BarVisible(HWND bar);
+
+  const ShellContext& context_;
+  FrameCommands commands_;
+  HMENU menu_ = nullptr;  // destroyed with the frame
+  HMENU windowMenu_ = nullptr;
+  HWND client_ = nullptr;
+  HWND toolbar_ = nullptr;
+  HWND statusBar_ = nullptr;
+  OwnedImageList imageList_;
+  OwnedAccelerators accelerators_;
+  CommonDialog commonDialog_;
+  std::unique_ptr<frmAbout> about_;
+};
+
+}  // namespace shellwin

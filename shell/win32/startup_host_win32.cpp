@@ -1,0 +1,84 @@
+#include "shell/win32/startup_host_win32.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "platform/failure.h"
+#include "shell/general/text_helpers.h"
+#include "shell/win32/frm_message.h"
+#include "shell/win32/os_platform.h"
+
+namespace shellwin {
+
+namespace {
+
+Subs::CivilDate DateOf(const SYSTEMTIME& time) {
+  return Subs::CivilDate{time.wYear, time.wMonth, time.wDay};
+}
+
+// The running program's file name without folder and extension.
+std::string ProgramStem() {
+  std::vector<char> path(MAX_PATH + 1, '\0');
+  const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
+  std::string name(path.data(), length);
+  name.erase(0, name.find_last_of("\\/") + 1);
+  const auto dot = name.find_last_of('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+}  // namespace
+
+Win32StartupHost::Win32StartupHost(const ShellContext& context, platform::SystemFolders& folders,
+                                   FrameCommands commands)
+    : context_(context), folders_(folders), commands_(std::move(commands)) {}
+
+std::string Win32StartupHost::ProgramFile() {
+  return Subs::AddBackslash(folders_.ProgramFolder()) + ProgramStem() + ".exe";
+}
+
+Subs::CivilDate Win32StartupHost::FileDate(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    throw kes::Failure(kes::kErrFileNotFound, "File not found");
+  }
+  FILETIME local;
+  SYSTEMTIME time;
+  FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
+  FileTimeToSystemTime(&local, &time);
+  return DateOf(time);
+}
+
+Subs::CivilDate Win32StartupHost::Today() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  return DateOf(now);
+}
+
+void Win32StartupHost::ShowMessage(int kind, const std::string& text, bool showCheckBox) {
+  frmMessage message(context_);
+  message.mnWarning = static_cast<std::int16_t>(kind);
+  message.msMessage = text;
+  message.mbShowCheckBox = showCheckBox;
+  message.ShowModal(nullptr);
+}
+
+std::uint32_t Win32StartupHost::GetOSPlatform() { return shellwin::GetOSPlatform(); }
+
+void Win32StartupHost::ShowMainFrame() {
+  frame_ = std::make_unique<MDIMain>(context_, commands_);
+  frame_->Load();
+}
+
+int RunFrameLoop(MDIMain& frame) {
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (frame.Handle() != nullptr && frame.PreTranslate(msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace shellwin

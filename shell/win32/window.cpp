@@ -1,0 +1,66 @@
+#include "shell/win32/window.h"
+
+#include <exception>
+
+namespace shellwin {
+
+Window::~Window() {
+  if (hwnd_ != nullptr) {
+    // The window must not call back into an object that is going away.
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+void Window::RegisterClassOnce(HINSTANCE instance, const char* className, HBRUSH background,
+                               HICON icon) {
+  WNDCLASSA existing;
+  if (GetClassInfoA(instance, className, &existing)) return;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = &Window::Procedure;
+  wc.hInstance = instance;
+  wc.hIcon = icon;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
+  wc.lpszClassName = className;
+  RegisterClassA(&wc);
+}
+
+void Window::Create(HINSTANCE instance, const char* className, DWORD exStyle, const char* caption,
+                    DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu) {
+  CreateWindowExA(exStyle, className, caption, style, x, y, width, height, parent, menu, instance,
+                  this);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    created->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    LRESULT result = self->HandleMessage(message, wParam, lParam);
+    self->hwnd_ = nullptr;
+    return result;
+  }
+  // No exception may unwind through the window system's frames; handlers
+  // that care report their own failures, the rest are UI steps to skip.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const std::exception&) {
+    return 0;
+  }
+}
+
+}  // namespace shellwin

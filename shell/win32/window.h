@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+namespace shellwin {
+
+// A window whose messages reach a C++ object. The object owns the window:
+// destroying the object destroys the window if it still exists.
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+
+ protected:
+  // Registers a window class routed to Window objects, once per class name.
+  static void RegisterClassOnce(HINSTANCE instance, const char* className, HBRUSH background,
+                                HICON icon);
+  // Creates the window; the class must have been registered above.
+  void Create(HINSTANCE instance, const char* className, DWORD exStyle, const char* caption,
+              DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu);
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // The default processing: DefWindowProc unless a window needs another.
+  virtual LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND hwnd_ = nullptr;
+};
+
+}  // namespace shellwin
