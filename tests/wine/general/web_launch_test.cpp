@@ -155,6 +155,7 @@ TEST_F(WebLaunchTest, AProgramFolderThatCannotBeWrittenIsReported) {
   Subs::WebLauncher web(bin_ + "\\no such folder", shell, files, report);
   EXPECT_FALSE(web.LoadWebBrowser(0, "page.htm"));
   ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_NE(boxes.shown[0].find("\n\n76 - Path not found: "), std::string::npos) << boxes.shown[0];
   EXPECT_NE(boxes.shown[0].find("Routine: LoadWebBrowser\n\nAdditional Info: page.htm"),
             std::string::npos)
       << boxes.shown[0];
