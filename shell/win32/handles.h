@@ -1,7 +1,9 @@
 #pragma once
 
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include <memory>
 #include <type_traits>

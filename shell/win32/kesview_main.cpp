@@ -1,7 +1,9 @@
 // The viewer's entry point: puts the platform's pieces together and hands
 // over to Main.
-#include <commctrl.h>
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/message_box_win32.h"
