@@ -1,0 +1,382 @@
+#include "shell/win32/mdi_main.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "platform/failure.h"
+#include "settings/settings_store.h"
+#include "shell/frame_menus.h"
+#include "shell/shell_texts.h"
+#include "shell/win32/frm_message.h"
+#include "tests/wine/shell/shell_fixture.h"
+
+namespace kes_test {
+namespace {
+
+using shellwin::MDIMain;
+
+struct MenuItem {
+  std::string caption;  // "-" for a separator
+  bool greyed;
+};
+
+std::vector<MenuItem> ItemsOf(HMENU menu) {
+  std::vector<MenuItem> items;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    const UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    char caption[128] = {};
+    GetMenuStringA(menu, i, caption, sizeof caption, MF_BYPOSITION);
+    // Separators cannot be chosen anyway; some systems report them greyed.
+    const bool separator = (state & MF_SEPARATOR) != 0;
+    items.push_back({separator ? "-" : caption, !separator && (state & MF_GRAYED) != 0});
+  }
+  return items;
+}
+
+bool operator==(const MenuItem& a, const MenuItem& b) {
+  return a.caption == b.caption && a.greyed == b.greyed;
+}
+void PrintTo(const MenuItem& item, std::ostream* out) {
+  *out << "{" << item.caption << (item.greyed ? ", greyed}" : "}");
+}
+
+class MDIMainTest : public ShellFixture {
+ protected:
+  void TearDown() override {
+    frame.reset();
+    ShellFixture::TearDown();
+  }
+
+  MDIMain& Load() {
+    frame = std::make_unique<MDIMain>(
+        context, shellwin::FrameCommands{[this](MDIMain&) { ++explorersOpened; },
+                                         [this](MDIMain&) {
+                                           ++optionsOpened;
+                                           if (optionsFailure) throw *optionsFailure;
+                                         }});
+    frame->Load();
+    return *frame;
+  }
+
+  HMENU Popup(int position) { return GetSubMenu(frame->FrameMenu(), position); }
+  bool Visible(HWND bar) { return (GetWindowLongA(bar, GWL_STYLE) & WS_VISIBLE) != 0; }
+  bool Ticked(int viewIndex) {
+    return (GetMenuState(Popup(2), viewIndex, MF_BYPOSITION) & MF_CHECKED) != 0;
+  }
+  void Command(int id) { SendMessageA(frame->Handle(), WM_COMMAND, id, 0); }
+
+  std::unique_ptr<MDIMain> frame;
+  int explorersOpened = 0;
+  int optionsOpened = 0;
+  std::optional<kes::Failure> optionsFailure;
+};
+
+TEST_F(MDIMainTest, MenuBarHasSixMenusWithTheirItemsAtTheirIndexes) {
+  Load();
+  EXPECT_EQ(ItemsOf(frame->FrameMenu()), (std::vector<MenuItem>{{"&File", false},
+                                                                {"&Edit", true},
+                                                                {"&View", false},
+                                                                {"&Tools", false},
+                                                                {"&Window", false},
+                                                                {"&Help", false}}));
+  EXPECT_EQ(ItemsOf(Popup(0)),
+            (std::vector<MenuItem>{{"&Print To File...", true}, {"-", false}, {"E&xit", false}}));
+  EXPECT_EQ(GetMenuItemCount(Popup(1)), 0);
+  EXPECT_EQ(ItemsOf(Popup(2)), (std::vector<MenuItem>{{"Kestrel &Explorer", false},
+                                                      {"-", false},
+                                                      {"&Toolbar", false},
+                                                      {"&Status Bar", false}}));
+  EXPECT_EQ(ItemsOf(Popup(3)), (std::vector<MenuItem>{{"&Options", false}}));
+  EXPECT_EQ(ItemsOf(Popup(4)), (std::vector<MenuItem>{{"Tile &Horizontal", false},
+                                                      {"Tile &Vertical", false},
+                                                      {"&Cascade", false},
+                                                      {"&Arrange Icons", false}}));
+  EXPECT_EQ(ItemsOf(Popup(5)), (std::vector<MenuItem>{{"&Contents / Index\tF1", false},
+                                                      {"-", false},
+                                                      {"&Fernbrook Software On The Web", false},
+                                                      {"-", false},
+                                                      {"&About Kestrel", false}}));
+  EXPECT_EQ(ItemsOf(GetSubMenu(Popup(5), 2)),
+            (std::vector<MenuItem>{{"Our &Home Page", false},
+                                   {"-", false},
+                                   {"&Kestrel Home Page", false},
+                                   {"&Order Kestrel", true},
+                                   {"-", false},
+                                   {"Other &Products", false},
+                                   {"&Technical Support", true}}));
+}
+
+TEST_F(MDIMainTest, LoadShowsTheFrameAndOpensTheFirstExplorer) {
+  Load();
+  EXPECT_TRUE(IsWindowVisible(frame->Handle()));
+  EXPECT_EQ(TextOf(frame->Handle()).rfind("Kestrel(tm) ", 0), 0u);
+  EXPECT_EQ(explorersOpened, 1);
+  EXPECT_NE(frame->About().Handle(), nullptr);
+  EXPECT_FALSE(IsWindowVisible(frame->About().Handle()));
+}
+
+TEST_F(MDIMainTest, ToolbarHasFiveButtonsWithCaptionsAndATip) {
+  Load();
+  HWND toolbar = frame->Toolbar1();
+  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+  std::vector<std::string> captions;
+  for (int i = 0; i < 5; ++i) {
+    TBBUTTON button{};
+    SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+    if (button.fsStyle & TBSTYLE_SEP) {
+      captions.push_back("-");
+      continue;
+    }
+    char text[64] = {};
+    SendMessageA(toolbar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(text));
+    captions.push_back(text);
+  }
+  EXPECT_EQ(captions, (std::vector<std::string>{"Explore", "-", "Options", "-", "About"}));
+
+  // The tool tip the toolbar asks the frame for.
+  for (int button : {1, 3}) {
+    NMTTDISPINFOA tip{};
+    tip.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+    tip.hdr.idFrom = MDIMain::kToolbarBase + button;
+    tip.hdr.code = TTN_GETDISPINFOA;
+    SendMessageA(frame->Handle(), WM_NOTIFY, tip.hdr.idFrom, reinterpret_cast<LPARAM>(&tip));
+    const std::string text = tip.lpszText != nullptr ? tip.lpszText : "";
+    EXPECT_EQ(text, button == 1 ? "Show Kestrel Explorer" : "") << button;
+  }
+}
+
+TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
+  Load();
+  HWND status = frame->StatusBar1();
+  int rights[4] = {};
+  ASSERT_EQ(SendMessageA(status, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(rights)), 3);
+  char text[128] = {};
+  SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Visit us at http://www.fernbrook.example");
+  RECT client;
+  GetClientRect(frame->Handle(), &client);
+  const int second = rights[1] - rights[0];
+  EXPECT_GT(second, rights[0]);
+  EXPECT_GT(second, client.right - rights[1]);
+
+  EXPECT_EQ(ImageList_GetImageCount(frame->ImageList1()), 7);
+  int width = 0, height = 0;
+  ImageList_GetIconSize(frame->ImageList1(), &width, &height);
+  EXPECT_EQ(width, 16);
+  EXPECT_EQ(height, 16);
+}
+
+TEST_F(MDIMainTest, ViewItemsToggleTheBarsTickAndSaveThem) {
+  Load();
+  EXPECT_TRUE(Visible(frame->Toolbar1()));
+  EXPECT_TRUE(Ticked(2));
+  EXPECT_EQ(Stored("Toolbar"), "1");
+
+  frame->mnuView_Hook(2);
+  EXPECT_FALSE(Visible(frame->Toolbar1()));
+  EXPECT_FALSE(Ticked(2));
+  EXPECT_EQ(Stored("Toolbar"), "0");
+  EXPECT_EQ(Subs::giToolbar, 1);  // the setting itself changes at the next start
+
+  Command(MDIMain::kViewBase + 3);  // the menu item
+  EXPECT_FALSE(Visible(frame->StatusBar1()));
+  EXPECT_FALSE(Ticked(3));
+  EXPECT_EQ(Stored("StatusBar"), "0");
+
+  frame->mnuView_Hook(2);
+  frame->mnuView_Hook(3);
+  EXPECT_TRUE(Visible(frame->Toolbar1()));
+  EXPECT_TRUE(Visible(frame->StatusBar1()));
+  EXPECT_EQ(Stored("Toolbar"), "1");
+  EXPECT_EQ(Stored("StatusBar"), "1");
+}
+
+TEST_F(MDIMainTest, StoredValueOtherThanOneStartsHiddenAndIsRewrittenZero) {
+  Store("Toolbar", "2");
+  Store("StatusBar", "0");
+  ASSERT_TRUE(Subs::LoadGlobalsFromRegistry(api, "C:\\Kestrel\\kesview.exe"));
+  Load();
+
+  EXPECT_FALSE(Visible(frame->Toolbar1()));
+  EXPECT_FALSE(Visible(frame->StatusBar1()));
+  EXPECT_FALSE(Ticked(2));
+  EXPECT_EQ(Stored("Toolbar"), "0");
+  EXPECT_EQ(Stored("StatusBar"), "0");
+  // The client fills the whole frame.
+  RECT frameArea, clientArea;
+  GetClientRect(frame->Handle(), &frameArea);
+  GetWindowRect(frame->Client(), &clientArea);
+  EXPECT_EQ(clientArea.bottom - clientArea.top, frameArea.bottom);
+}
+
+TEST_F(MDIMainTest, WebItemsOpenTheirAddressesSeparatorsAnEmptyOne) {
+  Subs::giShowMsg1 = 0;
+  Load();
+  for (std::int16_t index = 0; index <= 6; ++index) frame->mnuHelpWeb_Hook(index);
+  EXPECT_EQ(browser.opened,
+            (std::vector<std::string>{"http://www.fernbrook.example", "",
+                                      "http://www.fernbrook.example/kestrel",
+                                      "http://www.fernbrook.example/kestrel/order.htm", "",
+                                      "http://www.fernbrook.example/software.htm",
+                                      "http://www.fernbrook.example/kestrel/support.htm"}));
+  // The menu item reaches the same action.
+  Command(MDIMain::kHelpWebBase + 2);
+  EXPECT_EQ(browser.opened.back(), "http://www.fernbrook.example/kestrel");
+}
+
+TEST_F(MDIMainTest, WebNoticeSwitchedOffIsNotShownAgainInTheSameRun) {
+  Load();
+  driver.When(shellwin::frmMessage::kCaption, [](HWND window) {
+    ClickButton(window, shellwin::frmMessage::kCheckBoxId);
+    ClickButton(window, IDOK);
+  });
+  frame->mnuHelpWeb_Hook(0);
+  frame->mnuHelpWeb_Hook(5);
+
+  EXPECT_EQ(driver.Seen().size(), 1u);
+  EXPECT_EQ(Stored("ShowMsg1"), "0");
+  EXPECT_EQ(browser.opened,
+            (std::vector<std::string>{"http://www.fernbrook.example",
+                                      "http://www.fernbrook.example/software.htm"}));
+}
+
+TEST_F(MDIMainTest, HelpContentsByMenuAndByF1) {
+  Load();
+  frame->mnuHelp_Hook(0);
+  MSG f1{frame->Handle(), WM_KEYDOWN, VK_F1, 1, 0, {}};
+  ASSERT_TRUE(frame->PreTranslate(f1));
+  EXPECT_EQ(browser.opened,
+            (std::vector<std::string>{HelpPage("index.htm"), HelpPage("index.htm")}));
+}
+
+TEST_F(MDIMainTest, AboutShowsVersionOpensContactOnF1AndOkOnlyHidesIt) {
+  Load();
+  HWND about = frame->About().Handle();
+  std::string version;
+  driver.When("About", [&version](HWND window) {
+    version = TextOf(GetDlgItem(window, shellwin::frmAbout::kVersionId));
+    PressKey(window, IDOK, VK_F1);
+    PostMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
+  });
+  Command(MDIMain::kToolbarBase + 5);  // the About button
+
+  EXPECT_EQ(version, "Version 1.0.0");
+  EXPECT_EQ(browser.opened, (std::vector<std::string>{HelpPage("contact.htm")}));
+  EXPECT_FALSE(IsWindowVisible(about));
+  EXPECT_TRUE(IsWindow(about));
+
+  // A second showing is the same window, not loaded again.
+  driver.When("About", [](HWND window) { ClickButton(window, IDOK); });
+  frame->mnuHelp_Hook(4);
+  EXPECT_EQ(frame->About().Handle(), about);
+  EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
+}
+
+TEST_F(MDIMainTest, AboutWebLinkShowsTheNoticeThenOpensTheSite) {
+  Load();
+  driver.When("About", [](HWND window) {
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(shellwin::frmAbout::kWebLinkId, STN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, shellwin::frmAbout::kWebLinkId)));
+  });
+  driver.When(shellwin::frmMessage::kCaption, [](HWND window) { ClickButton(window, IDOK); });
+  driver.When("About", [](HWND window) { ClickButton(window, IDOK); });
+  frame->mnuHelp_Hook(4);
+  EXPECT_EQ(browser.opened, (std::vector<std::string>{"http://www.fernbrook.example"}));
+}
+
+TEST_F(MDIMainTest, ExplorerAndOptionsCommandsReachTheirWindows) {
+  Load();
+  frame->mnuView_Hook(0);
+  Command(MDIMain::kToolbarBase + 1);
+  EXPECT_EQ(explorersOpened, 3);  // with the one at load
+
+  frame->mnuTools_Hook(0);
+  Command(MDIMain::kToolbarBase + 3);
+  EXPECT_EQ(optionsOpened, 2);
+  EXPECT_TRUE(boxes.shown.empty());
+
+  optionsFailure = kes::Failure(5, "Invalid procedure call");
+  frame->mnuTools_Hook(0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
+  EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "mnutools");
+}
+
+class MDIMainChildrenTest : public MDIMainTest {
+ protected:
+  HWND AddChild(const char* caption) {
+    MDICREATESTRUCTA create{};
+    create.szClass = "MDIChildTest";
+    create.szTitle = caption;
+    create.hOwner = GetModuleHandleA(nullptr);
+    create.x = create.y = create.cx = create.cy = CW_USEDEFAULT;
+    return reinterpret_cast<HWND>(
+        SendMessageA(frame->Client(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  }
+  static LRESULT CALLBACK ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefMDIChildProcA(hwnd, message, wParam, lParam);
+  }
+  void SetUp() override {
+    MDIMainTest::SetUp();
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &ChildProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    wc.lpszClassName = "MDIChildTest";
+    RegisterClassA(&wc);
+    Load();
+    first = AddChild("First Child");
+    second = AddChild("Second Child");
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+  }
+  RECT Place(HWND child) {
+    RECT rect;
+    GetWindowRect(child, &rect);
+    return rect;
+  }
+  HWND first = nullptr;
+  HWND second = nullptr;
+};
+
+TEST_F(MDIMainChildrenTest, WindowMenuArrangesAndListsTheChildren) {
+  frame->mnuWindow_Hook(1);  // tile vertically: side by side
+  EXPECT_EQ(Place(first).top, Place(second).top);
+  EXPECT_NE(Place(first).left, Place(second).left);
+
+  frame->mnuWindow_Hook(0);  // tile horizontally: one above the other
+  EXPECT_EQ(Place(first).left, Place(second).left);
+  EXPECT_NE(Place(first).top, Place(second).top);
+
+  frame->mnuWindow_Hook(2);  // cascade: each a step further
+  EXPECT_NE(Place(first).left, Place(second).left);
+  EXPECT_NE(Place(first).top, Place(second).top);
+  frame->mnuWindow_Hook(3);
+
+  std::vector<std::string> listed;
+  HMENU window = Popup(4);
+  for (int i = 4; i < GetMenuItemCount(window); ++i) {
+    char caption[64] = {};
+    GetMenuStringA(window, i, caption, sizeof caption, MF_BYPOSITION);
+    if (caption[0] != '\0') listed.push_back(caption);
+  }
+  ASSERT_EQ(listed.size(), 2u);
+  EXPECT_NE(listed[0].find("First Child"), std::string::npos);
+  EXPECT_NE(listed[1].find("Second Child"), std::string::npos);
+}
+
+TEST_F(MDIMainChildrenTest, ClosingTheFrameClosesEveryChildAndEndsTheProgram) {
+  HWND about = frame->About().Handle();
+  frame->mnuFile_Hook(2);  // Exit
+
+  EXPECT_EQ(frame->Handle(), nullptr);
+  EXPECT_FALSE(IsWindow(first));
+  EXPECT_FALSE(IsWindow(second));
+  EXPECT_FALSE(IsWindow(about));
+  MSG quit;
+  EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace kes_test
