@@ -38,6 +38,18 @@ class Win32ProcessList final : public ProcessList {
     PROCESSENTRY32 raw{};
     raw.dwSize = sizeof raw;
     if (!step(snapshot_.Get(), &raw)) return false;
+    std::string path = raw.szExeFile;
+    // A process the system is still starting may have no name yet. Windows
+    // 98 lists a process only once it has one, so such an entry is passed
+    // over unless the process itself can tell its path.
+    while (path.empty() && (path = FindExePath(raw.th32ProcessID, path)).empty()) {
+      if (!Process32Next(snapshot_.Get(), &raw)) return false;
+      path = raw.szExeFile;
+    }
+    if (path.find_first_of("\\/") == std::string::npos) {
+      const std::string found = FindExePath(raw.th32ProcessID, path);
+      if (!found.empty()) path = found;
+    }
     entry.cntUsage = raw.cntUsage;
     entry.th32ProcessID = raw.th32ProcessID;
     entry.th32DefaultHeapID = static_cast<std::uint32_t>(raw.th32DefaultHeapID);
@@ -45,11 +57,7 @@ class Win32ProcessList final : public ProcessList {
     entry.cntThreads = raw.cntThreads;
     entry.th32ParentProcessID = raw.th32ParentProcessID;
     entry.pcPriClassBase = raw.pcPriClassBase;
-    CopyText(entry.szExeFile, raw.szExeFile);
-    if (std::strpbrk(raw.szExeFile, "\\/") == nullptr) {
-      const std::string path = FindExePath(raw.th32ProcessID, raw.szExeFile);
-      if (!path.empty()) CopyText(entry.szExeFile, path.c_str());
-    }
+    CopyText(entry.szExeFile, path.c_str());
     return true;
   }
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/scoped_handle.h"
+
+// The folder of the running test program, with a trailing backslash; the
+// helper programs and libraries are built beside it.
+inline std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\') + 1);
+}
+
+// Starts a program without a console window; the handles are released when
+// the returned object goes.
+inline PROCESS_INFORMATION StartProgram(const std::string& commandLine) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                      nullptr, &startup, &started)) {
+    started = {};
+  }
+  return started;
+}
+
+// A running copy of snapshot_child (or of a program that behaves like it)
+// that has loaded the given libraries; it is stopped and waited for when the
+// object goes.
+class ChildProcess {
+ public:
+  ChildProcess(const std::string& exe, const std::string& libraries) {
+    static int count = 0;
+    const std::string name =
+        "kes-child-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++count);
+    ready_ = platform::ScopedHandle(CreateEventA(nullptr, TRUE, FALSE, (name + "-ready").c_str()));
+    stop_ = platform::ScopedHandle(CreateEventA(nullptr, TRUE, FALSE, (name + "-stop").c_str()));
+    const PROCESS_INFORMATION started = StartProgram("\"" + exe + "\" " + name + " " + libraries);
+    process_ = platform::ScopedHandle(started.hProcess);
+    platform::ScopedHandle thread(started.hThread);
+    id_ = started.dwProcessId;
+    if (!process_.Valid()) return;
+    const HANDLE either[] = {ready_.Get(), process_.Get()};
+    ready = WaitForMultipleObjects(2, either, FALSE, 30000) == WAIT_OBJECT_0;
+  }
+  ~ChildProcess() {
+    SetEvent(stop_.Get());
+    if (process_.Valid()) WaitForSingleObject(process_.Get(), 30000);
+  }
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  DWORD Id() const { return id_; }
+  bool ready = false;
+
+ private:
+  platform::ScopedHandle ready_;
+  platform::ScopedHandle stop_;
+  platform::ScopedHandle process_;
+  DWORD id_ = 0;
+};

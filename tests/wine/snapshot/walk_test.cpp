@@ -1,0 +1,157 @@
+// The process walk over the real tool-help functions.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "child_process.h"
+#include "platform/win32/file_facts_win32.h"
+#include "platform/win32/tool_help_win32.h"
+#include "snapshot/module_list95.h"
+#include "tests/native/snapshot/recording_boxes.h"
+
+namespace {
+
+bool SamePath(const std::string& a, const std::string& b) {
+  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+const clsProcess* FindProcess(const kes::Collection<clsProcess>& processes, DWORD id) {
+  for (std::int32_t i = 1; i <= processes.Count(); ++i) {
+    if (static_cast<DWORD>(processes.Item(i).mlth32ProcessID) == id) return &processes.Item(i);
+  }
+  return nullptr;
+}
+
+// The number of handles this process holds, where the system can tell it.
+using HandleCountQuery = BOOL(WINAPI*)(HANDLE, PDWORD);
+HandleCountQuery HandleCounter() {
+  return reinterpret_cast<HandleCountQuery>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetProcessHandleCount")));
+}
+
+class Walk : public ::testing::Test {
+ protected:
+  bool Fill() {
+    processes = {};
+    return ModuleList95::FillProcessList95(processes, toolHelp, facts, progress, report);
+  }
+
+  platform::Win32ToolHelp toolHelp;
+  platform::Win32FileFacts facts;
+  RecordingBoxes boxes;
+  RecordingProgress progress;
+  Subs::ErrorReport report{boxes};
+  kes::Collection<clsProcess> processes;
+  const std::string child = ProgramFolder() + "snapshot_child.exe";
+};
+
+TEST_F(Walk, FindsAChildWithItsLibrariesAtTheirPathsAndVersions) {
+  ChildProcess running(child, "kesver.dll");
+  ASSERT_TRUE(running.ready);
+  ASSERT_TRUE(Fill());
+  EXPECT_TRUE(boxes.shown.empty());
+
+  const clsProcess* found = FindProcess(processes, running.Id());
+  ASSERT_NE(found, nullptr);
+  EXPECT_TRUE(SamePath(found->msExePath, child)) << found->msExePath;
+  EXPECT_EQ(found->mlth32ParentProcessID, static_cast<std::int32_t>(GetCurrentProcessId()));
+  EXPECT_GT(found->mcntThreads, 0);
+  EXPECT_EQ(found->mlPriority, NORMAL_PRIORITY_CLASS);
+  const clsModule* library = nullptr;
+  for (std::int32_t j = 1; j <= found->mcolModules.Count(); ++j) {
+    const clsModule& module = found->mcolModules.Item(j);
+    EXPECT_NE(module.msExePath, found->msExePath);
+    if (SamePath(module.msExePath, ProgramFolder() + "kesver.dll")) library = &module;
+  }
+  ASSERT_NE(library, nullptr);
+  EXPECT_TRUE(SamePath(library->msName, "kesver.dll"));
+  EXPECT_EQ(library->mlth32ProcessID, static_cast<std::int32_t>(running.Id()));
+  EXPECT_EQ(library->moVersionInfo.mnFileVerMin, 40000);
+  EXPECT_EQ(library->moVersionInfo.mnFileVerRevLo, 1998);
+
+  // Every process is named by a full path, and the progress saw each one.
+  ASSERT_EQ(progress.reported.size(), static_cast<std::size_t>(processes.Count()));
+  for (std::int32_t i = 1; i <= processes.Count(); ++i) {
+    EXPECT_NE(processes.Item(i).msExePath.find('\\'), std::string::npos);
+    EXPECT_EQ(processes.Item(i).mlID, i);
+  }
+}
+
+TEST_F(Walk, ListsNoSixteenBitModules) {
+  ASSERT_TRUE(Fill());
+  for (std::int32_t i = 1; i <= processes.Count(); ++i) {
+    const auto& modules = processes.Item(i).mcolModules;
+    for (std::int32_t j = 1; j <= modules.Count(); ++j) {
+      const std::string& path = modules.Item(j).msExePath;
+      EXPECT_NE(path.substr(path.size() - 2), "16") << path;
+    }
+  }
+}
+
+TEST_F(Walk, AHiddenExecutableStopsTheWalkAfterOneReport) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string hidden = std::string(folder) + "kes_hidden_child.exe";
+  ASSERT_TRUE(CopyFileA(child.c_str(), hidden.c_str(), FALSE));
+  {
+    ChildProcess running(hidden, "");
+    ASSERT_TRUE(running.ready);
+    ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_FALSE(Fill());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_NE(boxes.shown[0].text.find("53 - File Not Found:\r\n\r\n"), std::string::npos);
+    EXPECT_NE(boxes.shown[0].text.find("kes_hidden_child.exe"), std::string::npos);
+    EXPECT_NE(boxes.shown[0].text.find("Routine: FillProcessList95"), std::string::npos);
+    EXPECT_EQ(FindProcess(processes, running.Id()), nullptr);
+  }
+  SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(hidden.c_str());
+}
+
+TEST_F(Walk, ManySnapshotsWhileProcessesComeAndGoLeakNoHandles) {
+  const HandleCountQuery countHandles = HandleCounter();
+  DWORD before = 0;
+  if (countHandles != nullptr) {
+    ASSERT_TRUE(Fill());
+    countHandles(GetCurrentProcess(), &before);
+  }
+  // Without a count, a leak shows as handle numbers that keep climbing.
+  const HANDLE firstProbe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  CloseHandle(firstProbe);
+
+  std::atomic<bool> stop{false};
+  std::atomic<int> started{0};
+  std::thread churn([&] {
+    while (!stop) {
+      const PROCESS_INFORMATION quick = StartProgram("\"" + child + "\" - kesver.dll");
+      platform::ScopedHandle process(quick.hProcess), thread(quick.hThread);
+      if (process.Valid()) ++started;
+      Sleep(5);
+    }
+  });
+  int failed = 0;
+  for (int snapshot = 0; snapshot < 200; ++snapshot) {
+    if (!Fill()) ++failed;
+  }
+  stop = true;
+  churn.join();
+
+  EXPECT_EQ(failed, 0);
+  EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
+  EXPECT_GT(started.load(), 0);
+  if (countHandles != nullptr) {
+    DWORD after = 0;
+    countHandles(GetCurrentProcess(), &after);
+    // A leak of one handle per snapshot would add 200 or more.
+    EXPECT_LT(after, before + 20) << "before " << before << ", after " << after;
+  }
+  const HANDLE lastProbe = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  CloseHandle(lastProbe);
+  EXPECT_LT(reinterpret_cast<std::uintptr_t>(lastProbe),
+            reinterpret_cast<std::uintptr_t>(firstProbe) + 4 * 20);
+}
+
+}  // namespace
