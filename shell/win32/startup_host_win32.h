@@ -11,7 +11,7 @@ namespace shellwin {
 
 // Start-up's reach into Windows: the program file and its date, the clock,
 // the message window, the platform and the frame window it opens.
-class Win32StartupHost final : public Subs::StartupHost {
+class Win32StartupHost : public Subs::StartupHost {
  public:
   Win32StartupHost(const ShellContext& context, platform::SystemFolders& folders,
                    FrameCommands commands);

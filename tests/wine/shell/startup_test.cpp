@@ -1,0 +1,147 @@
+#include "shell/startup.h"
+
+#include <string>
+
+#include "settings/settings_store.h"
+#include "shell/shell_texts.h"
+#include "shell/win32/frm_message.h"
+#include "shell/win32/kesview_commands.h"
+#include "shell/win32/startup_host_win32.h"
+#include "tests/wine/shell/shell_fixture.h"
+
+namespace kes_test {
+namespace {
+
+constexpr ULONGLONG kFileTimePerDay = 864000000000ULL;
+
+// The real host, with the program file replaced by one the test dates.
+class DatedProgramHost final : public shellwin::Win32StartupHost {
+ public:
+  using Win32StartupHost::Win32StartupHost;
+  std::string ProgramFile() override {
+    return programFile.empty() ? Win32StartupHost::ProgramFile() : programFile;
+  }
+  std::string programFile;
+};
+
+class StartupWineTest : public ShellFixture {
+ protected:
+  void TearDown() override {
+    if (host.Frame() != nullptr && host.Frame()->Handle() != nullptr) {
+      host.Frame()->mnuFile_Hook(2);
+    }
+    if (!datedFile.empty()) DeleteFileA(datedFile.c_str());
+    ShellFixture::TearDown();
+  }
+
+  // A program file written `days` days before today, at `hour` local time.
+  void ProgramWritten(int days, int hour) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    datedFile = std::string(folder) + "kesview_dated.exe";
+    HANDLE file = CreateFileA(datedFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    SYSTEMTIME local;
+    GetLocalTime(&local);
+    local.wHour = static_cast<WORD>(hour);
+    local.wMinute = 30;
+    local.wSecond = local.wMilliseconds = 0;
+    FILETIME localTime, utc;
+    SystemTimeToFileTime(&local, &localTime);
+    ULARGE_INTEGER at{{localTime.dwLowDateTime, localTime.dwHighDateTime}};
+    at.QuadPart -= days * kFileTimePerDay;
+    localTime = FILETIME{at.LowPart, at.HighPart};
+    LocalFileTimeToFileTime(&localTime, &utc);
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &utc));
+    CloseHandle(file);
+    host.programFile = datedFile;
+  }
+
+  DatedProgramHost host{context, folders, shellwin::KesviewFrameCommands(context)};
+  std::string datedFile;
+};
+
+TEST_F(StartupWineTest, FirstRunIsWelcomedOnceThenTheFrameOpens) {
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  ASSERT_TRUE(Subs::Main(api, host));
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title, "Welcome!");
+  ASSERT_NE(host.Frame(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(host.Frame()->Handle()));
+  EXPECT_EQ(Stored("Toolbar"), "1");
+  host.Frame()->mnuFile_Hook(2);
+  Pump();
+
+  boxes.shown.clear();
+  ASSERT_TRUE(Subs::Main(api, host));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(StartupWineTest, ProgramOneHundredAndEightyDaysOldIsNotReminded) {
+  ProgramWritten(180, 0);
+  ASSERT_TRUE(Subs::Main(api, host));
+  EXPECT_TRUE(driver.Seen().empty());
+  EXPECT_NE(host.Frame(), nullptr);
+}
+
+TEST_F(StartupWineTest, ProgramOneHundredAndEightyOneDaysOldIsRemindedUntilSwitchedOff) {
+  ProgramWritten(181, 23);
+  std::string shown;
+  driver.When(shellwin::frmMessage::kCaption, [&shown](HWND window) {
+    shown = TextOf(GetWindow(window, GW_CHILD));
+    ClickButton(window, shellwin::frmMessage::kCheckBoxId);
+    ClickButton(window, IDOK);
+  });
+  ASSERT_TRUE(Subs::Main(api, host));
+  EXPECT_EQ(shown, Subs::UpdateReminderText());
+  EXPECT_EQ(Stored("ShowMsg4"), "0");
+  EXPECT_NE(host.Frame(), nullptr);
+}
+
+TEST_F(StartupWineTest, MissingProgramFileOpensTheFrameWithoutReminder) {
+  host.programFile = "C:\\nowhere\\kesview.exe";
+  ASSERT_TRUE(Subs::Main(api, host));
+  EXPECT_TRUE(driver.Seen().empty());
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// Runs the probe under `name` beside the tests; returns its exit code.
+DWORD RunProbeAs(const std::string& folder, const std::string& name) {
+  const std::string probe = folder + "\\os_platform_probe.exe";
+  const std::string copy = folder + "\\" + name;
+  if (copy != probe) CopyFileA(probe.c_str(), copy.c_str(), FALSE);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::string command = "\"" + copy + "\"";
+  if (!CreateProcessA(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return 0xFFFFFFFF;
+  }
+  WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD code = 0;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  if (copy != probe) DeleteFileA(copy.c_str());
+  return code;
+}
+
+TEST_F(StartupWineTest, PlatformCheckTellsWindows98FromTheNtFamily) {
+  const std::string folder = folders.ProgramFolder();
+  EXPECT_EQ(RunProbeAs(folder, "os_platform_probe.exe"), Subs::kPlatformWin32Windows);
+
+  // Wine reports another version to one program name.
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\os_platform_nt.exe", 0,
+                            nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  const char version[] = "winxp";
+  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
+  RegCloseKey(key);
+  EXPECT_EQ(RunProbeAs(folder, "os_platform_nt.exe"), Subs::kPlatformWin32NT);
+}
+
+}  // namespace
+}  // namespace kes_test
