@@ -3,6 +3,7 @@
 //   kesview_remote wait-frame SECONDS   exit 0 once the frame window is up
 //   kesview_remote answer TITLE          press OK in the window with that title
 //   kesview_remote close                 close the frame window
+//   kesview_remote command ID            send the frame a menu or button command
 #include <windows.h>
 
 #include <cstdio>
@@ -14,7 +15,8 @@ namespace {
 constexpr const char* kFrameClass = "KestrelMDIMain";
 
 int Usage() {
-  std::fputs("usage: kesview_remote wait-frame SECONDS | answer TITLE | close\n", stderr);
+  std::fputs("usage: kesview_remote wait-frame SECONDS | answer TITLE | command ID | close\n",
+             stderr);
   return 2;
 }
 
@@ -36,6 +38,12 @@ int main(int argc, char** argv) {
     if (box == nullptr) return 1;
     // A message box ends with the button's command.
     PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "command") == 0 && argc == 3) {
+    HWND frame = FindWindowA(kFrameClass, nullptr);
+    if (frame == nullptr) return 1;
+    PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
     return 0;
   }
   if (std::strcmp(argv[1], "close") == 0 && argc == 2) {

@@ -41,8 +41,8 @@ void frmAbout::Load() {
   HWND self = Handle();
   if (self == nullptr) return;
 
-  logo_.reset(static_cast<HBITMAP>(
-      LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_LOGO), IMAGE_BITMAP, 0, 0, 0)));
+  logo_.reset(static_cast<HBITMAP>(LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_LOGO),
+                                              IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
   HWND picLogo =
       layout.Control(self, "STATIC", nullptr, WS_VISIBLE | SS_BITMAP, 240, 240, 960, 960, -1);
   SendMessageA(picLogo, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(logo_.get()));
