@@ -15,14 +15,13 @@ inline std::string ProgramFolder() {
   return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-// Starts a program without a console window; the handles are released when
-// the returned object goes.
+// Starts a program without a console, so no console host comes with it.
 inline PROCESS_INFORMATION StartProgram(const std::string& commandLine) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   std::string line = commandLine;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
                       nullptr, &startup, &started)) {
     started = {};
   }

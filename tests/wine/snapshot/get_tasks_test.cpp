@@ -42,8 +42,8 @@ class TopWindows : public ::testing::Test {
   }
 
   HWND Make(const std::string& title, bool visible, HWND owner = nullptr) {
-    HWND window = CreateWindowA(kClass, title.c_str(), WS_POPUP, 10, 10, 200, 100, owner,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateWindowA(kClass, title.c_str(), WS_POPUP, 10, 10, 200, 100, owner, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
     if (visible) ShowWindow(window, SW_SHOWNOACTIVATE);
     made.push_back(window);
     return window;

@@ -1,0 +1,136 @@
+// Times a snapshot against the bare platform calls it cannot do without,
+// with at least 40 extra processes that each load the benchmark libraries.
+//   snapshot_bench                 the benchmark
+//   snapshot_bench --child NAME    a helper: loads the libraries, signals
+//                                  NAME-ready, waits for NAME-stop
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/bare_walk.h"
+#include "bench/median.h"
+#include "platform/message_box.h"
+#include "platform/progress.h"
+#include "platform/win32/file_facts_win32.h"
+#include "platform/win32/scoped_handle.h"
+#include "platform/win32/tool_help_win32.h"
+#include "shell/general/error_report.h"
+#include "snapshot/module_list95.h"
+
+namespace {
+
+constexpr int kChildren = 40;
+constexpr int kRounds = 7;
+const char* const kLibraries[] = {"bench_a.dll", "bench_b.dll", "bench_c.dll",  "bench_d.dll",
+                                  "user32.dll",  "gdi32.dll",   "advapi32.dll", "comctl32.dll",
+                                  "shell32.dll", "version.dll", "ole32.dll"};
+
+class QuietProgress : public platform::Progress {
+ public:
+  void Report(const std::string&) override {}
+};
+
+class CountingBoxes : public platform::MessageBoxes {
+ public:
+  int shown = 0;
+  int Show(platform::WindowHandle, const std::string& text, const std::string&, unsigned) override {
+    ++shown;
+    std::fprintf(stderr, "error report: %s\n", text.c_str());
+    return platform::kIdOk;
+  }
+};
+
+int Child(const std::string& name) {
+  for (const char* library : kLibraries) LoadLibraryA(library);
+  platform::ScopedHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "-ready").c_str()));
+  platform::ScopedHandle stop(OpenEventA(SYNCHRONIZE, FALSE, (name + "-stop").c_str()));
+  if (!ready.Valid() || !stop.Valid()) return 1;
+  SetEvent(ready.Get());
+  WaitForSingleObject(stop.Get(), 600000);
+  return 0;
+}
+
+double Milliseconds(const std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+      .count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--child") return Child(argv[2]);
+
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string name = "kes-bench-" + std::to_string(GetCurrentProcessId());
+  std::vector<platform::ScopedHandle> children, stops;
+  for (int i = 0; i < kChildren; ++i) {
+    const std::string childName = name + "-" + std::to_string(i);
+    platform::ScopedHandle ready(
+        CreateEventA(nullptr, TRUE, FALSE, (childName + "-ready").c_str()));
+    platform::ScopedHandle childStop(
+        CreateEventA(nullptr, TRUE, FALSE, (childName + "-stop").c_str()));
+    std::string line = "\"" + std::string(self) + "\" --child " + childName;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
+                        nullptr, &startup, &started)) {
+      std::fprintf(stderr, "could not start helper %d\n", i);
+      return 1;
+    }
+    platform::ScopedHandle thread(started.hThread);
+    children.emplace_back(started.hProcess);
+    stops.push_back(std::move(childStop));
+    WaitForSingleObject(ready.Get(), 60000);
+  }
+
+  platform::Win32ToolHelp toolHelp;
+  platform::Win32FileFacts facts;
+  QuietProgress progress;
+  CountingBoxes boxes;
+  const Subs::ErrorReport report(boxes);
+  std::vector<double> engine, bare;
+  std::int32_t processes = 0, modules = 0;
+  const auto timeEngine = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    kes::Collection<clsProcess> records;
+    ModuleList95::FillProcessList95(records, toolHelp, facts, progress, report);
+    const double ms = Milliseconds(start);
+    processes = records.Count();
+    modules = 0;
+    for (std::int32_t i = 1; i <= records.Count(); ++i) {
+      modules += records.Item(i).mcolModules.Count();
+    }
+    return ms;
+  };
+  const auto timeBare = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    BareWalk(toolHelp, facts);
+    return Milliseconds(start);
+  };
+  // The first round only warms the system's file cache; then the two take
+  // turns at going first.
+  timeEngine();
+  timeBare();
+  for (int round = 0; round < kRounds; ++round) {
+    if (round % 2 == 0) {
+      engine.push_back(timeEngine());
+      bare.push_back(timeBare());
+    } else {
+      bare.push_back(timeBare());
+      engine.push_back(timeEngine());
+    }
+  }
+
+  for (const auto& childStop : stops) SetEvent(childStop.Get());
+  for (const auto& child : children) WaitForSingleObject(child.Get(), 30000);
+
+  const double e = Median(engine), b = Median(bare);
+  std::printf("snapshot: processes=%d modules=%d engine_ms=%.1f bare_ms=%.1f ratio=%.2f\n",
+              static_cast<int>(processes), static_cast<int>(modules), e, b, b > 0 ? e / b : 0.0);
+  return boxes.shown == 0 ? 0 : 1;
+}
