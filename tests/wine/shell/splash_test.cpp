@@ -57,6 +57,24 @@ TEST_F(SplashTest, WebLinkOpensTheSiteAfterTheNotice) {
   EXPECT_EQ(browser.opened, (std::vector<std::string>{"http://www.fernbrook.example"}));
 }
 
+TEST_F(SplashTest, WebLinkShowsTheHandCursor) {
+  frmSplash2 splash(context, about);
+  splash.Show();
+  HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  SetCursor(arrow);
+  HWND link = GetDlgItem(splash.Handle(), frmSplash2::kWebLinkId);
+  EXPECT_TRUE(SendMessageA(splash.Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
+  EXPECT_NE(GetCursor(), arrow);
+  EXPECT_NE(GetCursor(), nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(GetCursor(), &info));
+  EXPECT_FALSE(info.fIcon);
+  EXPECT_EQ(info.xHotspot, 5u);  // the fingertip
+  DeleteObject(info.hbmMask);
+  DeleteObject(info.hbmColor);
+}
+
 TEST_F(SplashTest, UnloadingRemovesTheWindow) {
   HWND window = nullptr;
   {

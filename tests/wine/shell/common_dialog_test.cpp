@@ -1,0 +1,43 @@
+#include "shell/win32/common_dialog.h"
+
+#include <dlgs.h>
+
+#include "tests/wine/shell/shell_fixture.h"
+
+namespace kes_test {
+namespace {
+
+class CommonDialogTest : public ShellFixture {
+ protected:
+  shellwin::CommonDialog dialog;
+
+  void SetUp() override {
+    ShellFixture::SetUp();
+    dialog.DialogTitle = "Print Snapshot To File";
+    dialog.Filter = "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+    dialog.DefaultExt = "txt";
+  }
+};
+
+TEST_F(CommonDialogTest, SaveAsReturnsTheChosenPathWithTheDefaultExtension) {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string folder = temp;
+  driver.When(dialog.DialogTitle, [folder](HWND window) {
+    SetDlgItemTextA(window, cmb13, (folder + "snapshot").c_str());
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  });
+  ASSERT_TRUE(dialog.ShowSave(nullptr));
+  EXPECT_EQ(dialog.FileName, folder + "snapshot.txt");
+}
+
+TEST_F(CommonDialogTest, CancelKeepsTheProposedName) {
+  dialog.FileName = "Kestrel.txt";
+  driver.When(dialog.DialogTitle,
+              [](HWND window) { PostMessageA(window, WM_COMMAND, IDCANCEL, 0); });
+  EXPECT_FALSE(dialog.ShowSave(nullptr));
+  EXPECT_EQ(dialog.FileName, "Kestrel.txt");
+}
+
+}  // namespace
+}  // namespace kes_test
