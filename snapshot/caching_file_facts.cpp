@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-template <class Key, class T, class Read>
-T CachingFileFacts::Recall(Memo<Key, T>& memo, const Key& key, Read read) {
-  auto [at, fresh] = memo.try_emplace(key);
+template <class T, class Read>
+CachingFileFacts::Answer<T>& CachingFileFacts::Remember(Memo<T>& memo, const std::string& path,
+                                                        Read read) {
+  // A reference into the map stays valid as it grows.
+  auto [at, fresh] = memo.try_emplace(path);
   Answer<T>& answer = at->second;
   if (fresh) {
     try {
@@ -14,7 +16,12 @@ T CachingFileFacts::Recall(Memo<Key, T>& memo, const Key& key, Read read) {
     }
   }
   if (answer.failure) std::rethrow_exception(answer.failure);
-  return *answer.value;
+  return answer;
+}
+
+template <class T, class Read>
+T CachingFileFacts::Recall(Memo<T>& memo, const std::string& path, Read read) {
+  return *Remember(memo, path, read).value;
 }
 
 bool CachingFileFacts::FindNormalFile(const std::string& path) {
@@ -30,7 +37,7 @@ std::int32_t CachingFileFacts::Length(const std::string& path) {
 }
 
 platform::DateTimeSeparators CachingFileFacts::Separators() {
-  return Recall(separators_, 0, [&] { return inner_.Separators(); });
+  return Recall(separators_, {}, [&] { return inner_.Separators(); });
 }
 
 std::uint32_t CachingFileFacts::VersionInfoSize(const std::string& path, std::uint32_t& handle) {
@@ -45,24 +52,20 @@ std::uint32_t CachingFileFacts::VersionInfoSize(const std::string& path, std::ui
 
 bool CachingFileFacts::VersionInfo(const std::string& path, std::uint32_t handle,
                                    std::uint32_t size, void* data) {
-  // The resource is kept once per path and handed out as a copy; the answer
-  // is a reference into the map, which never moves its elements.
-  auto [at, fresh] = resources_.try_emplace(ResourceKey{path, handle, size});
-  Answer<ResourceAnswer>& answer = at->second;
-  if (fresh) {
-    try {
-      ResourceAnswer read;
-      read.bytes.assign(size, 0);
-      read.read = inner_.VersionInfo(path, handle, size, read.bytes.data());
-      answer.value = std::move(read);
-    } catch (...) {
-      answer.failure = std::current_exception();
-    }
+  const ResourceAnswer& answer = *Remember(resources_, path, [&] {
+                                    ResourceAnswer read{handle, size, false, {}};
+                                    read.bytes.assign(size, 0);
+                                    read.read =
+                                        inner_.VersionInfo(path, handle, size, read.bytes.data());
+                                    return read;
+                                  }).value;
+  // The engine always asks with the handle and size it was given; anything
+  // else is read afresh.
+  if (answer.handle != handle || answer.size != size) {
+    return inner_.VersionInfo(path, handle, size, data);
   }
-  if (answer.failure) std::rethrow_exception(answer.failure);
-  std::copy(answer.value->bytes.begin(), answer.value->bytes.end(),
-            static_cast<unsigned char*>(data));
-  return answer.value->read;
+  std::copy(answer.bytes.begin(), answer.bytes.end(), static_cast<unsigned char*>(data));
+  return answer.read;
 }
 
 bool CachingFileFacts::QueryVersionValue(const void* block, const std::string& subBlock,

@@ -2,10 +2,9 @@
 
 #include <cstdint>
 #include <exception>
-#include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/file_facts.h"
@@ -35,27 +34,30 @@ class CachingFileFacts final : public platform::FileFacts {
     std::optional<T> value;
     std::exception_ptr failure;
   };
-  template <class Key, class T>
-  using Memo = std::map<Key, Answer<T>>;
+  template <class T>
+  using Memo = std::unordered_map<std::string, Answer<T>>;
 
-  template <class Key, class T, class Read>
-  static T Recall(Memo<Key, T>& memo, const Key& key, Read read);
+  template <class T, class Read>
+  static Answer<T>& Remember(Memo<T>& memo, const std::string& path, Read read);
+  template <class T, class Read>
+  static T Recall(Memo<T>& memo, const std::string& path, Read read);
 
   struct SizeAnswer {
     std::uint32_t size = 0;
     std::uint32_t handle = 0;
   };
   struct ResourceAnswer {
+    std::uint32_t handle = 0;
+    std::uint32_t size = 0;
     bool read = false;
     std::vector<unsigned char> bytes;
   };
-  using ResourceKey = std::tuple<std::string, std::uint32_t, std::uint32_t>;
 
   platform::FileFacts& inner_;
-  Memo<std::string, bool> found_;
-  Memo<std::string, platform::FileDateTime> dates_;
-  Memo<std::string, std::int32_t> lengths_;
-  Memo<int, platform::DateTimeSeparators> separators_;
-  Memo<std::string, SizeAnswer> sizes_;
-  Memo<ResourceKey, ResourceAnswer> resources_;
+  Memo<bool> found_;
+  Memo<platform::FileDateTime> dates_;
+  Memo<std::int32_t> lengths_;
+  Memo<platform::DateTimeSeparators> separators_;
+  Memo<SizeAnswer> sizes_;
+  Memo<ResourceAnswer> resources_;
 };

@@ -40,6 +40,9 @@ void clsVersionInfo::File(const std::string& ps, platform::FileFacts& facts) {
   try {
     LoadVersionBuffer(facts);
     ReadFileVersion(facts);
+    // Only the four parts are read from the resource; a snapshot holds
+    // thousands of records, so the raw bytes are not kept past this point.
+    buffer_ = {};
   } catch (const std::exception& first) {
     RaiseAgain(first);
   }

@@ -30,6 +30,7 @@ class clsVersionInfo {
   void ReadFileVersion(platform::FileFacts& facts);
   static void SplitVersionWord(std::uint32_t word, std::uint16_t& high, std::uint16_t& low);
 
-  // The raw resource, or the two-byte placeholder that means no version.
+  // While File reads: the raw resource, or the two-byte placeholder that
+  // means no version.
   std::vector<unsigned char> buffer_;
 };
