@@ -58,8 +58,8 @@ std::string FromSearchPath(const std::string& fileName) {
 
 std::string FindExePath(std::uint32_t processId, const std::string& fileName) {
   std::string path = FromImageName(processId);
-  if (path.empty()) path = FromOwnModule(processId, fileName);
-  if (path.empty()) path = FromSearchPath(fileName);
+  if (path.empty() && !fileName.empty()) path = FromOwnModule(processId, fileName);
+  if (path.empty() && !fileName.empty()) path = FromSearchPath(fileName);
   return path;
 }
 

@@ -14,6 +14,10 @@ namespace platform {
 
 namespace {
 
+// The ANSI records as Windows 95 and 98 define them.
+static_assert(sizeof(PROCESSENTRY32) == 296);
+static_assert(sizeof(MODULEENTRY32) == 548);
+
 template <std::size_t N>
 void CopyText(char (&to)[N], const char* from) {
   const std::size_t length = strnlen(from, N - 1);
@@ -23,6 +27,15 @@ void CopyText(char (&to)[N], const char* from) {
 
 HANDLE AsHandle(std::uint32_t value) {
   return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(value));
+}
+
+// The entry's executable by full path where one can be found; otherwise the
+// name as the entry gives it, which may be empty.
+std::string FullPath(const PROCESSENTRY32& raw) {
+  const std::string name = raw.szExeFile;
+  if (name.find_first_of("\\/") != std::string::npos) return name;
+  const std::string found = FindExePath(raw.th32ProcessID, name);
+  return found.empty() ? name : found;
 }
 
 class Win32ProcessList final : public ProcessList {
@@ -38,17 +51,12 @@ class Win32ProcessList final : public ProcessList {
     PROCESSENTRY32 raw{};
     raw.dwSize = sizeof raw;
     if (!step(snapshot_.Get(), &raw)) return false;
-    std::string path = raw.szExeFile;
+    std::string path;
     // A process the system is still starting may have no name yet. Windows
     // 98 lists a process only once it has one, so such an entry is passed
     // over unless the process itself can tell its path.
-    while (path.empty() && (path = FindExePath(raw.th32ProcessID, path)).empty()) {
+    while ((path = FullPath(raw)).empty()) {
       if (!Process32Next(snapshot_.Get(), &raw)) return false;
-      path = raw.szExeFile;
-    }
-    if (path.find_first_of("\\/") == std::string::npos) {
-      const std::string found = FindExePath(raw.th32ProcessID, path);
-      if (!found.empty()) path = found;
     }
     entry.cntUsage = raw.cntUsage;
     entry.th32ProcessID = raw.th32ProcessID;
