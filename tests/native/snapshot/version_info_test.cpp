@@ -49,6 +49,14 @@ TEST(VersionInfo, NeverAsksForMoreThan64000Bytes) {
   EXPECT_EQ(Shown(version), "1.2.3.4");
 }
 
+TEST(VersionInfo, AResourceCutShortGivesNoVersionAndReadsNothingBeyondIt) {
+  FakeFileFacts facts;
+  facts.AddVersioned("C:\\CUT.DLL", 0x00010002, 0x00030004).reportedSize = 20;
+  clsVersionInfo version;
+  version.File("C:\\CUT.DLL", facts);
+  EXPECT_EQ(Shown(version), "0.0.0.0");
+}
+
 TEST(VersionInfo, EmptyHiddenOrMissingFilesAreNotFoundAndStoreNothing) {
   FakeFileFacts facts;
   facts.AddVersioned("C:\\HIDDEN.DLL", 0x00010000, 0).normal = false;

@@ -1,2 +1,2 @@
 // A library that does nothing; the tests load it for its version resource.
-extern "C" __declspec(dllexport) int KesVersionedProbe() { return 1; }
+extern "C" int KesVersionedProbe() { return 1; }
