@@ -1,13 +1,12 @@
 #include "snapshot/file_date_text.h"
 
-#include <cstdio>
-
 namespace {
 
-std::string TwoDigits(int value) {
-  char digits[16];
-  std::snprintf(digits, sizeof digits, "%02d", value);
-  return digits;
+// Appends the value with at least `width` digits, zeros in front.
+void AppendDigits(std::string& text, int value, std::size_t width) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < width) text.append(width - digits.size(), '0');
+  text += digits;
 }
 
 }  // namespace
@@ -15,9 +14,19 @@ std::string TwoDigits(int value) {
 std::string FileDateText(const platform::FileDateTime& when,
                          const platform::DateTimeSeparators& separators) {
   const int hour12 = when.hour % 12 == 0 ? 12 : when.hour % 12;
-  char year[16];
-  std::snprintf(year, sizeof year, "%04d", when.year);
-  return TwoDigits(when.month) + separators.date + TwoDigits(when.day) + separators.date + year +
-         " " + TwoDigits(hour12) + separators.time + TwoDigits(when.minute) + separators.time +
-         TwoDigits(when.second) + (when.hour < 12 ? " AM" : " PM");
+  std::string text;
+  text.reserve(32);
+  AppendDigits(text, when.month, 2);
+  text += separators.date;
+  AppendDigits(text, when.day, 2);
+  text += separators.date;
+  AppendDigits(text, when.year, 4);
+  text += ' ';
+  AppendDigits(text, hour12, 2);
+  text += separators.time;
+  AppendDigits(text, when.minute, 2);
+  text += separators.time;
+  AppendDigits(text, when.second, 2);
+  text += when.hour < 12 ? " AM" : " PM";
+  return text;
 }
