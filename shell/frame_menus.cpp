@@ -71,7 +71,7 @@ const FrameMenuSpec& WebSubmenu() { return kWebMenu; }
 std::string WebSubmenuCaption() { return std::string("&") + kMakerName + " On The Web"; }
 
 std::string WebAddressForIndex(int index) {
-  const std::string site = kWebSite;
+  std::string site = kWebSite;
   switch (index) {
     case 0:
       return site;

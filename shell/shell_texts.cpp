@@ -5,17 +5,24 @@
 namespace Subs {
 
 std::string WelcomeText() {
+  const std::string lines[] = {
+      "",
+      "",
+      "This appears to be your first time running Kestrel.  A few things to remember:",
+      "",
+      "     -Help is always available from the menu or by pressing F1.",
+      std::string("     -Our web site is ") + kWebSite + ".",
+      "     -Options are available from the 'Tools' menu.",
+      "",
+      "Thanks for using Kestrel!",
+  };
   std::string text;
-  for (const char* line : {"", "",
-                           "This appears to be your first time running Kestrel.  A few things to "
-                           "remember:",
-                           "", "     -Help is always available from the menu or by pressing F1."}) {
-    text += std::string(line) + kLF;
+  for (const std::string& line : lines) {
+    if (&line != &lines[0]) {
+      text += kLF;
+    }
+    text += line;
   }
-  text += std::string("     -Our web site is ") + kWebSite + "." + kLF;
-  text += std::string("     -Options are available from the 'Tools' menu.") + kLF;
-  text += kLF;
-  text += "Thanks for using Kestrel!";
   return text;
 }
 

@@ -32,7 +32,9 @@ void ShowUpdateReminderIfDue(StartupHost& host) {
     fileDate = host.FileDate(host.ProgramFile());
   } catch (const kes::Failure& failure) {
     // Without the program file its age is unknown: no reminder.
-    if (failure.Number() == kes::kErrFileNotFound) return;
+    if (failure.Number() == kes::kErrFileNotFound) {
+      return;
+    }
     throw;
   }
   if (UpdateReminderDue(fileDate, host.Today())) {
@@ -60,13 +62,17 @@ bool Main(RegistryAPI& registry, StartupHost& host) {
       boxes.Show(0, WelcomeText(), kWelcomeTitle, platform::kMbOk | platform::kMbIconInformation);
     }
     // CreateRegKeys has told the user why it failed.
-    if (!CreateRegKeys(registry)) return false;
+    if (!CreateRegKeys(registry)) {
+      return false;
+    }
     if (!LoadGlobalsFromRegistry(registry, host.ProgramFile())) {
       boxes.Show(0, kSettingsLoadFailed, kAppTitle, platform::kMbOk | platform::kMbIconStop);
       return false;
     }
 
-    if (giShowMsg4 != 0) ShowUpdateReminderIfDue(host);
+    if (giShowMsg4 != 0) {
+      ShowUpdateReminderIfDue(host);
+    }
 
     switch (host.GetOSPlatform()) {
       case kPlatformWin32Windows:
@@ -80,7 +86,9 @@ bool Main(RegistryAPI& registry, StartupHost& host) {
     }
   } catch (const kes::Failure& failure) {
     // A missing file elsewhere in start-up is not worth a report either.
-    if (failure.Number() != kes::kErrFileNotFound) report.ShowFailure(failure, "Subs", "Main");
+    if (failure.Number() != kes::kErrFileNotFound) {
+      report.ShowFailure(failure, "Subs", "Main");
+    }
   } catch (const std::exception& failure) {
     report.ShowFailure(failure, "Subs", "Main");
   }

@@ -23,32 +23,42 @@ int Usage() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) return Usage();
+  if (argc < 2) {
+    return Usage();
+  }
   if (std::strcmp(argv[1], "wait-frame") == 0 && argc == 3) {
     const int tenths = std::atoi(argv[2]) * 10;
     for (int i = 0; i < tenths; ++i) {
       HWND frame = FindWindowA(kFrameClass, nullptr);
-      if (frame != nullptr && IsWindowVisible(frame)) return 0;
+      if (frame != nullptr && IsWindowVisible(frame)) {
+        return 0;
+      }
       Sleep(100);
     }
     return 1;
   }
   if (std::strcmp(argv[1], "answer") == 0 && argc == 3) {
     HWND box = FindWindowA(nullptr, argv[2]);
-    if (box == nullptr) return 1;
+    if (box == nullptr) {
+      return 1;
+    }
     // A message box ends with the button's command.
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return 0;
   }
   if (std::strcmp(argv[1], "command") == 0 && argc == 3) {
     HWND frame = FindWindowA(kFrameClass, nullptr);
-    if (frame == nullptr) return 1;
+    if (frame == nullptr) {
+      return 1;
+    }
     PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
     return 0;
   }
   if (std::strcmp(argv[1], "close") == 0 && argc == 2) {
     HWND frame = FindWindowA(kFrameClass, nullptr);
-    if (frame == nullptr) return 1;
+    if (frame == nullptr) {
+      return 1;
+    }
     PostMessageA(frame, WM_CLOSE, 0, 0);
     return 0;
   }

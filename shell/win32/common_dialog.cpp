@@ -26,7 +26,9 @@ bool CommonDialog::ShowSave(HWND owner) {
   ofn.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
   ofn.Flags = Flags;
-  if (!GetSaveFileNameA(&ofn)) return false;
+  if (!GetSaveFileNameA(&ofn)) {
+    return false;
+  }
   FileName = name.data();
   return true;
 }

@@ -39,7 +39,9 @@ void frmAbout::Load() {
   Create(context_.instance, kClassName, kExStyle, "", kStyle, at.x, at.y, size.cx, size.cy, nullptr,
          nullptr);
   HWND self = Handle();
-  if (self == nullptr) return;
+  if (self == nullptr) {
+    return;
+  }
 
   logo_.reset(static_cast<HBITMAP>(LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_LOGO),
                                               IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
@@ -77,7 +79,9 @@ void frmAbout::Load() {
 }
 
 void frmAbout::ShowModal(HWND owner) {
-  if (Handle() == nullptr) return;
+  if (Handle() == nullptr) {
+    return;
+  }
   // An owned window stays out of the task bar.
   SetWindowLongPtrA(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
   hidden_ = false;
@@ -85,7 +89,9 @@ void frmAbout::ShowModal(HWND owner) {
 }
 
 bool frmAbout::PreviewKey(const MSG& msg) {
-  if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1) return false;
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1) {
+    return false;
+  }
   try {
     context_.web.LoadHelpPage(AsOwner(Handle()), "contact.htm");
   } catch (const std::exception&) {
@@ -101,7 +107,9 @@ void frmAbout::OpenWebLink(int item) {
 
 LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (lblWebLink_.Handle(message, wParam, lParam, result)) return result;
+  if (lblWebLink_.Handle(message, wParam, lParam, result)) {
+    return result;
+  }
   switch (message) {
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {

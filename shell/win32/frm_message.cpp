@@ -18,7 +18,9 @@ frmMessage::frmMessage(const ShellContext& context) : context_(context) {}
 
 void frmMessage::ShowModal(HWND owner) {
   Load(owner);
-  if (Handle() == nullptr) return;
+  if (Handle() == nullptr) {
+    return;
+  }
   RunModal(Handle(), owner, closed_, nullptr);
   DestroyWindow(Handle());
 }
@@ -31,7 +33,9 @@ void frmMessage::Load(HWND owner) {
   Create(context_.instance, kClassName, kExStyle, kCaption, kStyle, at.x, at.y, size.cx, size.cy,
          owner, nullptr);
   HWND self = Handle();
-  if (self == nullptr) return;
+  if (self == nullptr) {
+    return;
+  }
   lblMessage_ = layout.Control(self, "STATIC", msMessage.c_str(), WS_VISIBLE | SS_LEFT, 135, 240,
                                4860, 1800, -1);
   chkDontShow_ = layout.Control(self, "BUTTON", "Don't Show This Message Again",
@@ -44,12 +48,16 @@ void frmMessage::Load(HWND owner) {
 }
 
 void frmMessage::Close() {
-  if (closed_) return;
+  if (closed_) {
+    return;
+  }
   closed_ = true;
   // A hidden box was never offered, so it cannot have been ticked.
   const bool ticked =
       mbShowCheckBox && SendMessageA(chkDontShow_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  if (!ticked) return;
+  if (!ticked) {
+    return;
+  }
   try {
     // Kinds outside 1..5 have no setting; SwitchOffMessage leaves them alone.
     Subs::SwitchOffMessage(context_.registry, mnWarning);
@@ -76,7 +84,9 @@ LRESULT frmMessage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ShowWebNotice(const ShellContext& context, HWND owner) {
-  if (Subs::giShowMsg1 == 0) return;
+  if (Subs::giShowMsg1 == 0) {
+    return;
+  }
   frmMessage notice(context);
   notice.mnWarning = kMessageKind;
   notice.msMessage = Subs::WebNoticeText();

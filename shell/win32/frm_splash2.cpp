@@ -34,7 +34,9 @@ void frmSplash2::Load(const frmAbout& about) {
   Create(context_.instance, kClassName, kExStyle, kCaption, kStyle, at.x, at.y, size.cx, size.cy,
          nullptr, nullptr);
   HWND self = Handle();
-  if (self == nullptr) return;
+  if (self == nullptr) {
+    return;
+  }
 
   HWND pic =
       layout.Control(self, "STATIC", nullptr, WS_VISIBLE | SS_BITMAP, 240, 240, 960, 960, -1);
@@ -64,7 +66,9 @@ void frmSplash2::Load(const frmAbout& about) {
 }
 
 void frmSplash2::Show() {
-  if (Handle() == nullptr) return;
+  if (Handle() == nullptr) {
+    return;
+  }
   ShowWindow(Handle(), SW_SHOWNORMAL);
   UpdateWindow(Handle());
 }
@@ -77,7 +81,9 @@ void frmSplash2::Report(const std::string& text) {
 
 LRESULT frmSplash2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
-  if (lblWebLink_.Handle(message, wParam, lParam, result)) return result;
+  if (lblWebLink_.Handle(message, wParam, lParam, result)) {
+    return result;
+  }
   if (message == WM_COMMAND && LOWORD(wParam) == kWebLinkId && HIWORD(wParam) == STN_CLICKED) {
     ShowWebNotice(context_, Handle());
     context_.web.LoadWebBrowser(AsOwner(Handle()), msURL);

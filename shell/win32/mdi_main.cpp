@@ -68,7 +68,9 @@ HMENU BuildPopup(const Subs::FrameMenuSpec& spec, HMENU webSubmenu) {
       continue;
     }
     std::string caption = item.caption;
-    if (item.shortcut != nullptr) caption += std::string("\t") + item.shortcut;
+    if (item.shortcut != nullptr) {
+      caption += std::string("\t") + item.shortcut;
+    }
     AppendMenuA(popup, MF_STRING | state, MDIMain::MenuCommand(base, index), caption.c_str());
   }
   return popup;
@@ -86,13 +88,17 @@ MDIMain::MDIMain(const ShellContext& context, FrameCommands commands)
 
 MDIMain::~MDIMain() {
   // The frame's window goes first: its children may still use the image list.
-  if (Handle() != nullptr) DestroyWindow(Handle());
+  if (Handle() != nullptr) {
+    DestroyWindow(Handle());
+  }
 }
 
 void MDIMain::Load() {
   try {
     CreateFrame();
-    if (Handle() == nullptr) return;
+    if (Handle() == nullptr) {
+      return;
+    }
     ShowToolbar(Subs::giToolbar == 1);
     ShowStatusBar(Subs::giStatusBar == 1);
     ShowWindow(Handle(), SW_SHOW);
@@ -129,7 +135,9 @@ void MDIMain::CreateFrame() {
       ImageList_Create(kImageSize, kImageSize, ILC_COLOR24 | ILC_MASK, kImageCount, 0));
   OwnedBitmap strip(static_cast<HBITMAP>(
       LoadImageA(context_.instance, MAKEINTRESOURCEA(IDB_IMAGELIST), IMAGE_BITMAP, 0, 0, 0)));
-  if (strip) ImageList_AddMasked(imageList_.get(), strip.get(), kMaskColour);
+  if (strip) {
+    ImageList_AddMasked(imageList_.get(), strip.get(), kMaskColour);
+  }
 
   CreateToolbar();
   CreateStatusBar();
@@ -143,7 +151,9 @@ void MDIMain::CreateMenus() {
   HMENU web = BuildPopup(Subs::WebSubmenu(), nullptr);
   for (const Subs::FrameMenuSpec& spec : Subs::FrameMenuBar()) {
     HMENU popup = BuildPopup(spec, web);
-    if (spec.menu == Subs::FrameMenu::kWindow) windowMenu_ = popup;
+    if (spec.menu == Subs::FrameMenu::kWindow) {
+      windowMenu_ = popup;
+    }
     AppendMenuA(menu_, MF_POPUP | (spec.enabled ? MF_ENABLED : MF_GRAYED),
                 reinterpret_cast<UINT_PTR>(popup), spec.caption);
   }
@@ -195,7 +205,9 @@ bool MDIMain::BarVisible(HWND bar) {
 }
 
 void MDIMain::Layout() {
-  if (Handle() == nullptr) return;
+  if (Handle() == nullptr) {
+    return;
+  }
   RECT area;
   GetClientRect(Handle(), &area);
   int top = 0;
@@ -238,17 +250,23 @@ void MDIMain::ShowStatusBar(bool show) {
 }
 
 frmAbout& MDIMain::About() {
-  if (!about_) about_ = std::make_unique<frmAbout>(context_);
+  if (!about_) {
+    about_ = std::make_unique<frmAbout>(context_);
+  }
   return *about_;
 }
 
 void MDIMain::OpenExplorer() {
-  if (commands_.openExplorer) commands_.openExplorer(*this);
+  if (commands_.openExplorer) {
+    commands_.openExplorer(*this);
+  }
 }
 
 void MDIMain::OpenOptions() {
   try {
-    if (commands_.openOptions) commands_.openOptions(*this);
+    if (commands_.openOptions) {
+      commands_.openOptions(*this);
+    }
   } catch (const std::exception& failure) {
     context_.Report().ShowFailure(failure, "MDIMain", "mnutools");
   }
@@ -263,7 +281,9 @@ void MDIMain::Close() {
 
 void MDIMain::mnuFile_Hook(std::int16_t index) {
   try {
-    if (index == Subs::kFileExit) SendMessageA(Handle(), WM_CLOSE, 0, 0);
+    if (index == Subs::kFileExit) {
+      SendMessageA(Handle(), WM_CLOSE, 0, 0);
+    }
   } catch (const std::exception& failure) {
     context_.Report().ShowFailure(failure, "MDIMain", "mnuFile");
   }
@@ -286,7 +306,9 @@ void MDIMain::mnuView_Hook(std::int16_t index) {
 }
 
 void MDIMain::mnuTools_Hook(std::int16_t index) {
-  if (index == Subs::kToolsOptions) OpenOptions();
+  if (index == Subs::kToolsOptions) {
+    OpenOptions();
+  }
 }
 
 void MDIMain::mnuWindow_Hook(std::int16_t index) {
@@ -366,12 +388,18 @@ bool MDIMain::OnCommand(int command) {
 }
 
 bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
-  if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) return false;
+  if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) {
+    return false;
+  }
   const int button = static_cast<int>(header.idFrom) - kToolbarBase;
   const auto specs = Subs::ToolbarButtons();
-  if (button < 1 || button > static_cast<int>(specs.size())) return false;
+  if (button < 1 || button > static_cast<int>(specs.size())) {
+    return false;
+  }
   const char* tip = specs[button - 1].toolTip;
-  if (tip == nullptr) return false;
+  if (tip == nullptr) {
+    return false;
+  }
   // The text is copied into the notification's own buffer, which outlives it.
   if (header.code == TTN_GETDISPINFOA) {
     auto& info = *reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header));
@@ -387,7 +415,9 @@ bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
 }
 
 bool MDIMain::PreTranslate(MSG& msg) {
-  if (client_ != nullptr && TranslateMDISysAccel(client_, &msg)) return true;
+  if (client_ != nullptr && TranslateMDISysAccel(client_, &msg)) {
+    return true;
+  }
   return accelerators_ && TranslateAcceleratorA(Handle(), accelerators_.get(), &msg);
 }
 
@@ -398,11 +428,15 @@ LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Layout();
       return 0;
     case WM_COMMAND:
-      if (OnCommand(LOWORD(wParam))) return 0;
+      if (OnCommand(LOWORD(wParam))) {
+        return 0;
+      }
       break;
     case WM_NOTIFY: {
       LRESULT result = 0;
-      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) return result;
+      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
+        return result;
+      }
       break;
     }
     case WM_CLOSE:

@@ -5,25 +5,37 @@ namespace shellwin {
 void RunModal(HWND window, HWND owner, const bool& done,
               const std::function<bool(const MSG&)>& preview) {
   const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
-  if (ownerWasEnabled) EnableWindow(owner, FALSE);
+  if (ownerWasEnabled) {
+    EnableWindow(owner, FALSE);
+  }
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);
   MSG msg;
   while (!done) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+      if (got == 0) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+      }
       break;
     }
-    if (preview && (msg.hwnd == window || IsChild(window, msg.hwnd)) && preview(msg)) continue;
-    if (IsDialogMessageA(window, &msg)) continue;
+    if (preview && (msg.hwnd == window || IsChild(window, msg.hwnd)) && preview(msg)) {
+      continue;
+    }
+    if (IsDialogMessageA(window, &msg)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
   // Enable the owner before hiding, so that it takes the activation back.
-  if (ownerWasEnabled) EnableWindow(owner, TRUE);
+  if (ownerWasEnabled) {
+    EnableWindow(owner, TRUE);
+  }
   ShowWindow(window, SW_HIDE);
-  if (owner != nullptr) SetActiveWindow(owner);
+  if (owner != nullptr) {
+    SetActiveWindow(owner);
+  }
 }
 
 void DoEvents() {

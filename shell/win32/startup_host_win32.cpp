@@ -24,7 +24,9 @@ std::string ProgramStem() {
   std::string name(path.data(), length);
   name.erase(0, name.find_last_of("\\/") + 1);
   const auto dot = name.find_last_of('.');
-  if (dot != std::string::npos) name.erase(dot);
+  if (dot != std::string::npos) {
+    name.erase(dot);
+  }
   return name;
 }
 
@@ -74,7 +76,9 @@ void Win32StartupHost::ShowMainFrame() {
 int RunFrameLoop(MDIMain& frame) {
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (frame.Handle() != nullptr && frame.PreTranslate(msg)) continue;
+    if (frame.Handle() != nullptr && frame.PreTranslate(msg)) {
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

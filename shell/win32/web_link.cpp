@@ -14,9 +14,13 @@ constexpr DWORD kHandHotspotY = 0;
 OwnedCursor LoadHandCursor(HINSTANCE instance) {
   OwnedIcon hand(static_cast<HICON>(
       LoadImageA(instance, MAKEINTRESOURCEA(IDI_HAND_PICTURE), IMAGE_ICON, 32, 32, 0)));
-  if (!hand) return nullptr;
+  if (!hand) {
+    return nullptr;
+  }
   ICONINFO info{};
-  if (!GetIconInfo(hand.get(), &info)) return nullptr;
+  if (!GetIconInfo(hand.get(), &info)) {
+    return nullptr;
+  }
   OwnedBitmap mask(info.hbmMask);
   OwnedBitmap color(info.hbmColor);
   info.fIcon = FALSE;
@@ -35,7 +39,9 @@ WebLink::WebLink(HINSTANCE instance, HWND label) : label_(label) {
 }
 
 bool WebLink::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const {
-  if (label_ == nullptr) return false;
+  if (label_ == nullptr) {
+    return false;
+  }
   if (message == WM_SETCURSOR && reinterpret_cast<HWND>(wParam) == label_ && picCursor_) {
     SetCursor(picCursor_.get());
     result = TRUE;

@@ -15,7 +15,9 @@ Window::~Window() {
 void Window::RegisterClassOnce(HINSTANCE instance, const char* className, HBRUSH background,
                                HICON icon) {
   WNDCLASSA existing;
-  if (GetClassInfoA(instance, className, &existing)) return;
+  if (GetClassInfoA(instance, className, &existing)) {
+    return;
+  }
   WNDCLASSA wc{};
   wc.lpfnWndProc = &Window::Procedure;
   wc.hInstance = instance;
@@ -47,7 +49,9 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (self == nullptr) {
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     LRESULT result = self->HandleMessage(message, wParam, lParam);

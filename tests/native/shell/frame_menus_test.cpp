@@ -13,7 +13,9 @@ TEST(WebAddressTest, EachWebItemOpensItsPageOfTheSite) {
 }
 
 TEST(WebAddressTest, SeparatorsAndUnknownIndexesGiveTheEmptyAddress) {
-  for (int index : {1, 4, -1, 7, 100}) EXPECT_EQ(Subs::WebAddressForIndex(index), "") << index;
+  for (int index : {1, 4, -1, 7, 100}) {
+    EXPECT_EQ(Subs::WebAddressForIndex(index), "") << index;
+  }
 }
 
 TEST(WebAddressTest, AddressesAgreeWithTheWebMenu) {

@@ -12,8 +12,12 @@ std::vector<std::string> Lines(const std::string& text, char separator) {
   std::vector<std::string> lines;
   std::string line;
   std::istringstream in(text);
-  while (std::getline(in, line, separator)) lines.push_back(line);
-  if (!text.empty() && text.back() == separator) lines.push_back("");
+  while (std::getline(in, line, separator)) {
+    lines.push_back(line);
+  }
+  if (!text.empty() && text.back() == separator) {
+    lines.push_back("");
+  }
   return lines;
 }
 

@@ -34,7 +34,9 @@ class FakeHost final : public Subs::StartupHost {
   std::string ProgramFile() override { return kProgram; }
   CivilDate FileDate(const std::string& path) override {
     datesRead.push_back(path);
-    if (fileFailure) throw *fileFailure;
+    if (fileFailure) {
+      throw *fileFailure;
+    }
     return fileDate;
   }
   CivilDate Today() override { return today; }

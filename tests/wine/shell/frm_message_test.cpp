@@ -34,8 +34,9 @@ class FrmMessageTest : public ShellFixture {
     driver.When(frmMessage::kCaption, [=, this](HWND window) {
       shownText = TextOf(GetWindow(window, GW_CHILD));
       checkBoxVisible = IsWindowVisible(GetDlgItem(window, frmMessage::kCheckBoxId)) != 0;
-      if (tick)
+      if (tick) {
         SendMessageA(GetDlgItem(window, frmMessage::kCheckBoxId), BM_SETCHECK, BST_CHECKED, 0);
+      }
       CloseWindow(window, how);
     });
     frmMessage message(context);
@@ -48,8 +49,9 @@ class FrmMessageTest : public ShellFixture {
 
   std::vector<std::string> AllShowMsg() {
     std::vector<std::string> values;
-    for (int kind = 1; kind <= 5; ++kind)
+    for (int kind = 1; kind <= 5; ++kind) {
       values.push_back(Stored("ShowMsg" + std::to_string(kind)));
+    }
     return values;
   }
 

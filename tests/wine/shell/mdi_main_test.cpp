@@ -53,7 +53,9 @@ class MDIMainTest : public ShellFixture {
         context, shellwin::FrameCommands{[this](MDIMain&) { ++explorersOpened; },
                                          [this](MDIMain&) {
                                            ++optionsOpened;
-                                           if (optionsFailure) throw *optionsFailure;
+                                           if (optionsFailure) {
+                                             throw *optionsFailure;
+                                           }
                                          }});
     frame->Load();
     return *frame;
@@ -213,7 +215,9 @@ TEST_F(MDIMainTest, StoredValueOtherThanOneStartsHiddenAndIsRewrittenZero) {
 TEST_F(MDIMainTest, WebItemsOpenTheirAddressesSeparatorsAnEmptyOne) {
   Subs::giShowMsg1 = 0;
   Load();
-  for (std::int16_t index = 0; index <= 6; ++index) frame->mnuHelpWeb_Hook(index);
+  for (std::int16_t index = 0; index <= 6; ++index) {
+    frame->mnuHelpWeb_Hook(index);
+  }
   EXPECT_EQ(browser.opened,
             (std::vector<std::string>{"http://www.fernbrook.example", "",
                                       "http://www.fernbrook.example/kestrel",
@@ -359,7 +363,9 @@ TEST_F(MDIMainChildrenTest, WindowMenuArrangesAndListsTheChildren) {
   for (int i = 4; i < GetMenuItemCount(window); ++i) {
     char caption[64] = {};
     GetMenuStringA(window, i, caption, sizeof caption, MF_BYPOSITION);
-    if (caption[0] != '\0') listed.push_back(caption);
+    if (caption[0] != '\0') {
+      listed.push_back(caption);
+    }
   }
   ASSERT_EQ(listed.size(), 2u);
   EXPECT_NE(listed[0].find("First Child"), std::string::npos);

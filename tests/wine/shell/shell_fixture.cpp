@@ -26,13 +26,19 @@ void ModalDriver::When(const std::string& caption, std::function<void(HWND)> act
 }
 
 void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD) {
-  if (gDriver != nullptr) gDriver->Poll();
+  if (gDriver != nullptr) {
+    gDriver->Poll();
+  }
 }
 
 void ModalDriver::Poll() {
-  if (steps_.empty()) return;
+  if (steps_.empty()) {
+    return;
+  }
   HWND window = FindWindowA(nullptr, steps_.front().caption.c_str());
-  if (window == nullptr || !IsWindowVisible(window)) return;
+  if (window == nullptr || !IsWindowVisible(window)) {
+    return;
+  }
   Step step = std::move(steps_.front());
   steps_.pop_front();
   seen_.push_back(step.caption);
@@ -87,7 +93,9 @@ std::string ShellFixture::HelpPage(const std::string& page) {
 void ShellFixture::Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;  // a closed frame's; not this test's business
+    if (msg.message == WM_QUIT) {
+      continue;  // a closed frame's; not this test's business
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

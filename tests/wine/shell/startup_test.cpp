@@ -30,7 +30,9 @@ class StartupWineTest : public ShellFixture {
     if (host.Frame() != nullptr && host.Frame()->Handle() != nullptr) {
       host.Frame()->mnuFile_Hook(2);
     }
-    if (!datedFile.empty()) DeleteFileA(datedFile.c_str());
+    if (!datedFile.empty()) {
+      DeleteFileA(datedFile.c_str());
+    }
     ShellFixture::TearDown();
   }
 
@@ -110,7 +112,9 @@ TEST_F(StartupWineTest, MissingProgramFileOpensTheFrameWithoutReminder) {
 DWORD RunProbeAs(const std::string& folder, const std::string& name) {
   const std::string probe = folder + "\\os_platform_probe.exe";
   const std::string copy = folder + "\\" + name;
-  if (copy != probe) CopyFileA(probe.c_str(), copy.c_str(), FALSE);
+  if (copy != probe) {
+    CopyFileA(probe.c_str(), copy.c_str(), FALSE);
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
@@ -124,7 +128,9 @@ DWORD RunProbeAs(const std::string& folder, const std::string& name) {
   GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  if (copy != probe) DeleteFileA(copy.c_str());
+  if (copy != probe) {
+    DeleteFileA(copy.c_str());
+  }
   return code;
 }
 
