@@ -60,7 +60,9 @@ class MDIMain : public Window {
   // The about window, loaded (hidden) when first asked for.
   frmAbout& About();
 
-  // Command numbers of menu items and toolbar buttons.
+  // Command numbers of menu items and toolbar buttons. The frame handles
+  // commands 100..799 itself and passes every other one to the active child,
+  // so explorer windows number their own menu items from 1000 up.
   static int MenuCommand(int menuBase, int index) { return menuBase + index; }
   static constexpr int kFileBase = 100;
   static constexpr int kViewBase = 200;
