@@ -51,18 +51,18 @@ int MenuBase(Subs::FrameMenu menu) {
   return 0;
 }
 
-HMENU BuildPopup(const Subs::FrameMenuSpec& spec, HMENU webSubmenu) {
+HMENU BuildPopup(const Subs::FrameMenuSpec& menuLayout, HMENU webSubmenu) {
   HMENU popup = CreatePopupMenu();
-  const int base = MenuBase(spec.menu);
-  for (std::size_t i = 0; i < spec.items.size(); ++i) {
-    const Subs::MenuItemSpec& item = spec.items[i];
+  const int base = MenuBase(menuLayout.menu);
+  for (std::size_t i = 0; i < menuLayout.items.size(); ++i) {
+    const Subs::MenuItemSpec& item = menuLayout.items[i];
     const int index = static_cast<int>(i);
     if (item.caption == nullptr) {
       AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
       continue;
     }
     const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
-    if (spec.menu == Subs::FrameMenu::kHelp && index == Subs::kHelpWebItem) {
+    if (menuLayout.menu == Subs::FrameMenu::kHelp && index == Subs::kHelpWebItem) {
       AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(webSubmenu),
                   Subs::WebSubmenuCaption().c_str());
       continue;
@@ -149,13 +149,13 @@ void MDIMain::CreateFrame() {
 void MDIMain::CreateMenus() {
   menu_ = CreateMenu();
   HMENU web = BuildPopup(Subs::WebSubmenu(), nullptr);
-  for (const Subs::FrameMenuSpec& spec : Subs::FrameMenuBar()) {
-    HMENU popup = BuildPopup(spec, web);
-    if (spec.menu == Subs::FrameMenu::kWindow) {
+  for (const Subs::FrameMenuSpec& menuLayout : Subs::FrameMenuBar()) {
+    HMENU popup = BuildPopup(menuLayout, web);
+    if (menuLayout.menu == Subs::FrameMenu::kWindow) {
       windowMenu_ = popup;
     }
-    AppendMenuA(menu_, MF_POPUP | (spec.enabled ? MF_ENABLED : MF_GRAYED),
-                reinterpret_cast<UINT_PTR>(popup), spec.caption);
+    AppendMenuA(menu_, MF_POPUP | (menuLayout.enabled ? MF_ENABLED : MF_GRAYED),
+                reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
   }
 }
 
@@ -167,22 +167,22 @@ void MDIMain::CreateToolbar() {
   SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList_.get()));
 
   std::array<TBBUTTON, 5> buttons{};
-  const auto specs = Subs::ToolbarButtons();
-  for (std::size_t i = 0; i < specs.size() && i < buttons.size(); ++i) {
+  const auto buttonLayouts = Subs::ToolbarButtons();
+  for (std::size_t i = 0; i < buttonLayouts.size() && i < buttons.size(); ++i) {
     TBBUTTON& button = buttons[i];
     button.idCommand = kToolbarBase + static_cast<int>(i) + 1;
     button.fsState = TBSTATE_ENABLED;
-    if (specs[i].caption == nullptr) {
+    if (buttonLayouts[i].caption == nullptr) {
       button.fsStyle = TBSTYLE_SEP;
       button.iBitmap = kSpacerWidth;
       continue;
     }
     // A caption list ends in two NULs; its index is what the button names.
-    std::string caption = specs[i].caption;
+    std::string caption = buttonLayouts[i].caption;
     caption.append(2, '\0');
     button.iString =
         SendMessageA(toolbar_, TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(caption.c_str()));
-    button.iBitmap = specs[i].image - 1;
+    button.iBitmap = buttonLayouts[i].image - 1;
     button.fsStyle = TBSTYLE_BUTTON;
   }
   SendMessageA(toolbar_, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
@@ -392,11 +392,11 @@ bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
     return false;
   }
   const int button = static_cast<int>(header.idFrom) - kToolbarBase;
-  const auto specs = Subs::ToolbarButtons();
-  if (button < 1 || button > static_cast<int>(specs.size())) {
+  const auto buttonLayouts = Subs::ToolbarButtons();
+  if (button < 1 || button > static_cast<int>(buttonLayouts.size())) {
     return false;
   }
-  const char* tip = specs[button - 1].toolTip;
+  const char* tip = buttonLayouts[button - 1].toolTip;
   if (tip == nullptr) {
     return false;
   }
