@@ -10,7 +10,7 @@
 
 namespace {
 
-using general_test::RecordingBoxes;
+using kes_test::RecordingBoxes;
 
 TEST(ErrorReportText, JoinsTheLinesWithLineFeedsAndLabelsTheParts) {
   EXPECT_EQ(Subs::ErrorReportText(53, "File not found", "RegistryAPI", "Query Value", "Path"),

@@ -8,28 +8,11 @@
 
 #include "platform/failure.h"
 #include "platform/file_store.h"
-#include "platform/message_box.h"
 #include "platform/shell_launcher.h"
 #include "platform/system_folders.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace general_test {
-
-// Records every message box and answers OK.
-class RecordingBoxes : public platform::MessageBoxes {
- public:
-  struct Box {
-    platform::WindowHandle owner;
-    std::string text;
-    std::string title;
-    unsigned style;
-  };
-  int Show(platform::WindowHandle owner, const std::string& text, const std::string& title,
-           unsigned style) override {
-    shown.push_back({owner, text, title, style});
-    return platform::kIdOk;
-  }
-  std::vector<Box> shown;
-};
 
 // Files held in memory, by path.
 class MemoryFiles : public platform::FileStore {

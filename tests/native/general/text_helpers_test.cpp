@@ -29,7 +29,7 @@ TEST(StripTrailingNulls, CutsAfterTheLastOtherCharacter) {
 class GetWindowsDirTest : public ::testing::Test {
  protected:
   general_test::FakeFolders folders;
-  general_test::RecordingBoxes boxes;
+  kes_test::RecordingBoxes boxes;
   Subs::ErrorReport report{boxes};
 };
 

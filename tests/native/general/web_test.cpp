@@ -36,7 +36,7 @@ class WebTest : public ::testing::Test {
 
   StrictMock<general_test::MockShell> shell;
   general_test::MemoryFiles files;
-  general_test::RecordingBoxes boxes;
+  kes_test::RecordingBoxes boxes;
   Subs::ErrorReport report{boxes};
   Subs::WebLauncher web;
 };

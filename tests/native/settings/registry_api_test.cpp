@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/settings/fake_registry.h"
-#include "tests/native/settings/recording_boxes.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace {
 

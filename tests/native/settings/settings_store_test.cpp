@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/settings/fake_registry.h"
-#include "tests/native/settings/recording_boxes.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/recording_boxes.h"
+#include "tests/fakes/settings_globals.h"
 
 namespace {
 
 using kes_test::ReportLine;
+using kes_test::SettingsNow;
 
 const std::string kKey = "SOFTWARE\\Kestrel";
 const std::string kProgram = "C:\\Program Files\\Kestrel\\kesview.exe";
@@ -18,20 +20,9 @@ const std::vector<std::string> kOrder = {"Toolbar",  "StatusBar", "IDView",
                                          "ShowMsg1", "ShowMsg2",  "ShowMsg3",
                                          "ShowMsg4", "ShowMsg5",  "Path"};
 
-std::vector<std::int16_t> Settings() {
-  return {Subs::giToolbar,  Subs::giStatusBar, Subs::giIDView,   Subs::giShowMsg1,
-          Subs::giShowMsg2, Subs::giShowMsg3,  Subs::giShowMsg4, Subs::giShowMsg5};
-}
-
 class SettingsStoreTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (std::int16_t* setting :
-         {&Subs::giToolbar, &Subs::giStatusBar, &Subs::giIDView, &Subs::giShowMsg1,
-          &Subs::giShowMsg2, &Subs::giShowMsg3, &Subs::giShowMsg4, &Subs::giShowMsg5}) {
-      *setting = 0;
-    }
-  }
+  void SetUp() override { kes_test::ResetSettings(); }
   void TearDown() override { EXPECT_EQ(registry.OpenHandles(), 0); }
 
   bool Start() { return Subs::CreateRegKeys(api) && Subs::LoadGlobalsFromRegistry(api, kProgram); }
@@ -49,7 +40,6 @@ class SettingsStoreTest : public ::testing::Test {
 };
 
 TEST_F(SettingsStoreTest, FirstStartWritesEveryDefaultInOrder) {
-  EXPECT_EQ(Settings(), std::vector<std::int16_t>(8, 0)) << "0 until loaded";
   ASSERT_TRUE(Start());
   EXPECT_TRUE(registry.HasKey(kKey));
   EXPECT_EQ(registry.Writes(), kOrder);
@@ -57,7 +47,7 @@ TEST_F(SettingsStoreTest, FirstStartWritesEveryDefaultInOrder) {
   for (std::size_t i = 0; i < kOrder.size(); ++i) {
     EXPECT_EQ(Stored(kOrder[i]), defaults[i] + '\0') << kOrder[i];
   }
-  EXPECT_EQ(Settings(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(SettingsNow(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
   EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -72,7 +62,7 @@ TEST_F(SettingsStoreTest, LaterStartRewritesOnlyTheDeletedValue) {
       std::vector<std::string>(registry.Writes().begin() + writesBefore, registry.Writes().end()),
       std::vector<std::string>{"StatusBar"});
   EXPECT_EQ(Stored("StatusBar"), std::string("1\0", 2));
-  EXPECT_EQ(Settings(), (std::vector<std::int16_t>{1, 1, 1, 1, 1, 1, 0, 1}));
+  EXPECT_EQ(SettingsNow(), (std::vector<std::int16_t>{1, 1, 1, 1, 1, 1, 0, 1}));
 }
 
 TEST_F(SettingsStoreTest, BadValueStopsLoadingThere) {
@@ -84,7 +74,7 @@ TEST_F(SettingsStoreTest, BadValueStopsLoadingThere) {
   for (const char* later : {"ShowMsg4", "ShowMsg5", "Path"}) {
     EXPECT_EQ(Stored(later), "<missing>") << later;
   }
-  EXPECT_EQ(Settings(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 0, 0, 0}));
+  EXPECT_EQ(SettingsNow(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 0, 0, 0}));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "GetSetRegValue");
 }

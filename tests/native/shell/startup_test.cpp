@@ -12,8 +12,9 @@
 #include "shell/app_strings.h"
 #include "shell/general/error_report.h"
 #include "shell/shell_texts.h"
-#include "tests/native/settings/fake_registry.h"
-#include "tests/native/settings/recording_boxes.h"
+#include "tests/fakes/fake_registry.h"
+#include "tests/fakes/recording_boxes.h"
+#include "tests/fakes/settings_globals.h"
 
 namespace {
 
@@ -61,11 +62,7 @@ class StartupTest : public testing::Test {
   void SetUp() override { ResetSettings(); }
 
   static void ResetSettings() {
-    for (std::int16_t* setting :
-         {&Subs::giToolbar, &Subs::giStatusBar, &Subs::giIDView, &Subs::giShowMsg1,
-          &Subs::giShowMsg2, &Subs::giShowMsg3, &Subs::giShowMsg4, &Subs::giShowMsg5}) {
-      *setting = 0;
-    }
+    kes_test::ResetSettings();
     Subs::gsAppName.clear();
   }
 

@@ -6,10 +6,12 @@
 
 #include "fake_file_facts.h"
 #include "fake_tool_help.h"
-#include "recording_boxes.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace {
 
+using kes_test::RecordingBoxes;
+using kes_test::RecordingProgress;
 using ModuleList95::FillProcessList95;
 using ModuleList95::StripLastChar;
 using ModuleList95::TrimAtNull;

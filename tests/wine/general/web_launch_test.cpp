@@ -12,21 +12,14 @@
 #include "shell/general/text_helpers.h"
 #include "shell/general/web.h"
 #include "shell/general/windows_dir.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace {
 
 constexpr const char* kClass = "KestrelTest.StandInPage";
 constexpr const char* kBackup = "KestrelTest.htm.backup";
 
-class RecordingBoxes : public platform::MessageBoxes {
- public:
-  int Show(platform::WindowHandle, const std::string& text, const std::string& title,
-           unsigned) override {
-    shown.push_back(title + ": " + text);
-    return platform::kIdOk;
-  }
-  std::vector<std::string> shown;
-};
+using kes_test::RecordingBoxes;
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -146,7 +139,9 @@ TEST_F(WebLaunchTest, NoProgramForHtmlPagesIsToldAndTheTemporaryPageIsGone) {
   Subs::WebLauncher web(bin_, shell, files, report);
 
   EXPECT_TRUE(web.LoadWebBrowser(0, "http://www.kestrel.example/"));
-  EXPECT_EQ(boxes.shown, std::vector<std::string>{"Kestrel: Could not find Web Browser!"});
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(boxes.shown[0].title + ": " + boxes.shown[0].text,
+            "Kestrel: Could not find Web Browser!");
   EXPECT_FALSE(Exists(Subs::AddBackslash(bin_) + "TEMP.HTM"));
   EXPECT_FALSE(Exists(record_));
 }
@@ -155,10 +150,10 @@ TEST_F(WebLaunchTest, AProgramFolderThatCannotBeWrittenIsReported) {
   Subs::WebLauncher web(bin_ + "\\no such folder", shell, files, report);
   EXPECT_FALSE(web.LoadWebBrowser(0, "page.htm"));
   ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_NE(boxes.shown[0].find("\n\n76 - Path not found: "), std::string::npos) << boxes.shown[0];
-  EXPECT_NE(boxes.shown[0].find("Routine: LoadWebBrowser\n\nAdditional Info: page.htm"),
-            std::string::npos)
-      << boxes.shown[0];
+  const std::string& text = boxes.shown[0].text;
+  EXPECT_NE(text.find("\n\n76 - Path not found: "), std::string::npos) << text;
+  EXPECT_NE(text.find("Routine: LoadWebBrowser\n\nAdditional Info: page.htm"), std::string::npos)
+      << text;
 }
 
 TEST(SystemFolders, WindowsDirectoryEndsInABackslashAndExists) {

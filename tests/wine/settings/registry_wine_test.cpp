@@ -8,7 +8,8 @@
 
 #include "platform/win32/registry_win32.h"
 #include "settings/settings_store.h"
-#include "tests/native/settings/recording_boxes.h"
+#include "tests/fakes/recording_boxes.h"
+#include "tests/fakes/settings_globals.h"
 
 namespace {
 
@@ -67,11 +68,7 @@ class RealRegistryTest : public ::testing::Test {
   void SetUp() override {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
     ASSERT_FALSE(KeyExists());
-    for (std::int16_t* setting :
-         {&Subs::giToolbar, &Subs::giStatusBar, &Subs::giIDView, &Subs::giShowMsg1,
-          &Subs::giShowMsg2, &Subs::giShowMsg3, &Subs::giShowMsg4, &Subs::giShowMsg5}) {
-      *setting = 0;
-    }
+    kes_test::ResetSettings();
   }
   void TearDown() override { RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey); }
 
@@ -106,11 +103,7 @@ TEST_F(RealRegistryTest, FirstStartWritesEveryDefaultAsText) {
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << names[i];
     EXPECT_EQ(stored.data, defaults[i] + '\0') << names[i] << ": the NUL is counted";
   }
-  EXPECT_EQ(ReadBack("Toolbar").data.size(), 2u);
-  const std::vector<std::int16_t> settings = {Subs::giToolbar,  Subs::giStatusBar, Subs::giIDView,
-                                              Subs::giShowMsg1, Subs::giShowMsg2,  Subs::giShowMsg3,
-                                              Subs::giShowMsg4, Subs::giShowMsg5};
-  EXPECT_EQ(settings, (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
+  EXPECT_EQ(kes_test::SettingsNow(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
   EXPECT_TRUE(boxes.shown.empty());
 
   // A later start from elsewhere keeps the stored path and rewrites only a

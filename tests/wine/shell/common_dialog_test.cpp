@@ -2,6 +2,7 @@
 
 #include <dlgs.h>
 
+#include "tests/fakes/win32_helpers.h"
 #include "tests/wine/shell/shell_fixture.h"
 
 namespace kes_test {
@@ -20,9 +21,7 @@ class CommonDialogTest : public ShellFixture {
 };
 
 TEST_F(CommonDialogTest, SaveAsReturnsTheChosenPathWithTheDefaultExtension) {
-  char temp[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = temp;
+  const std::string folder = TempPath("");
   driver.When(dialog.DialogTitle, [folder](HWND window) {
     SetDlgItemTextA(window, cmb13, (folder + "snapshot").c_str());
     PostMessageA(window, WM_COMMAND, IDOK, 0);

@@ -16,7 +16,7 @@
 #include "shell/general/error_report.h"
 #include "shell/general/web.h"
 #include "shell/win32/shell_context.h"
-#include "tests/native/settings/recording_boxes.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace kes_test {
 

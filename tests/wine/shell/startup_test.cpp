@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include <optional>
 #include <string>
 
 #include "settings/settings_store.h"
@@ -7,12 +8,11 @@
 #include "shell/win32/frm_message.h"
 #include "shell/win32/kesview_commands.h"
 #include "shell/win32/startup_host_win32.h"
+#include "tests/fakes/win32_helpers.h"
 #include "tests/wine/shell/shell_fixture.h"
 
 namespace kes_test {
 namespace {
-
-constexpr ULONGLONG kFileTimePerDay = 864000000000ULL;
 
 // The real host, with the program file replaced by one the test dates.
 class DatedProgramHost final : public shellwin::Win32StartupHost {
@@ -30,38 +30,23 @@ class StartupWineTest : public ShellFixture {
     if (host.Frame() != nullptr && host.Frame()->Handle() != nullptr) {
       host.Frame()->mnuFile_Hook(2);
     }
-    if (!datedFile.empty()) {
-      DeleteFileA(datedFile.c_str());
-    }
     ShellFixture::TearDown();
   }
 
   // A program file written `days` days before today, at `hour` local time.
   void ProgramWritten(int days, int hour) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    datedFile = std::string(folder) + "kesview_dated.exe";
-    HANDLE file = CreateFileA(datedFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
     SYSTEMTIME local;
     GetLocalTime(&local);
     local.wHour = static_cast<WORD>(hour);
     local.wMinute = 30;
     local.wSecond = local.wMilliseconds = 0;
-    FILETIME localTime, utc;
-    SystemTimeToFileTime(&local, &localTime);
-    ULARGE_INTEGER at{{localTime.dwLowDateTime, localTime.dwHighDateTime}};
-    at.QuadPart -= days * kFileTimePerDay;
-    localTime = FILETIME{at.LowPart, at.HighPart};
-    LocalFileTimeToFileTime(&localTime, &utc);
-    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &utc));
-    CloseHandle(file);
-    host.programFile = datedFile;
+    datedFile.emplace("kesview_dated.exe", 0, local, days);
+    ASSERT_TRUE(datedFile->made);
+    host.programFile = datedFile->path;
   }
 
   DatedProgramHost host{context, folders, shellwin::KesviewFrameCommands(context)};
-  std::string datedFile;
+  std::optional<TempFile> datedFile;
 };
 
 TEST_F(StartupWineTest, FirstRunIsWelcomedOnceThenTheFrameOpens) {
@@ -109,25 +94,13 @@ TEST_F(StartupWineTest, MissingProgramFileOpensTheFrameWithoutReminder) {
 }
 
 // Runs the probe under `name` beside the tests; returns its exit code.
-DWORD RunProbeAs(const std::string& folder, const std::string& name) {
-  const std::string probe = folder + "\\os_platform_probe.exe";
-  const std::string copy = folder + "\\" + name;
+DWORD RunProbeAs(const std::string& name) {
+  const std::string probe = ProgramFolder() + "os_platform_probe.exe";
+  const std::string copy = ProgramFolder() + name;
   if (copy != probe) {
     CopyFileA(probe.c_str(), copy.c_str(), FALSE);
   }
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  std::string command = "\"" + copy + "\"";
-  if (!CreateProcessA(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return 0xFFFFFFFF;
-  }
-  WaitForSingleObject(process.hProcess, INFINITE);
-  DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  const DWORD code = RunProgram("\"" + copy + "\"");
   if (copy != probe) {
     DeleteFileA(copy.c_str());
   }
@@ -135,8 +108,7 @@ DWORD RunProbeAs(const std::string& folder, const std::string& name) {
 }
 
 TEST_F(StartupWineTest, PlatformCheckTellsWindows98FromTheNtFamily) {
-  const std::string folder = folders.ProgramFolder();
-  EXPECT_EQ(RunProbeAs(folder, "os_platform_probe.exe"), Subs::kPlatformWin32Windows);
+  EXPECT_EQ(RunProbeAs("os_platform_probe.exe"), Subs::kPlatformWin32Windows);
 
   // Wine reports another version to one program name.
   HKEY key;
@@ -146,7 +118,7 @@ TEST_F(StartupWineTest, PlatformCheckTellsWindows98FromTheNtFamily) {
   const char version[] = "winxp";
   RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
   RegCloseKey(key);
-  EXPECT_EQ(RunProbeAs(folder, "os_platform_nt.exe"), Subs::kPlatformWin32NT);
+  EXPECT_EQ(RunProbeAs("os_platform_nt.exe"), Subs::kPlatformWin32NT);
 }
 
 }  // namespace

@@ -5,28 +5,9 @@
 #include <string>
 
 #include "platform/win32/scoped_handle.h"
+#include "tests/fakes/win32_helpers.h"
 
-// The folder of the running test program, with a trailing backslash; the
-// helper programs and libraries are built beside it.
-inline std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-// Starts a program without a console, so no console host comes with it.
-inline PROCESS_INFORMATION StartProgram(const std::string& commandLine) {
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION started{};
-  std::string line = commandLine;
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr,
-                      nullptr, &startup, &started)) {
-    started = {};
-  }
-  return started;
-}
+namespace kes_test {
 
 // A running copy of snapshot_child (or of a program that behaves like it)
 // that has loaded the given libraries; it is stopped and waited for when the
@@ -63,3 +44,5 @@ class ChildProcess {
   platform::ScopedHandle process_;
   DWORD id_ = 0;
 };
+
+}  // namespace kes_test

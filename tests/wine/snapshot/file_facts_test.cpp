@@ -4,38 +4,19 @@
 
 #include <string>
 
-#include "child_process.h"
 #include "platform/failure.h"
 #include "platform/win32/file_facts_win32.h"
 #include "snapshot/file_date_text.h"
 #include "snapshot/module.h"
+#include "tests/fakes/win32_helpers.h"
 
 namespace {
 
+using kes_test::ProgramFolder;
+
 class RealFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    path = std::string(folder) + "kes_facts_" + std::to_string(GetCurrentProcessId()) + ".txt";
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    const std::string content(1234, 'k');
-    DWORD written = 0;
-    WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-    // Last written at 20:01:00 on 11 May 1998, local time.
-    const SYSTEMTIME when{1998, 5, 1, 11, 20, 1, 0, 0};
-    FILETIME local{}, utc{};
-    SystemTimeToFileTime(&when, &local);
-    LocalFileTimeToFileTime(&local, &utc);
-    SetFileTime(file, nullptr, nullptr, &utc);
-    CloseHandle(file);
-  }
-  void TearDown() override {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(path.c_str());
-  }
+  void SetUp() override { ASSERT_TRUE(file.made); }
   // Whether the file system keeps the attribute, so the test checks what it
   // means to check.
   bool Keeps(DWORD attribute) {
@@ -44,7 +25,10 @@ class RealFile : public ::testing::Test {
     return now != INVALID_FILE_ATTRIBUTES && (now & attribute) != 0;
   }
 
-  std::string path;
+  // Last written at 20:01:00 on 11 May 1998, local time.
+  kes_test::TempFile file{"kes_facts_" + std::to_string(GetCurrentProcessId()) + ".txt", 1234,
+                          SYSTEMTIME{1998, 5, 1, 11, 20, 1, 0, 0}};
+  const std::string& path = file.path;
   platform::Win32FileFacts facts;
 };
 

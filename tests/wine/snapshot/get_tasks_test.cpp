@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "tests/native/snapshot/recording_boxes.h"
+#include "tests/fakes/recording_boxes.h"
 
 namespace {
+
+using kes_test::RecordingBoxes;
 
 constexpr const char* kClass = "KesTaskProbe";
 

@@ -8,13 +8,15 @@
 #include <thread>
 #include <vector>
 
-#include "child_process.h"
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/tool_help_win32.h"
 #include "snapshot/module_list95.h"
-#include "tests/native/snapshot/recording_boxes.h"
+#include "tests/fakes/recording_boxes.h"
+#include "tests/wine/snapshot/child_process.h"
 
 namespace {
+
+using namespace kes_test;
 
 bool SamePath(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
@@ -130,9 +132,7 @@ TEST_F(Walk, ListsNoSixteenBitModules) {
 }
 
 TEST_F(Walk, AHiddenExecutableStopsTheWalkAfterOneReport) {
-  char folder[MAX_PATH] = {};
-  GetTempPathA(MAX_PATH, folder);
-  const std::string hidden = std::string(folder) + "kes_hidden_child.exe";
+  const std::string hidden = TempPath("kes_hidden_child.exe");
   ASSERT_TRUE(CopyFileA(child.c_str(), hidden.c_str(), FALSE));
   {
     ChildProcess running(hidden, "");

@@ -1,4 +1,4 @@
-#include "tests/native/settings/fake_registry.h"
+#include "tests/fakes/fake_registry.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/message_box.h"
+#include "platform/progress.h"
 
 namespace kes_test {
 
@@ -34,5 +35,12 @@ inline std::string ReportLine(const RecordingBoxes::Box& box, const std::string&
   const auto from = start + 1 + label.size();
   return box.text.substr(from, box.text.find('\n', from) - from);
 }
+
+// Remembers every line of progress.
+class RecordingProgress final : public platform::Progress {
+ public:
+  void Report(const std::string& text) override { reported.push_back(text); }
+  std::vector<std::string> reported;
+};
 
 }  // namespace kes_test
