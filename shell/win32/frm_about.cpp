@@ -32,13 +32,10 @@ constexpr const char* kNoticeText =
 frmAbout::frmAbout(const ShellContext& context) : context_(context) { Load(); }
 
 void frmAbout::Load() {
-  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE), nullptr);
   const TwipsLayout layout;
-  const SIZE size = layout.OuterSize(kStyle, kExStyle, false, 9060, 4440);
-  const POINT at = CentredOn(nullptr, size);
-  Create(context_.instance, kClassName, kExStyle, "", kStyle, at.x, at.y, size.cx, size.cy, nullptr,
-         nullptr);
-  HWND self = Handle();
+  // The caption is set later in the loading order.
+  HWND self = CreateCentred(context_.instance, kClassName, kExStyle, "", kStyle, layout, 9060, 4440,
+                            nullptr);
   if (self == nullptr) {
     return;
   }

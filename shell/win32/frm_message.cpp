@@ -26,13 +26,9 @@ void frmMessage::ShowModal(HWND owner) {
 }
 
 void frmMessage::Load(HWND owner) {
-  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE), nullptr);
   const TwipsLayout layout;
-  const SIZE size = layout.OuterSize(kStyle, kExStyle, false, 5160, 2640);
-  const POINT at = CentredOn(owner, size);
-  Create(context_.instance, kClassName, kExStyle, kCaption, kStyle, at.x, at.y, size.cx, size.cy,
-         owner, nullptr);
-  HWND self = Handle();
+  HWND self = CreateCentred(context_.instance, kClassName, kExStyle, kCaption, kStyle, layout, 5160,
+                            2640, owner);
   if (self == nullptr) {
     return;
   }

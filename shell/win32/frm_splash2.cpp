@@ -27,13 +27,9 @@ frmSplash2::frmSplash2(const ShellContext& context, const frmAbout& about) : con
 }
 
 void frmSplash2::Load(const frmAbout& about) {
-  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE), nullptr);
   const TwipsLayout layout;
-  const SIZE size = layout.OuterSize(kStyle, kExStyle, false, 9420, 5475);
-  const POINT at = CentredOn(nullptr, size);
-  Create(context_.instance, kClassName, kExStyle, kCaption, kStyle, at.x, at.y, size.cx, size.cy,
-         nullptr, nullptr);
-  HWND self = Handle();
+  HWND self = CreateCentred(context_.instance, kClassName, kExStyle, kCaption, kStyle, layout, 9420,
+                            5475, nullptr);
   if (self == nullptr) {
     return;
   }

@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "shell/win32/layout.h"
+
 namespace shellwin {
 
 Window::~Window() {
@@ -22,7 +24,7 @@ void Window::RegisterClassOnce(HINSTANCE instance, const char* className, HBRUSH
   wc.lpfnWndProc = &Window::Procedure;
   wc.hInstance = instance;
   wc.hIcon = icon;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
   wc.hbrBackground = background;
   wc.lpszClassName = className;
   RegisterClassA(&wc);
@@ -32,6 +34,17 @@ void Window::Create(HINSTANCE instance, const char* className, DWORD exStyle, co
                     DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu) {
   CreateWindowExA(exStyle, className, caption, style, x, y, width, height, parent, menu, instance,
                   this);
+}
+
+HWND Window::CreateCentred(HINSTANCE instance, const char* className, DWORD exStyle,
+                           const char* caption, DWORD style, const TwipsLayout& layout,
+                           int widthTwips, int heightTwips, HWND owner) {
+  RegisterClassOnce(instance, className, GetSysColorBrush(COLOR_BTNFACE), nullptr);
+  const SIZE size = layout.OuterSize(style, exStyle, false, widthTwips, heightTwips);
+  const POINT at = CentredOn(owner, size);
+  Create(instance, className, exStyle, caption, style, at.x, at.y, size.cx, size.cy, owner,
+         nullptr);
+  return hwnd_;
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

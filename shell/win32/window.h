@@ -4,6 +4,8 @@
 
 namespace shellwin {
 
+class TwipsLayout;
+
 // A window whose messages reach a C++ object. The object owns the window:
 // destroying the object destroys the window if it still exists.
 class Window {
@@ -22,6 +24,12 @@ class Window {
   // Creates the window; the class must have been registered above.
   void Create(HINSTANCE instance, const char* className, DWORD exStyle, const char* caption,
               DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu);
+  // Registers the class on the dialog face and creates the window with a
+  // client area of widthTwips x heightTwips, owned by and centred on `owner`
+  // (on the screen's work area when null). Returns the window, or null.
+  HWND CreateCentred(HINSTANCE instance, const char* className, DWORD exStyle, const char* caption,
+                     DWORD style, const TwipsLayout& layout, int widthTwips, int heightTwips,
+                     HWND owner);
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // The default processing: DefWindowProc unless a window needs another.
