@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@ class RecordingBoxes final : public platform::MessageBoxes {
     std::string text;
     std::string title;
     unsigned style;
+    bool operator==(const Box&) const = default;
   };
 
   int Show(platform::WindowHandle, const std::string& text, const std::string& title,
@@ -25,6 +27,13 @@ class RecordingBoxes final : public platform::MessageBoxes {
 
   std::vector<Box> shown;
 };
+
+using Boxes = std::vector<RecordingBoxes::Box>;
+
+inline void PrintTo(const RecordingBoxes::Box& box, std::ostream* out) {
+  *out << "{\"" << box.text << "\", \"" << box.title << "\", 0x" << std::hex << box.style
+       << std::dec << "}";
+}
 
 // The line of an error report that starts with `label` ("Module:  ",
 // "Routine: "), without the label; empty when the box is no error report.

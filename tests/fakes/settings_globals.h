@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -16,6 +17,15 @@ inline std::vector<std::int16_t*> SettingGlobals() {
 // Puts every setting back to 0, as before the first load of a run.
 inline void ResetSettings() {
   for (std::int16_t* setting : SettingGlobals()) *setting = 0;
+}
+
+// The settings' value names in their load order, and the texts a first start
+// writes for them when the program runs from `program`.
+inline const std::vector<std::string> kSettingNames = {"Toolbar",  "StatusBar", "IDView",
+                                                       "ShowMsg1", "ShowMsg2",  "ShowMsg3",
+                                                       "ShowMsg4", "ShowMsg5",  "Path"};
+inline std::vector<std::string> FirstStartTexts(const std::string& program) {
+  return {"1", "1", "0", "1", "1", "1", "1", "1", program};
 }
 
 inline std::vector<std::int16_t> SettingsNow() {

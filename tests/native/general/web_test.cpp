@@ -79,10 +79,8 @@ TEST(QuoteAddress, QuotesOnlyAddressesWithBlanksThatAreNotQuotedYet) {
 TEST_F(WebTest, TellsTheUserWhenNoBrowserIsRegisteredAndStillSucceeds) {
   ExpectBrowserFound(31);
   EXPECT_TRUE(web.LoadWebBrowser(kOwner, "http://www.kestrel.example/"));
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "Could not find Web Browser!");
-  EXPECT_EQ(boxes.shown[0].title, "Kestrel");
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconExclamation);
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{"Could not find Web Browser!", "Kestrel",
+                                           platform::kMbOk | platform::kMbIconExclamation}}));
   EXPECT_TRUE(files.files.empty());
 }
 
@@ -90,10 +88,8 @@ TEST_F(WebTest, TellsTheUserWhenTheBrowserDoesNotStartAndStillSucceeds) {
   ExpectBrowserFound(32 + 1);
   EXPECT_CALL(shell, ShellExecuteFile(_, _, _, _, _)).WillOnce(Return(32));
   EXPECT_TRUE(web.LoadWebBrowser(kOwner, "http://www.kestrel.example/"));
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "Web Page Not Opened");
-  EXPECT_EQ(boxes.shown[0].title, "URL Failed");
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconExclamation);
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{"Web Page Not Opened", "URL Failed",
+                                           platform::kMbOk | platform::kMbIconExclamation}}));
   EXPECT_TRUE(files.files.empty());
 }
 

@@ -251,10 +251,8 @@ TEST_F(GetSetTest, UnwritableDefaultShowsItsBox) {
   registry.setResult = platform::kErrorAccessDenied;
   EXPECT_FALSE(GetSet("Toolbar"));
   EXPECT_EQ(slot, -7);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "Couldn't Set Key Value In Registry!");
-  EXPECT_EQ(boxes.shown[0].title, "Error");
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconStop);
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{"Couldn't Set Key Value In Registry!", "Error",
+                                           platform::kMbOk | platform::kMbIconStop}}));
 }
 
 TEST_F(GetSetTest, ReadFailureNeverOverwritesTheStoredValue) {

@@ -2,85 +2,70 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
+#include <utility>
 
 #include "platform/failure.h"
+#include "tests/fakes/failure_of.h"
 
 namespace {
 
-// The failure number a conversion raises, or 0 when it succeeds.
-template <typename Convert>
-std::int32_t FailureOf(Convert convert) {
-  try {
-    convert();
-  } catch (const kes::Failure& failure) {
-    return failure.Number();
-  }
-  return 0;
+std::int32_t Int16Failure(const RegistryValue& value) {
+  return kes_test::FailureNumber([&] { value.ToInt16(); });
 }
 
-std::int32_t Int16Failure(const RegistryValue& value) {
-  return FailureOf([&] { value.ToInt16(); });
+// Texts and the numbers they read as.
+using Reads = std::pair<const char*, int>;
+
+void ExpectInt16(std::span<const Reads> cases) {
+  for (const auto& [text, number] : cases) {
+    EXPECT_EQ(RegistryValue(text).ToInt16(), number) << '"' << text << '"';
+  }
 }
 
 TEST(RegistryValueToInt16, ReadsDecimalTextWithBlanksAndSign) {
-  EXPECT_EQ(RegistryValue("1").ToInt16(), 1);
-  EXPECT_EQ(RegistryValue(" 1 ").ToInt16(), 1);
-  EXPECT_EQ(RegistryValue("\t7\t").ToInt16(), 7);
-  EXPECT_EQ(RegistryValue("+1").ToInt16(), 1);
-  EXPECT_EQ(RegistryValue("-0").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue("-5").ToInt16(), -5);
-  EXPECT_EQ(RegistryValue("007").ToInt16(), 7);
-  EXPECT_EQ(RegistryValue("32767").ToInt16(), 32767);
-  EXPECT_EQ(RegistryValue("-32768").ToInt16(), -32768);
+  const Reads cases[] = {{"1", 1},   {" 1 ", 1}, {"\t7\t", 7},     {"+1", 1},         {"-0", 0},
+                         {"-5", -5}, {"007", 7}, {"32767", 32767}, {"-32768", -32768}};
+  ExpectInt16(cases);
 }
 
 TEST(RegistryValueToInt16, RoundsHalvesToTheEvenNeighbour) {
-  EXPECT_EQ(RegistryValue("2.5").ToInt16(), 2);
-  EXPECT_EQ(RegistryValue("3.5").ToInt16(), 4);
-  EXPECT_EQ(RegistryValue("-2.5").ToInt16(), -2);
-  EXPECT_EQ(RegistryValue("-3.5").ToInt16(), -4);
-  EXPECT_EQ(RegistryValue("0.5").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue(".5").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue("1.5").ToInt16(), 2);
-  EXPECT_EQ(RegistryValue("5.").ToInt16(), 5);
-  EXPECT_EQ(RegistryValue("2.4999").ToInt16(), 2);
-  EXPECT_EQ(RegistryValue("2.6").ToInt16(), 3);
-  // Exact digits, not a floating-point approximation of them.
-  EXPECT_EQ(RegistryValue("2.50000000000000000000001").ToInt16(), 3);
-  EXPECT_EQ(RegistryValue("-32768.5").ToInt16(), -32768);
+  // The long one: exact digits, not a floating-point approximation of them.
+  const Reads cases[] = {
+      {"2.5", 2}, {"3.5", 4},    {"-2.5", -2},         {"-3.5", -4},
+      {"0.5", 0}, {".5", 0},     {"1.5", 2},           {"5.", 5},
+      {"2.6", 3}, {"2.4999", 2}, {"-32768.5", -32768}, {"2.50000000000000000000001", 3}};
+  ExpectInt16(cases);
 }
 
 TEST(RegistryValueToInt16, ReadsExponents) {
-  EXPECT_EQ(RegistryValue("1e3").ToInt16(), 1000);
-  EXPECT_EQ(RegistryValue("25E-1").ToInt16(), 2);
-  EXPECT_EQ(RegistryValue("5e-1").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue("0e999999999999999999999").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue("7e-999999999999999999999").ToInt16(), 0);
-  EXPECT_EQ(RegistryValue("1.2e+1").ToInt16(), 12);
+  const Reads cases[] = {{"1e3", 1000},
+                         {"25E-1", 2},
+                         {"5e-1", 0},
+                         {"0e999999999999999999999", 0},
+                         {"7e-999999999999999999999", 0},
+                         {"1.2e+1", 12}};
+  ExpectInt16(cases);
 }
 
 TEST(RegistryValueToInt16, TextThatIsNotANumberIsATypeMismatch) {
-  for (const char* text : {"", " ", "abc", "1abc", "1 abc", "1 2", "0x10", "&H10", "1,000", "inf",
-                           "nan", "+", "-", ".", "e5", "1e", "1e+", "--1", "1.2.3"}) {
+  for (const std::string text : {"", " ", "abc", "1abc", "1 abc", "1 2", "0x10", "&H10", "1,000",
+                                 "inf", "nan", "+", "-", ".", "e5", "1e", "1e+", "--1", "1.2.3"}) {
     EXPECT_EQ(Int16Failure(RegistryValue(text)), kErrTypeMismatch) << '"' << text << '"';
   }
-  EXPECT_EQ(Int16Failure(RegistryValue(std::string("1\0"
-                                                   "2",
-                                                   3))),
-            kErrTypeMismatch);
+  EXPECT_EQ(Int16Failure(RegistryValue(std::string{'1', '\0', '2'})), kErrTypeMismatch);
 }
 
 TEST(RegistryValueToInt16, NumbersOutsideTheRangeOverflow) {
-  EXPECT_EQ(Int16Failure(RegistryValue("32768")), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue("32767.5")), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue("-32769")), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue("99999999999999999999999999999999")), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue("-1e999999999999999999999")), kErrOverflow);
+  for (const std::string text : {"32768", "32767.5", "-32769", "99999999999999999999999999999999",
+                                 "-1e999999999999999999999"}) {
+    EXPECT_EQ(Int16Failure(RegistryValue(text)), kErrOverflow) << text;
+  }
   EXPECT_EQ(Int16Failure(RegistryValue(std::string(65536, '9'))), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue(32768)), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue(-32769)), kErrOverflow);
-  EXPECT_EQ(Int16Failure(RegistryValue(INT32_MIN)), kErrOverflow);
+  for (const std::int32_t number : {32768, -32769, INT32_MIN}) {
+    EXPECT_EQ(Int16Failure(RegistryValue(number)), kErrOverflow) << number;
+  }
 }
 
 TEST(RegistryValueToInt16, IntegersInRangeAndEmpty) {
@@ -93,8 +78,8 @@ TEST(RegistryValueToInt32, UsesTheWholeRange) {
   EXPECT_EQ(RegistryValue("2147483647").ToInt32(), INT32_MAX);
   EXPECT_EQ(RegistryValue("-2147483648").ToInt32(), INT32_MIN);
   EXPECT_EQ(RegistryValue("70000").ToInt32(), 70000);
-  EXPECT_EQ(FailureOf([] { RegistryValue("2147483647.5").ToInt32(); }), kErrOverflow);
-  EXPECT_EQ(FailureOf([] { RegistryValue("x").ToInt32(); }), kErrTypeMismatch);
+  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("2147483647.5").ToInt32(); }), kErrOverflow);
+  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("x").ToInt32(); }), kErrTypeMismatch);
 }
 
 TEST(RegistryValueToText, GivesTextDigitsOrNothing) {

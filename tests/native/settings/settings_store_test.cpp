@@ -16,9 +16,6 @@ using kes_test::SettingsNow;
 
 const std::string kKey = "SOFTWARE\\Kestrel";
 const std::string kProgram = "C:\\Program Files\\Kestrel\\kesview.exe";
-const std::vector<std::string> kOrder = {"Toolbar",  "StatusBar", "IDView",
-                                         "ShowMsg1", "ShowMsg2",  "ShowMsg3",
-                                         "ShowMsg4", "ShowMsg5",  "Path"};
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
@@ -42,10 +39,10 @@ class SettingsStoreTest : public ::testing::Test {
 TEST_F(SettingsStoreTest, FirstStartWritesEveryDefaultInOrder) {
   ASSERT_TRUE(Start());
   EXPECT_TRUE(registry.HasKey(kKey));
-  EXPECT_EQ(registry.Writes(), kOrder);
-  const std::vector<std::string> defaults = {"1", "1", "0", "1", "1", "1", "1", "1", kProgram};
-  for (std::size_t i = 0; i < kOrder.size(); ++i) {
-    EXPECT_EQ(Stored(kOrder[i]), defaults[i] + '\0') << kOrder[i];
+  EXPECT_EQ(registry.Writes(), kes_test::kSettingNames);
+  const std::vector<std::string> defaults = kes_test::FirstStartTexts(kProgram);
+  for (std::size_t i = 0; i < kes_test::kSettingNames.size(); ++i) {
+    EXPECT_EQ(Stored(kes_test::kSettingNames[i]), defaults[i] + '\0') << kes_test::kSettingNames[i];
   }
   EXPECT_EQ(SettingsNow(), (std::vector<std::int16_t>{1, 1, 0, 1, 1, 1, 1, 1}));
   EXPECT_TRUE(boxes.shown.empty());
@@ -98,10 +95,8 @@ TEST_F(SettingsStoreTest, ToolbarAcceptsDwordZeroAndOtherNumbers) {
 TEST_F(SettingsStoreTest, KeyThatCannotBeCreatedShowsItsBox) {
   registry.createResult = platform::kErrorAccessDenied;
   EXPECT_FALSE(Subs::CreateRegKeys(api));
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "Couldn't Create Registry Key!");
-  EXPECT_EQ(boxes.shown[0].title, "Error");
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconStop);
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{"Couldn't Create Registry Key!", "Error",
+                                           platform::kMbOk | platform::kMbIconStop}}));
 }
 
 TEST_F(SettingsStoreTest, ExistingKeyIsNotCreatedAgain) {

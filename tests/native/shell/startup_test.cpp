@@ -71,12 +71,10 @@ class StartupTest : public testing::Test {
   // A registry after an earlier start: key and every value present.
   void Installed() {
     registry.AddKey(kKey);
-    for (const char* name :
-         {"Toolbar", "StatusBar", "ShowMsg1", "ShowMsg2", "ShowMsg3", "ShowMsg4", "ShowMsg5"}) {
-      registry.PutText(kKey, name, "1");
+    const auto texts = kes_test::FirstStartTexts(kProgram);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      registry.PutText(kKey, kes_test::kSettingNames[i], texts[i]);
     }
-    registry.PutText(kKey, "IDView", "0");
-    registry.PutText(kKey, "Path", kProgram);
   }
 
   kes_test::FakeRegistry registry;
@@ -89,10 +87,8 @@ class StartupTest : public testing::Test {
 TEST_F(StartupTest, FirstRunWelcomesThenCreatesTheSettingsAndOpensTheFrame) {
   EXPECT_TRUE(RunMain());
 
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].title, "Welcome!");
-  EXPECT_EQ(boxes.shown[0].text, Subs::WelcomeText());
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconInformation);
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{Subs::WelcomeText(), "Welcome!",
+                                           platform::kMbOk | platform::kMbIconInformation}}));
   EXPECT_TRUE(registry.HasKey(kKey));
   ASSERT_TRUE(registry.Get(kKey, "Path").has_value());
   EXPECT_EQ(Subs::giToolbar, 1);
@@ -165,10 +161,9 @@ TEST_F(StartupTest, NtFamilyIsToldAndNoFrameOpens) {
   host.platformId = Subs::kPlatformWin32NT;
 
   EXPECT_FALSE(RunMain());
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(boxes.shown[0].text, "This utility is designed for Windows95 and Windows98 only.");
-  EXPECT_EQ(boxes.shown[0].title, "Kestrel");
-  EXPECT_EQ(boxes.shown[0].style, platform::kMbOk | platform::kMbIconInformation);
+  EXPECT_EQ(boxes.shown,
+            (kes_test::Boxes{{"This utility is designed for Windows95 and Windows98 only.",
+                              "Kestrel", platform::kMbOk | platform::kMbIconInformation}}));
   EXPECT_EQ(host.framesShown, 0);
 }
 
@@ -189,9 +184,9 @@ TEST_F(StartupTest, UnreadableSettingStopsStartUpWithItsMessage) {
   EXPECT_FALSE(RunMain());
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(kes_test::ReportLine(boxes.shown[0], "Routine: "), "GetSetRegValue");
-  EXPECT_EQ(boxes.shown[1].text, "Couldn't Load/Set Registry Options!");
-  EXPECT_EQ(boxes.shown[1].title, "Kestrel");
-  EXPECT_EQ(boxes.shown[1].style, platform::kMbOk | platform::kMbIconStop);
+  EXPECT_EQ(boxes.shown[1],
+            (kes_test::RecordingBoxes::Box{"Couldn't Load/Set Registry Options!", "Kestrel",
+                                           platform::kMbOk | platform::kMbIconStop}));
   EXPECT_TRUE(host.datesRead.empty());
   EXPECT_EQ(host.framesShown, 0);
 }

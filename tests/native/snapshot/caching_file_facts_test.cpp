@@ -7,6 +7,7 @@
 #include "fake_file_facts.h"
 #include "platform/failure.h"
 #include "snapshot/module.h"
+#include "tests/fakes/failure_of.h"
 
 namespace {
 
@@ -16,13 +17,8 @@ TEST(CachingFileFacts, GivesAHiddenFileTheSameFactsAndFailureEveryTime) {
   CachingFileFacts cache(facts);
   for (int round = 0; round < 3; ++round) {
     clsModule module;
-    try {
-      module.ExePath("C:\\HIDDEN.DLL", cache);
-      ADD_FAILURE() << "found a hidden file";
-    } catch (const kes::Failure& failure) {
-      EXPECT_EQ(failure.Number(), 53);
-      EXPECT_EQ(failure.Description(), "File Not Found:\r\n\r\nC:\\HIDDEN.DLL");
-    }
+    EXPECT_EQ(kes_test::FailureOf([&] { module.ExePath("C:\\HIDDEN.DLL", cache); }),
+              "53 - File Not Found:\r\n\r\nC:\\HIDDEN.DLL");
     EXPECT_EQ(module.mlFileSize, 321);
     EXPECT_EQ(module.msFileDateTime, "05/11/1998 08:01:00 PM");
   }

@@ -8,6 +8,7 @@
 #include "snapshot/module.h"
 #include "snapshot/process.h"
 #include "snapshot/task.h"
+#include "tests/fakes/failure_of.h"
 
 namespace {
 
@@ -29,12 +30,8 @@ TEST(Collection, IsOneBasedInInsertionOrderAndRefusesOtherPositions) {
   EXPECT_EQ(tasks.Item(1).msName, "first");
   EXPECT_EQ(tasks.Item(3).msName, "third");
   for (int outside : {0, 4, -1}) {
-    try {
-      tasks.Item(outside);
-      ADD_FAILURE() << "position " << outside << " was given a record";
-    } catch (const kes::Failure& failure) {
-      EXPECT_EQ(failure.Number(), kes::kErrSubscriptOutOfRange);
-    }
+    EXPECT_EQ(kes_test::FailureNumber([&] { tasks.Item(outside); }), kes::kErrSubscriptOutOfRange)
+        << outside;
   }
 }
 
@@ -90,13 +87,8 @@ TEST(ExePath, AHiddenFileFailsAfterItsDateAndLengthWereRead) {
   FakeFileFacts facts;
   facts.Add("C:\\HIDDEN.EXE", 777).normal = false;
   clsProcess process;
-  try {
-    process.ExePath("C:\\HIDDEN.EXE", facts);
-    FAIL() << "a hidden file was found";
-  } catch (const kes::Failure& failure) {
-    EXPECT_EQ(failure.Number(), 53);
-    EXPECT_EQ(failure.Description(), "File Not Found:\r\n\r\nC:\\HIDDEN.EXE");
-  }
+  EXPECT_EQ(kes_test::FailureOf([&] { process.ExePath("C:\\HIDDEN.EXE", facts); }),
+            "53 - File Not Found:\r\n\r\nC:\\HIDDEN.EXE");
   EXPECT_EQ(process.msExePath, "C:\\HIDDEN.EXE");
   EXPECT_EQ(process.msFileDateTime, "05/11/1998 08:01:00 PM");
   EXPECT_EQ(process.mlFileSize, 777);
@@ -106,12 +98,8 @@ TEST(ExePath, AHiddenFileFailsAfterItsDateAndLengthWereRead) {
 TEST(ExePath, AMissingFileFailsWithFileNotFoundBeforeAnyFactIsSet) {
   FakeFileFacts facts;
   clsModule module;
-  try {
-    module.ExePath("C:\\NOWHERE.DLL", facts);
-    FAIL() << "a missing file was read";
-  } catch (const kes::Failure& failure) {
-    EXPECT_EQ(failure.Number(), kes::kErrFileNotFound);
-  }
+  EXPECT_EQ(kes_test::FailureNumber([&] { module.ExePath("C:\\NOWHERE.DLL", facts); }),
+            kes::kErrFileNotFound);
   EXPECT_EQ(module.msExePath, "C:\\NOWHERE.DLL");
   EXPECT_EQ(module.msFileDateTime, "");
   EXPECT_EQ(module.mlFileSize, 0);

@@ -6,6 +6,7 @@
 
 #include "fake_file_facts.h"
 #include "platform/failure.h"
+#include "tests/fakes/failure_of.h"
 
 namespace {
 
@@ -62,13 +63,8 @@ TEST(VersionInfo, EmptyHiddenOrMissingFilesAreNotFoundAndStoreNothing) {
   facts.AddVersioned("C:\\HIDDEN.DLL", 0x00010000, 0).normal = false;
   for (const std::string path : {"", "C:\\HIDDEN.DLL", "C:\\MISSING.DLL"}) {
     clsVersionInfo version;
-    try {
-      version.File(path, facts);
-      ADD_FAILURE() << "found " << path;
-    } catch (const kes::Failure& failure) {
-      EXPECT_EQ(failure.Number(), 53);
-      EXPECT_EQ(failure.Description(), "File Not Found:\r\n\r\n" + path);
-    }
+    EXPECT_EQ(kes_test::FailureOf([&] { version.File(path, facts); }),
+              "53 - File Not Found:\r\n\r\n" + path);
     EXPECT_EQ(version.msFile, "");
     EXPECT_EQ(Shown(version), "0.0.0.0");
   }
@@ -79,13 +75,8 @@ TEST(VersionInfo, AFailureWhileReadingTheResourceComesBackWithTheApplicationNumb
   facts.AddVersioned("C:\\BAD.DLL", 0x00010000, 0);
   facts.failingVersionPath = "C:\\BAD.DLL";
   clsVersionInfo version;
-  try {
-    version.File("C:\\BAD.DLL", facts);
-    FAIL() << "the failure was lost";
-  } catch (const kes::Failure& failure) {
-    EXPECT_EQ(failure.Number(), kes::kErrApplicationBase);
-    EXPECT_EQ(failure.Description(), "version library failed");
-  }
+  EXPECT_EQ(kes_test::FailureOf([&] { version.File("C:\\BAD.DLL", facts); }),
+            std::to_string(kes::kErrApplicationBase) + " - version library failed");
 }
 
 }  // namespace

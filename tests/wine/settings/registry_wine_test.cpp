@@ -94,11 +94,10 @@ class RealRegistryTest : public ::testing::Test {
 TEST_F(RealRegistryTest, FirstStartWritesEveryDefaultAsText) {
   ASSERT_TRUE(Subs::CreateRegKeys(api));
   ASSERT_TRUE(Subs::LoadGlobalsFromRegistry(api, kProgram));
-  const char* names[] = {"Toolbar",  "StatusBar", "IDView",   "ShowMsg1", "ShowMsg2",
-                         "ShowMsg3", "ShowMsg4",  "ShowMsg5", "Path"};
-  const std::string defaults[] = {"1", "1", "0", "1", "1", "1", "1", "1", kProgram};
-  for (int i = 0; i < 9; ++i) {
-    const Stored stored = ReadBack(names[i]);
+  const auto& names = kes_test::kSettingNames;
+  const auto defaults = kes_test::FirstStartTexts(kProgram);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const Stored stored = ReadBack(names[i].c_str());
     EXPECT_EQ(stored.code, ERROR_SUCCESS) << names[i];
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ)) << names[i];
     EXPECT_EQ(stored.data, defaults[i] + '\0') << names[i] << ": the NUL is counted";

@@ -8,6 +8,7 @@
 #include "platform/win32/file_facts_win32.h"
 #include "snapshot/file_date_text.h"
 #include "snapshot/module.h"
+#include "tests/fakes/failure_of.h"
 #include "tests/fakes/win32_helpers.h"
 
 namespace {
@@ -63,13 +64,9 @@ TEST_F(RealFile, AHiddenOrSystemFileIsNotFoundAfterItsSizeAndDateWereRead) {
   for (const DWORD attribute : {FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM}) {
     ASSERT_TRUE(Keeps(attribute)) << "the file system does not keep attribute " << attribute;
     clsModule module;
-    try {
-      module.ExePath(path, facts);
-      ADD_FAILURE() << "found a file with attribute " << attribute;
-    } catch (const kes::Failure& failure) {
-      EXPECT_EQ(failure.Number(), 53);
-      EXPECT_EQ(failure.Description(), "File Not Found:\r\n\r\n" + path);
-    }
+    EXPECT_EQ(kes_test::FailureOf([&] { module.ExePath(path, facts); }),
+              "53 - File Not Found:\r\n\r\n" + path)
+        << "attribute " << attribute;
     EXPECT_EQ(module.mlFileSize, 1234);
     EXPECT_FALSE(module.msFileDateTime.empty());
     EXPECT_EQ(module.moVersionInfo.msFile, "");
@@ -80,12 +77,8 @@ TEST(Win32FileFacts, AMissingFileFailsWithNumber53) {
   platform::Win32FileFacts facts;
   const std::string missing = ProgramFolder() + "no_such_file.dll";
   EXPECT_FALSE(facts.FindNormalFile(missing));
-  try {
-    facts.LastWriteLocalTime(missing);
-    FAIL() << "read the date of a missing file";
-  } catch (const kes::Failure& failure) {
-    EXPECT_EQ(failure.Number(), kes::kErrFileNotFound);
-  }
+  EXPECT_EQ(kes_test::FailureNumber([&] { facts.LastWriteLocalTime(missing); }),
+            kes::kErrFileNotFound);
   EXPECT_THROW(facts.Length(missing), kes::Failure);
 }
 
