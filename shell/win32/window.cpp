@@ -65,19 +65,23 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   if (self == nullptr) {
     return DefWindowProcA(hwnd, message, wParam, lParam);
   }
-  if (message == WM_NCDESTROY) {
+  // The last message detaches the object, whatever its handler does.
+  const bool last = message == WM_NCDESTROY;
+  if (last) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    LRESULT result = self->HandleMessage(message, wParam, lParam);
-    self->hwnd_ = nullptr;
-    return result;
   }
   // No exception may unwind through the window system's frames; handlers
   // that care report their own failures, the rest are UI steps to skip.
+  LRESULT result = 0;
   try {
-    return self->HandleMessage(message, wParam, lParam);
+    result = self->HandleMessage(message, wParam, lParam);
   } catch (const std::exception&) {
-    return 0;
+    result = 0;
   }
+  if (last) {
+    self->hwnd_ = nullptr;
+  }
+  return result;
 }
 
 }  // namespace shellwin
