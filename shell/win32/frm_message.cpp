@@ -32,8 +32,7 @@ void frmMessage::Load(HWND owner) {
   if (self == nullptr) {
     return;
   }
-  lblMessage_ = layout.Control(self, "STATIC", msMessage.c_str(), WS_VISIBLE | SS_LEFT, 135, 240,
-                               4860, 1800, -1);
+  layout.Control(self, "STATIC", msMessage.c_str(), WS_VISIBLE | SS_LEFT, 135, 240, 4860, 1800, -1);
   chkDontShow_ = layout.Control(self, "BUTTON", "Don't Show This Message Again",
                                 WS_TABSTOP | BS_AUTOCHECKBOX | (mbShowCheckBox ? WS_VISIBLE : 0),
                                 210, 2235, 3045, 315, kCheckBoxId);

@@ -37,7 +37,6 @@ class frmMessage : public Window {
   void Close();
 
   const ShellContext& context_;
-  HWND lblMessage_ = nullptr;
   HWND chkDontShow_ = nullptr;
   bool closed_ = false;
 };
