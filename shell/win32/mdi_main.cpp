@@ -6,6 +6,7 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 #include "settings/settings_store.h"
@@ -166,9 +167,9 @@ void MDIMain::CreateToolbar() {
   SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList_.get()));
 
-  std::array<TBBUTTON, 5> buttons{};
   const auto buttonLayouts = Subs::ToolbarButtons();
-  for (std::size_t i = 0; i < buttonLayouts.size() && i < buttons.size(); ++i) {
+  std::vector<TBBUTTON> buttons(buttonLayouts.size());
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
     TBBUTTON& button = buttons[i];
     button.idCommand = kToolbarBase + static_cast<int>(i) + 1;
     button.fsState = TBSTATE_ENABLED;
@@ -387,7 +388,7 @@ bool MDIMain::OnCommand(int command) {
   }
 }
 
-bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
+bool MDIMain::OnNotify(NMHDR& header, LRESULT& result) {
   if (header.code != TTN_GETDISPINFOA && header.code != TTN_GETDISPINFOW) {
     return false;
   }
@@ -402,11 +403,11 @@ bool MDIMain::OnNotify(const NMHDR& header, LRESULT& result) {
   }
   // The text is copied into the notification's own buffer, which outlives it.
   if (header.code == TTN_GETDISPINFOA) {
-    auto& info = *reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header));
+    auto& info = *reinterpret_cast<NMTTDISPINFOA*>(&header);
     lstrcpynA(info.szText, tip, sizeof info.szText);
     info.lpszText = info.szText;
   } else {
-    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(const_cast<NMHDR*>(&header));
+    auto& info = *reinterpret_cast<NMTTDISPINFOW*>(&header);
     MultiByteToWideChar(CP_ACP, 0, tip, -1, info.szText, ARRAYSIZE(info.szText));
     info.lpszText = info.szText;
   }
@@ -434,7 +435,7 @@ LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_NOTIFY: {
       LRESULT result = 0;
-      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
+      if (OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {
         return result;
       }
       break;

@@ -84,7 +84,7 @@ class MDIMain : public Window {
   void CreateStatusBar();
   void Layout();
   bool OnCommand(int command);
-  bool OnNotify(const NMHDR& header, LRESULT& result);
+  bool OnNotify(NMHDR& header, LRESULT& result);
   void OpenExplorer();
   void OpenOptions();
   void Close();
