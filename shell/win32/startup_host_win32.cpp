@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/failure.h"
+#include "platform/win32/file_facts_win32.h"
 #include "shell/general/text_helpers.h"
 #include "shell/win32/frm_message.h"
 #include "shell/win32/os_platform.h"
@@ -12,10 +12,6 @@
 namespace shellwin {
 
 namespace {
-
-Subs::CivilDate DateOf(const SYSTEMTIME& time) {
-  return Subs::CivilDate{time.wYear, time.wMonth, time.wDay};
-}
 
 // The running program's file name without folder and extension.
 std::string ProgramStem() {
@@ -41,21 +37,15 @@ std::string Win32StartupHost::ProgramFile() {
 }
 
 Subs::CivilDate Win32StartupHost::FileDate(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
-    throw kes::Failure(kes::kErrFileNotFound, "File not found");
-  }
-  FILETIME local;
-  SYSTEMTIME time;
-  FileTimeToLocalFileTime(&data.ftLastWriteTime, &local);
-  FileTimeToSystemTime(&local, &time);
-  return DateOf(time);
+  // A date that cannot be read or converted raises failure 53 there.
+  const platform::FileDateTime written = platform::Win32FileFacts().LastWriteLocalTime(path);
+  return Subs::CivilDate{written.year, written.month, written.day};
 }
 
 Subs::CivilDate Win32StartupHost::Today() {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  return DateOf(now);
+  return Subs::CivilDate{now.wYear, now.wMonth, now.wDay};
 }
 
 void Win32StartupHost::ShowMessage(int kind, const std::string& text, bool showCheckBox) {
@@ -74,7 +64,7 @@ void Win32StartupHost::ShowMainFrame() {
 }
 
 int RunFrameLoop(MDIMain& frame) {
-  MSG msg;
+  MSG msg{};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     if (frame.Handle() != nullptr && frame.PreTranslate(msg)) {
       continue;
