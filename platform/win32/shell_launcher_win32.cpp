@@ -4,18 +4,14 @@
 // shellapi.h needs the types of windows.h.
 #include <shellapi.h>
 
-#include <cstring>
-
 namespace platform {
 
 FoundExecutable Win32ShellLauncher::FindExecutableFor(const std::string& document) {
   // The call may store a full MAX_PATH path; the last place stays a NUL so
-  // the text ends even when the call stores nothing.
-  char buffer[MAX_PATH + 1];
-  std::memset(buffer, ' ', MAX_PATH);
-  buffer[MAX_PATH] = '\0';
+  // the text ends, and a call that stores nothing gives the empty path.
+  char buffer[MAX_PATH + 1] = {};
   const HINSTANCE result = FindExecutableA(document.c_str(), nullptr, buffer);
-  return {reinterpret_cast<std::intptr_t>(result), std::string(buffer, std::strlen(buffer))};
+  return {reinterpret_cast<std::intptr_t>(result), buffer};
 }
 
 std::intptr_t Win32ShellLauncher::ShellExecuteFile(WindowHandle owner, const std::string& operation,
