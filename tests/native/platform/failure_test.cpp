@@ -13,7 +13,3 @@ TEST(Failure, CarriesNumberAndDescriptionThroughAStdExceptionHandler) {
     EXPECT_STREQ(e.what(), "File Not Found:");
   }
 }
-
-TEST(Failure, ApplicationBaseIsHex80040000) {
-  EXPECT_EQ(static_cast<std::uint32_t>(kes::kErrApplicationBase), 0x80040000u);
-}

@@ -43,10 +43,6 @@ TEST(ShellTextsTest, ReminderAndWebNoticeBreakWithCarriageReturnAndLineFeed) {
             "you may want to connect to the internet before clicking 'Close' here.");
 }
 
-TEST(ShellTextsTest, VersionLineEndsInTheReleaseNumbers) {
-  EXPECT_EQ(Subs::VersionLine(), "Version 1.0.0");
-}
-
 TEST(ShellTextsTest, SplashNoteJoinsItsPiecesWithNothingBetween) {
   const std::string note = Subs::SplashNoteText();
   EXPECT_NE(note.find("running.The next version"), std::string::npos);

@@ -76,7 +76,7 @@ TEST(VersionInfo, AFailureWhileReadingTheResourceComesBackWithTheApplicationNumb
   facts.failingVersionPath = "C:\\BAD.DLL";
   clsVersionInfo version;
   EXPECT_EQ(kes_test::FailureOf([&] { version.File("C:\\BAD.DLL", facts); }),
-            std::to_string(kes::kErrApplicationBase) + " - version library failed");
+            "-2147221504 - version library failed");  // the application base, 0x80040000
 }
 
 }  // namespace

@@ -75,15 +75,6 @@ class RealRegistryTest : public ::testing::Test {
   bool GetSet(const char* name, std::int16_t& slot) {
     return api.GetSetRegValue(platform::kHkeyLocalMachine, kKey, name, "1", slot);
   }
-  // Reads through GetSetRegValue and expects the error report naming it.
-  void ExpectRejected(const char* name) {
-    boxes.shown.clear();
-    std::int16_t slot = -7;
-    EXPECT_FALSE(GetSet(name, slot)) << name;
-    EXPECT_EQ(slot, -7) << name;
-    ASSERT_EQ(boxes.shown.size(), 1u) << name;
-    EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "GetSetRegValue") << name;
-  }
 
   platform::Win32Registry registry;
   kes_test::RecordingBoxes boxes;
@@ -162,7 +153,6 @@ TEST_F(RealRegistryTest, KeyIsCreatedAndDeleted) {
 TEST_F(RealRegistryTest, TextStoredByHandReadsWithoutItsNuls) {
   Write("Nuls", REG_SZ, std::string("1\0\0\0\0", 5));
   Write("NoNul", REG_SZ, "7");
-  Write("Minus", REG_SZ, std::string("-3\0", 3));
   const std::string big(65536, 'k');
   Write("Big", REG_SZ, big + '\0');
   Write("BigNoNul", REG_SZ, big);
@@ -171,8 +161,6 @@ TEST_F(RealRegistryTest, TextStoredByHandReadsWithoutItsNuls) {
   EXPECT_EQ(slot, 1);
   EXPECT_TRUE(GetSet("NoNul", slot));
   EXPECT_EQ(slot, 7);
-  EXPECT_TRUE(GetSet("Minus", slot));
-  EXPECT_EQ(slot, -3);
   for (const char* name : {"Big", "BigNoNul"}) {
     RegistryValue value;
     ASSERT_TRUE(api.QueryValue(platform::kHkeyLocalMachine, kKey, name, value)) << name;
@@ -182,26 +170,20 @@ TEST_F(RealRegistryTest, TextStoredByHandReadsWithoutItsNuls) {
 }
 
 TEST_F(RealRegistryTest, ValuesThatAreNoSettingAreRejectedAndKept) {
+  // What the real registry adds to the cases tested natively: a value of no
+  // bytes at all and a very long one.
   Write("Letters", REG_SZ, std::string("abc\0", 4));
-  Write("Empty", REG_SZ, std::string(1, '\0'));
   Write("NoBytes", REG_SZ, "");
-  Write("Trailing", REG_SZ, std::string("1abc\0", 5));
   Write("Huge", REG_SZ, std::string(65536, '9') + '\0');
-  Write("BigDword", REG_DWORD, std::string("\x70\x11\x01\0", 4));
-  for (const char* name : {"Letters", "Empty", "NoBytes", "Trailing", "Huge", "BigDword"}) {
-    ExpectRejected(name);
+  for (const char* name : {"Letters", "NoBytes", "Huge"}) {
+    boxes.shown.clear();
+    std::int16_t slot = -7;
+    EXPECT_FALSE(GetSet(name, slot)) << name;
+    EXPECT_EQ(slot, -7) << name;
+    ASSERT_EQ(boxes.shown.size(), 1u) << name;
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "GetSetRegValue") << name;
   }
   EXPECT_EQ(ReadBack("Letters").data, std::string("abc\0", 4)) << "a bad value is not rewritten";
-}
-
-TEST_F(RealRegistryTest, MissingValueIsWrittenWithItsDefault) {
-  ASSERT_TRUE(Subs::CreateRegKeys(api));
-  std::int16_t slot = 0;
-  EXPECT_TRUE(GetSet("ShowMsg5", slot));
-  EXPECT_EQ(slot, 1);
-  const Stored stored = ReadBack("ShowMsg5");
-  EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(stored.data, std::string("1\0", 2));
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ using shellwin::MDIMain;
 struct MenuItem {
   std::string caption;  // "-" for a separator
   bool greyed;
+  bool operator==(const MenuItem&) const = default;
 };
 
 std::vector<MenuItem> ItemsOf(HMENU menu) {
@@ -34,9 +35,6 @@ std::vector<MenuItem> ItemsOf(HMENU menu) {
   return items;
 }
 
-bool operator==(const MenuItem& a, const MenuItem& b) {
-  return a.caption == b.caption && a.greyed == b.greyed;
-}
 void PrintTo(const MenuItem& item, std::ostream* out) {
   *out << "{" << item.caption << (item.greyed ? ", greyed}" : "}");
 }
