@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace std::string_literals;
 using kes_test::ReportLine;
 using platform::kHkeyLocalMachine;
 
@@ -116,21 +117,15 @@ TEST_F(QueryTest, MissingKeyOrValueLeavesTheValueAlone) {
 }
 
 TEST_F(QueryTest, TextLosesEveryTrailingNulAndNeverReadsPastTheData) {
-  registry.PutText(kKey, "One", std::string("1\0", 2));
-  registry.PutText(kKey, "Nuls", std::string("12\0\0\0\0", 6));
-  registry.PutText(kKey, "NoNul", "34");
-  registry.PutText(kKey, "Empty", "");
-  registry.PutText(kKey, "OnlyNuls", std::string(3, '\0'));
-  registry.PutText(kKey, "Inner", std::string("5\0x\0", 4));
   const std::string big(65536, 'k');
-  registry.PutText(kKey, "Big", big + '\0');
-  EXPECT_EQ(Read("One"), RegistryValue("1"));
-  EXPECT_EQ(Read("Nuls"), RegistryValue("12"));
-  EXPECT_EQ(Read("NoNul"), RegistryValue("34"));
-  EXPECT_EQ(Read("Empty"), RegistryValue(""));
-  EXPECT_EQ(Read("OnlyNuls"), RegistryValue(""));
-  EXPECT_EQ(Read("Inner"), RegistryValue(std::string("5\0x", 3)));
-  EXPECT_EQ(Read("Big"), RegistryValue(big));
+  // Stored bytes and the text they read as.
+  const std::pair<std::string, std::string> cases[] = {
+      {"1\0"s, "1"},   {"12\0\0\0\0"s, "12"}, {"34", "34"},     {"", ""},
+      {"\0\0\0"s, ""}, {"5\0x\0"s, "5\0x"s},  {big + '\0', big}};
+  for (const auto& [stored, text] : cases) {
+    registry.PutText(kKey, "Value", stored);
+    EXPECT_EQ(Read("Value"), RegistryValue(text)) << stored.size() << " bytes";
+  }
 }
 
 TEST_F(QueryTest, ValueEditedBetweenSizeAndDataReads) {
@@ -199,19 +194,16 @@ class GetSetTest : public QueryTest {
 };
 
 TEST_F(GetSetTest, StoredTextOrDwordGoesIntoTheSlot) {
-  registry.PutText(kKey, "Text", std::string("1\0", 2));
+  registry.PutText(kKey, "Text", "1\0"s);
   registry.Put(kKey, "Dword", platform::kRegDword, {1, 0, 0, 0});
-  registry.PutText(kKey, "Minus", std::string("-5\0", 3));
-  registry.PutText(kKey, "Nuls", std::string("2\0\0\0", 4));
-  EXPECT_TRUE(GetSet("Text", "0"));
-  EXPECT_EQ(slot, 1);
-  slot = -7;
-  EXPECT_TRUE(GetSet("Dword", "0"));
-  EXPECT_EQ(slot, 1);
-  EXPECT_TRUE(GetSet("Minus"));
-  EXPECT_EQ(slot, -5);
-  EXPECT_TRUE(GetSet("Nuls"));
-  EXPECT_EQ(slot, 2);
+  registry.PutText(kKey, "Minus", "-5\0"s);
+  registry.PutText(kKey, "Nuls", "2\0\0\0"s);
+  for (const auto& [name, number] :
+       {std::pair{"Text", 1}, {"Dword", 1}, {"Minus", -5}, {"Nuls", 2}}) {
+    slot = -7;
+    EXPECT_TRUE(GetSet(name, "0")) << name;
+    EXPECT_EQ(slot, number) << name;
+  }
   EXPECT_TRUE(registry.Writes().empty());
 }
 
