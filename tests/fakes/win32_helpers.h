@@ -50,6 +50,29 @@ inline DWORD RunProgram(const std::string& commandLine) {
   return code;
 }
 
+// Stores a value with the ANSI calls, creating its key, as someone editing the
+// registry by hand might; an empty name is the key's default value.
+inline bool PutRegistryValue(HKEY root, const std::string& key, const std::string& name, DWORD type,
+                             const std::string& bytes) {
+  HKEY opened = nullptr;
+  if (RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &opened, nullptr) !=
+      ERROR_SUCCESS) {
+    return false;
+  }
+  const LONG result =
+      RegSetValueExA(opened, name.empty() ? nullptr : name.c_str(), 0, type,
+                     reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
+  RegCloseKey(opened);
+  return result == ERROR_SUCCESS;
+}
+
+inline bool RegistryKeyExists(HKEY root, const std::string& key) {
+  HKEY opened = nullptr;
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+  RegCloseKey(opened);
+  return true;
+}
+
 // A file of `length` bytes in the temporary folder, last written `daysEarlier`
 // days before the local time `written`; removed with the object, whatever
 // attributes a test gave it.

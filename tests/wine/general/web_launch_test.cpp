@@ -13,6 +13,7 @@
 #include "shell/general/web.h"
 #include "shell/general/windows_dir.h"
 #include "tests/fakes/recording_boxes.h"
+#include "tests/fakes/win32_helpers.h"
 
 namespace {
 
@@ -33,9 +34,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 void SetDefault(const std::string& key, const std::string& value) {
-  ASSERT_EQ(RegSetValueA(HKEY_CLASSES_ROOT, key.c_str(), REG_SZ, value.c_str(), value.size()),
-            ERROR_SUCCESS)
-      << key;
+  ASSERT_TRUE(kes_test::PutRegistryValue(HKEY_CLASSES_ROOT, key, "", REG_SZ, value + '\0')) << key;
 }
 
 // Makes the stand-in the program for HTML pages, or leaves no program for
@@ -43,10 +42,8 @@ void SetDefault(const std::string& key, const std::string& value) {
 class HtmAssociation {
  public:
   HtmAssociation() {
-    HKEY key = nullptr;
-    hadKey_ = RegOpenKeyExA(HKEY_CLASSES_ROOT, ".htm", 0, KEY_READ, &key) == ERROR_SUCCESS;
+    hadKey_ = kes_test::RegistryKeyExists(HKEY_CLASSES_ROOT, ".htm");
     if (hadKey_) {
-      RegCloseKey(key);
       RegDeleteTreeA(HKEY_CLASSES_ROOT, kBackup);
       HKEY backup = nullptr;
       RegCreateKeyA(HKEY_CLASSES_ROOT, kBackup, &backup);

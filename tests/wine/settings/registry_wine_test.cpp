@@ -10,6 +10,7 @@
 #include "settings/settings_store.h"
 #include "tests/fakes/recording_boxes.h"
 #include "tests/fakes/settings_globals.h"
+#include "tests/fakes/win32_helpers.h"
 
 namespace {
 
@@ -44,24 +45,10 @@ Stored ReadBack(const char* name) {
 
 // Stores a value with the ANSI call as someone editing by hand might.
 void Write(const char* name, DWORD type, const std::string& bytes) {
-  HKEY key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                            nullptr),
-            ERROR_SUCCESS);
-  EXPECT_EQ(RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                           static_cast<DWORD>(bytes.size())),
-            ERROR_SUCCESS);
-  RegCloseKey(key);
+  ASSERT_TRUE(kes_test::PutRegistryValue(HKEY_LOCAL_MACHINE, kKey, name, type, bytes)) << name;
 }
 
-bool KeyExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-    return false;
-  }
-  RegCloseKey(key);
-  return true;
-}
+bool KeyExists() { return kes_test::RegistryKeyExists(HKEY_LOCAL_MACHINE, kKey); }
 
 class RealRegistryTest : public ::testing::Test {
  protected:

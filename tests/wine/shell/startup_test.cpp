@@ -111,13 +111,8 @@ TEST_F(StartupWineTest, PlatformCheckTellsWindows98FromTheNtFamily) {
   EXPECT_EQ(RunProbeAs("os_platform_probe.exe"), Subs::kPlatformWin32Windows);
 
   // Wine reports another version to one program name.
-  HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\os_platform_nt.exe", 0,
-                            nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-            ERROR_SUCCESS);
-  const char version[] = "winxp";
-  RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version), sizeof version);
-  RegCloseKey(key);
+  ASSERT_TRUE(PutRegistryValue(HKEY_CURRENT_USER, "Software\\Wine\\AppDefaults\\os_platform_nt.exe",
+                               "Version", REG_SZ, std::string("winxp", 6)));
   EXPECT_EQ(RunProbeAs("os_platform_nt.exe"), Subs::kPlatformWin32NT);
 }
 
