@@ -32,8 +32,10 @@ HANDLE AsHandle(std::uint32_t value) {
 // The entry's executable by full path where one can be found; otherwise the
 // name as the entry gives it, which may be empty.
 std::string FullPath(const PROCESSENTRY32& raw) {
-  const std::string name = raw.szExeFile;
-  if (name.find_first_of("\\/") != std::string::npos) return name;
+  std::string name = raw.szExeFile;
+  if (name.find_first_of("\\/") != std::string::npos) {
+    return name;
+  }
   const std::string found = FindExePath(raw.th32ProcessID, name);
   return found.empty() ? name : found;
 }
@@ -50,13 +52,17 @@ class Win32ProcessList final : public ProcessList {
   bool Take(Step step, ProcessEntry& entry) {
     PROCESSENTRY32 raw{};
     raw.dwSize = sizeof raw;
-    if (!step(snapshot_.Get(), &raw)) return false;
+    if (!step(snapshot_.Get(), &raw)) {
+      return false;
+    }
     std::string path;
     // A process the system is still starting may have no name yet. Windows
     // 98 lists a process only once it has one, so such an entry is passed
     // over unless the process itself can tell its path.
     while ((path = FullPath(raw)).empty()) {
-      if (!Process32Next(snapshot_.Get(), &raw)) return false;
+      if (!Process32Next(snapshot_.Get(), &raw)) {
+        return false;
+      }
     }
     entry.cntUsage = raw.cntUsage;
     entry.th32ProcessID = raw.th32ProcessID;
@@ -85,9 +91,13 @@ class Win32ModuleList final : public ModuleList {
     MODULEENTRY32 raw{};
     // The record's real size, so the platform writes no further than it.
     raw.dwSize = sizeof raw;
-    if (!step(snapshot_.Get(), &raw)) return false;
+    if (!step(snapshot_.Get(), &raw)) {
+      return false;
+    }
     while (IsSixteenBitModule(raw.szModule) || IsSixteenBitModule(raw.szExePath)) {
-      if (!Module32Next(snapshot_.Get(), &raw)) return false;
+      if (!Module32Next(snapshot_.Get(), &raw)) {
+        return false;
+      }
     }
     entry.th32ModuleID = raw.th32ModuleID;
     entry.th32ProcessID = raw.th32ProcessID;
@@ -109,13 +119,17 @@ class Win32ModuleList final : public ModuleList {
 
 std::unique_ptr<ProcessList> Win32ToolHelp::SnapProcesses() {
   ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot.Valid()) return nullptr;
+  if (!snapshot.Valid()) {
+    return nullptr;
+  }
   return std::make_unique<Win32ProcessList>(std::move(snapshot));
 }
 
 std::unique_ptr<ModuleList> Win32ToolHelp::SnapModules(std::uint32_t processId) {
   ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
-  if (!snapshot.Valid()) return nullptr;
+  if (!snapshot.Valid()) {
+    return nullptr;
+  }
   return std::make_unique<Win32ModuleList>(std::move(snapshot));
 }
 
@@ -130,7 +144,9 @@ std::uint32_t Win32ToolHelp::GetPriorityClass(std::uint32_t process) {
 }
 
 void Win32ToolHelp::CloseHandle(std::uint32_t handle) {
-  if (handle != 0) ::CloseHandle(AsHandle(handle));
+  if (handle != 0) {
+    ::CloseHandle(AsHandle(handle));
+  }
 }
 
 }  // namespace platform
