@@ -14,7 +14,9 @@ void TouchFile(const char* path, platform::FileFacts& facts) {
   std::uint32_t handle = 0;
   const std::uint32_t size = facts.VersionInfoSize(file, handle);
   std::vector<unsigned char> resource(size + 2);
-  if (!facts.VersionInfo(file, handle, size, resource.data())) return;
+  if (!facts.VersionInfo(file, handle, size, resource.data())) {
+    return;
+  }
   const void* fixedInfo = nullptr;
   std::uint32_t length = 0;
   facts.QueryVersionValue(resource.data(), "\\", fixedInfo, length);
@@ -25,7 +27,9 @@ void TouchFile(const char* path, platform::FileFacts& facts) {
 BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts) {
   BareCounts counts;
   const auto processes = toolHelp.SnapProcesses();
-  if (!processes) return counts;
+  if (!processes) {
+    return counts;
+  }
   platform::ProcessEntry process;
   for (bool more = processes->First(process); more; more = processes->Next(process)) {
     ++counts.processes;
@@ -38,10 +42,14 @@ BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts) {
       toolHelp.CloseHandle(handle);
     }
     const auto modules = toolHelp.SnapModules(process.th32ProcessID);
-    if (!modules) continue;
+    if (!modules) {
+      continue;
+    }
     platform::ModuleEntry module;
     for (bool next = modules->First(module); next; next = modules->Next(module)) {
-      if (std::strcmp(module.szExePath, process.szExeFile) == 0) continue;
+      if (std::strcmp(module.szExePath, process.szExeFile) == 0) {
+        continue;
+      }
       ++counts.modules;
       TouchFile(module.szExePath, facts);
     }

@@ -4,7 +4,9 @@
 #include <vector>
 
 inline double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
+  if (values.empty()) {
+    return 0;
+  }
   std::sort(values.begin(), values.end());
   const std::size_t middle = values.size() / 2;
   return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;

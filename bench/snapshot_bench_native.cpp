@@ -56,7 +56,9 @@ class GeneratedToolHelp : public platform::ToolHelp {
       return Next(entry);
     }
     bool Next(platform::ProcessEntry& entry) override {
-      if (next_ > count_) return false;
+      if (next_ > count_) {
+        return false;
+      }
       entry.th32ProcessID = next_;
       entry.cntThreads = 2;
       Put(entry.szExeFile, ProcessPath(next_++));
@@ -75,7 +77,9 @@ class GeneratedToolHelp : public platform::ToolHelp {
       return Next(entry);
     }
     bool Next(platform::ModuleEntry& entry) override {
-      if (next_ >= kModulesPerProcess) return false;
+      if (next_ >= kModulesPerProcess) {
+        return false;
+      }
       const std::uint32_t library = (id_ + next_++) % kSharedLibraries;
       entry.th32ProcessID = id_;
       Put(entry.szModule, "LIB" + std::to_string(library) + ".DLL");
@@ -107,7 +111,9 @@ class GeneratedFiles : public platform::FileFacts {
     return 400;
   }
   bool VersionInfo(const std::string&, std::uint32_t, std::uint32_t size, void* data) override {
-    if (size < 92) return false;
+    if (size < 92) {
+      return false;
+    }
     const std::uint32_t words[] = {0x00049C40, 0x000007CE};
     std::memcpy(static_cast<unsigned char*>(data) + 40 + 8, words, sizeof words);
     return true;
@@ -142,8 +148,9 @@ double TimeSnapshot(std::uint32_t processes, std::int32_t& modules) {
   ModuleList95::FillProcessList95(records, toolHelp, files, silent, report);
   const double ms = CpuMilliseconds() - start;
   modules = 0;
-  for (std::int32_t i = 1; i <= records.Count(); ++i)
+  for (std::int32_t i = 1; i <= records.Count(); ++i) {
     modules += records.Item(i).mcolModules.Count();
+  }
   return ms;
 }
 

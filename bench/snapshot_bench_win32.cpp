@@ -44,10 +44,14 @@ class CountingBoxes : public platform::MessageBoxes {
 };
 
 int Child(const std::string& name) {
-  for (const char* library : kLibraries) LoadLibraryA(library);
+  for (const char* library : kLibraries) {
+    LoadLibraryA(library);
+  }
   platform::ScopedHandle ready(OpenEventA(EVENT_MODIFY_STATE, FALSE, (name + "-ready").c_str()));
   platform::ScopedHandle stop(OpenEventA(SYNCHRONIZE, FALSE, (name + "-stop").c_str()));
-  if (!ready.Valid() || !stop.Valid()) return 1;
+  if (!ready.Valid() || !stop.Valid()) {
+    return 1;
+  }
   SetEvent(ready.Get());
   WaitForSingleObject(stop.Get(), 600000);
   return 0;
@@ -61,7 +65,9 @@ double Milliseconds(const std::chrono::steady_clock::time_point since) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "--child") return Child(argv[2]);
+  if (argc == 3 && std::string(argv[1]) == "--child") {
+    return Child(argv[2]);
+  }
 
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -126,8 +132,12 @@ int main(int argc, char** argv) {
     }
   }
 
-  for (const auto& childStop : stops) SetEvent(childStop.Get());
-  for (const auto& child : children) WaitForSingleObject(child.Get(), 30000);
+  for (const auto& childStop : stops) {
+    SetEvent(childStop.Get());
+  }
+  for (const auto& child : children) {
+    WaitForSingleObject(child.Get(), 30000);
+  }
 
   const double e = Median(engine), b = Median(bare);
   std::printf("snapshot: processes=%d modules=%d engine_ms=%.1f bare_ms=%.1f ratio=%.2f\n",

@@ -22,7 +22,9 @@ class KeyHolder {
   KeyHolder(const KeyHolder&) = delete;
   KeyHolder& operator=(const KeyHolder&) = delete;
   ~KeyHolder() {
-    if (key_ != 0) registry_.CloseKey(key_);
+    if (key_ != 0) {
+      registry_.CloseKey(key_);
+    }
   }
 
   std::int32_t Open(RegistryKey root, const std::string& path) {
@@ -36,7 +38,9 @@ class KeyHolder {
  private:
   // A failed call hands out no key, whatever it left in the handle.
   std::int32_t Keep(std::int32_t code) {
-    if (code != platform::kErrorSuccess) key_ = 0;
+    if (code != platform::kErrorSuccess) {
+      key_ = 0;
+    }
     return code;
   }
 
@@ -104,7 +108,9 @@ bool RegistryAPI::SetKeyValue(RegistryKey root, const std::string& keyPath,
                               std::uint32_t valueType) {
   return settings_detail::WithFailureHandler(report_, kModule, "SetKeyValue", false, [&] {
     KeyHolder key(registry_);
-    if (key.Open(root, keyPath) != platform::kErrorSuccess) return false;
+    if (key.Open(root, keyPath) != platform::kErrorSuccess) {
+      return false;
+    }
     return SetValueEx(key.Get(), valueName, valueType, value) == platform::kErrorSuccess;
   });
 }
@@ -138,7 +144,9 @@ std::int32_t RegistryAPI::QueryValueEx(RegistryKey key, const std::string& value
     std::uint8_t bytes[4] = {};
     std::uint32_t stored = sizeof bytes;
     const std::int32_t code = registry_.QueryValue(key, valueName, &type, bytes, &stored);
-    if (code == platform::kErrorSuccess) value = RegistryValue(FromLittleEndian(bytes));
+    if (code == platform::kErrorSuccess) {
+      value = RegistryValue(FromLittleEndian(bytes));
+    }
     return code;
   }
   return -1;
@@ -160,7 +168,9 @@ RegistryAPI::Lookup RegistryAPI::Find(RegistryKey root, const std::string& keyPa
         code = QueryValueEx(key.Get(), valueName, read);
       }
     }
-    if (code == platform::kErrorAccessDenied) return Lookup::kMissing;
+    if (code == platform::kErrorAccessDenied) {
+      return Lookup::kMissing;
+    }
     value = read;
     return Lookup::kFound;
   });

@@ -30,32 +30,52 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::optional<Decimal> ParseDecimal(const std::string& text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
-  while (i < n && IsBlank(text[i])) ++i;
+  while (i < n && IsBlank(text[i])) {
+    ++i;
+  }
   Decimal d;
-  if (i < n && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
-  while (i < n && IsDigit(text[i])) d.digits += text[i++];
+  if (i < n && (text[i] == '+' || text[i] == '-')) {
+    d.negative = text[i++] == '-';
+  }
+  while (i < n && IsDigit(text[i])) {
+    d.digits += text[i++];
+  }
   d.point = static_cast<std::int64_t>(d.digits.size());
   if (i < n && text[i] == '.') {
     ++i;
-    while (i < n && IsDigit(text[i])) d.digits += text[i++];
+    while (i < n && IsDigit(text[i])) {
+      d.digits += text[i++];
+    }
   }
-  if (d.digits.empty()) return std::nullopt;
+  if (d.digits.empty()) {
+    return std::nullopt;
+  }
   if (i < n && (text[i] == 'e' || text[i] == 'E')) {
     ++i;
     bool negativeExponent = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-    if (i >= n || !IsDigit(text[i])) return std::nullopt;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+      negativeExponent = text[i++] == '-';
+    }
+    if (i >= n || !IsDigit(text[i])) {
+      return std::nullopt;
+    }
     // Exponents beyond a billion say nothing more: the value is 0 or overflows.
     constexpr std::int64_t kExponentLimit = 1'000'000'000;
     std::int64_t exponent = 0;
     while (i < n && IsDigit(text[i])) {
-      if (exponent < kExponentLimit) exponent = exponent * 10 + (text[i] - '0');
+      if (exponent < kExponentLimit) {
+        exponent = exponent * 10 + (text[i] - '0');
+      }
       ++i;
     }
     d.point += negativeExponent ? -exponent : exponent;
   }
-  while (i < n && IsBlank(text[i])) ++i;
-  if (i != n) return std::nullopt;
+  while (i < n && IsBlank(text[i])) {
+    ++i;
+  }
+  if (i != n) {
+    return std::nullopt;
+  }
   return d;
 }
 
@@ -64,11 +84,15 @@ std::optional<Decimal> ParseDecimal(const std::string& text) {
 // The decimal rounded half to even, within [low, high]; outside it overflows.
 std::int64_t RoundDecimal(const Decimal& d, std::int64_t low, std::int64_t high) {
   const auto first = d.digits.find_first_not_of('0');
-  if (first == std::string::npos) return 0;
+  if (first == std::string::npos) {
+    return 0;
+  }
   const std::int64_t count = static_cast<std::int64_t>(d.digits.size());
   const std::int64_t firstDigit = static_cast<std::int64_t>(first);
   // More than 18 significant integer digits cannot fit any slot.
-  if (d.point - firstDigit > 18) ThrowOverflow();
+  if (d.point - firstDigit > 18) {
+    ThrowOverflow();
+  }
 
   std::int64_t whole = 0;
   for (std::int64_t k = firstDigit; k < d.point; ++k) {
@@ -85,10 +109,14 @@ std::int64_t RoundDecimal(const Decimal& d, std::int64_t low, std::int64_t high)
     beyondHalf = d.digits.find_first_not_of('0', static_cast<std::size_t>(fractionStart + 1)) !=
                  std::string::npos;
   }
-  if (half > 5 || (half == 5 && (beyondHalf || whole % 2 != 0))) ++whole;
+  if (half > 5 || (half == 5 && (beyondHalf || whole % 2 != 0))) {
+    ++whole;
+  }
 
   const std::int64_t value = d.negative ? -whole : whole;
-  if (value < low || value > high) ThrowOverflow();
+  if (value < low || value > high) {
+    ThrowOverflow();
+  }
   return value;
 }
 
@@ -100,13 +128,17 @@ Int ToInteger(RegistryValue::Kind kind, const std::string& text, std::int32_t nu
     case RegistryValue::Kind::kEmpty:
       return 0;
     case RegistryValue::Kind::kInteger:
-      if (number < low || number > high) ThrowOverflow();
+      if (number < low || number > high) {
+        ThrowOverflow();
+      }
       return static_cast<Int>(number);
     case RegistryValue::Kind::kText:
       break;
   }
   const auto decimal = ParseDecimal(text);
-  if (!decimal) throw kes::Failure(kErrTypeMismatch, "Type mismatch");
+  if (!decimal) {
+    throw kes::Failure(kErrTypeMismatch, "Type mismatch");
+  }
   return static_cast<Int>(RoundDecimal(*decimal, low, high));
 }
 
@@ -139,7 +171,9 @@ std::string RegistryValue::ToText() const {
 }
 
 bool operator==(const RegistryValue& a, const RegistryValue& b) {
-  if (a.GetKind() != b.GetKind()) return false;
+  if (a.GetKind() != b.GetKind()) {
+    return false;
+  }
   return a.GetKind() == RegistryValue::Kind::kInteger ? a.ToInt32() == b.ToInt32()
                                                       : a.ToText() == b.ToText();
 }

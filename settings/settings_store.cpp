@@ -38,7 +38,9 @@ const Setting kSettings[] = {
 
 bool CreateRegKeys(RegistryAPI& api) {
   return settings_detail::WithFailureHandler(api.Report(), kModule, "CreateRegKeys", false, [&] {
-    if (api.RegKeyExist(platform::kHkeyLocalMachine, kSettingsKey)) return true;
+    if (api.RegKeyExist(platform::kHkeyLocalMachine, kSettingsKey)) {
+      return true;
+    }
     if (!api.CreateNewKey(platform::kHkeyLocalMachine, kSettingsKey)) {
       api.Report().Boxes().Show(0, "Couldn't Create Registry Key!", "Error",
                                 platform::kMbOk | platform::kMbIconStop);
@@ -65,7 +67,9 @@ bool LoadGlobalsFromRegistry(RegistryAPI& api, const std::string& programPath) {
 }
 
 std::string ShowMsgValueName(int kind) {
-  if (ShowMsgSetting(kind) == nullptr) return {};
+  if (ShowMsgSetting(kind) == nullptr) {
+    return {};
+  }
   return "ShowMsg" + std::to_string(kind);
 }
 
@@ -73,13 +77,17 @@ std::int16_t* ShowMsgSetting(int kind) {
   constexpr int kFirstMessage = 3;  // index of "ShowMsg1" in kSettings
   constexpr int kMessages = 5;
   static_assert(std::size(kSettings) == kFirstMessage + kMessages);
-  if (kind < 1 || kind > kMessages) return nullptr;
+  if (kind < 1 || kind > kMessages) {
+    return nullptr;
+  }
   return kSettings[kFirstMessage + kind - 1].slot;
 }
 
 bool SwitchOffMessage(RegistryAPI& api, int kind) {
   std::int16_t* setting = ShowMsgSetting(kind);
-  if (setting == nullptr) return false;
+  if (setting == nullptr) {
+    return false;
+  }
   const bool written = api.SetKeyValue(platform::kHkeyLocalMachine, kSettingsKey,
                                        ShowMsgValueName(kind), "0", platform::kRegSz);
   *setting = 0;

@@ -15,7 +15,9 @@ CachingFileFacts::Answer<T>& CachingFileFacts::Remember(Memo<T>& memo, const std
       answer.failure = std::current_exception();
     }
   }
-  if (answer.failure) std::rethrow_exception(answer.failure);
+  if (answer.failure) {
+    std::rethrow_exception(answer.failure);
+  }
   return answer;
 }
 

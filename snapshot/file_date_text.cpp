@@ -5,7 +5,9 @@ namespace {
 // Appends the value with at least `width` digits, zeros in front.
 void AppendDigits(std::string& text, int value, std::size_t width) {
   std::string digits = std::to_string(value);
-  if (digits.size() < width) text.append(width - digits.size(), '0');
+  if (digits.size() < width) {
+    text.append(width - digits.size(), '0');
+  }
   text += digits;
 }
 

@@ -19,7 +19,9 @@ std::string FieldText(const char (&field)[N]) {
 
 std::string TrimSpaces(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
+  if (first == std::string::npos) {
+    return {};
+  }
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -32,7 +34,9 @@ class ProcessHandle {
   ProcessHandle(platform::ToolHelp& toolHelp, std::int32_t handle)
       : toolHelp_(toolHelp), handle_(handle) {}
   ~ProcessHandle() {
-    if (handle_ != 0) toolHelp_.CloseHandle(static_cast<std::uint32_t>(handle_));
+    if (handle_ != 0) {
+      toolHelp_.CloseHandle(static_cast<std::uint32_t>(handle_));
+    }
   }
   ProcessHandle(const ProcessHandle&) = delete;
   ProcessHandle& operator=(const ProcessHandle&) = delete;
@@ -51,12 +55,16 @@ void ReadPriority(clsProcess& process, platform::ToolHelp& toolHelp) {
 void AddModules(clsProcess& process, std::int32_t& moduleCounter, platform::ToolHelp& toolHelp,
                 platform::FileFacts& facts) {
   const auto modules = toolHelp.SnapModules(static_cast<std::uint32_t>(process.mlth32ProcessID));
-  if (!modules) return;
+  if (!modules) {
+    return;
+  }
   platform::ModuleEntry entry;
   for (bool more = modules->First(entry); more; more = modules->Next(entry)) {
     const std::string path = FieldText(entry.szExePath);
     // The process's own executable is not one of its modules.
-    if (path == process.msExePath) continue;
+    if (path == process.msExePath) {
+      continue;
+    }
     ++moduleCounter;
     process.AddModule(FieldText(entry.szModule), path, Signed(entry.th32ModuleID),
                       Signed(entry.th32ProcessID), Signed(entry.GlblcntUsage),
@@ -78,7 +86,9 @@ bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::Too
                        const Subs::ErrorReport& report) {
   try {
     const auto processes = toolHelp.SnapProcesses();
-    if (!processes) return false;
+    if (!processes) {
+      return false;
+    }
     // A file met by many processes is read once per snapshot.
     CachingFileFacts onceEach(facts);
     std::int32_t processCounter = 0;

@@ -36,7 +36,9 @@ std::int32_t clsProcess::ProcFromProcID(std::int32_t idProc, platform::ToolHelp&
 }
 
 std::int32_t clsProcess::GetPriority(std::int32_t lProcHandle, platform::ToolHelp& toolHelp) const {
-  if (lProcHandle == 0) return 0;
+  if (lProcHandle == 0) {
+    return 0;
+  }
   return static_cast<std::int32_t>(
       toolHelp.GetPriorityClass(static_cast<std::uint32_t>(lProcHandle)));
 }

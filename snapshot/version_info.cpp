@@ -58,15 +58,21 @@ void clsVersionInfo::LoadVersionBuffer(platform::FileFacts& facts) {
 }
 
 void clsVersionInfo::ReadFileVersion(platform::FileFacts& facts) {
-  if (buffer_.size() <= kPlaceholderSize) return;
+  if (buffer_.size() <= kPlaceholderSize) {
+    return;
+  }
   const void* found = nullptr;
   std::uint32_t length = 0;
-  if (!facts.QueryVersionValue(buffer_.data(), "\\", found, length)) return;
+  if (!facts.QueryVersionValue(buffer_.data(), "\\", found, length)) {
+    return;
+  }
   // A resource cut short by the buffer cap may point past what was read;
   // such a record is no version rather than a read beyond the buffer.
   const auto at = reinterpret_cast<std::uintptr_t>(found);
   const auto begin = reinterpret_cast<std::uintptr_t>(buffer_.data());
-  if (found == nullptr || at < begin || at - begin + kFixedInfoSize > buffer_.size()) return;
+  if (found == nullptr || at < begin || at - begin + kFixedInfoSize > buffer_.size()) {
+    return;
+  }
   const auto* fixedInfo = static_cast<const unsigned char*>(found);
   SplitVersionWord(WordAt(fixedInfo, kFileVersionMsOffset), mnFileVerMaj, mnFileVerMin);
   SplitVersionWord(WordAt(fixedInfo, kFileVersionLsOffset), mnFileVerRevHi, mnFileVerRevLo);

@@ -23,26 +23,36 @@ QueryImageName ImageNameQuery() {
 
 std::string FromImageName(DWORD processId) {
   const QueryImageName query = ImageNameQuery();
-  if (query == nullptr) return {};
+  if (query == nullptr) {
+    return {};
+  }
   ScopedHandle process(::OpenProcess(kProcessQueryLimitedInformation, FALSE, processId));
   if (!process.Valid()) {
     process = ScopedHandle(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
   }
-  if (!process.Valid()) return {};
+  if (!process.Valid()) {
+    return {};
+  }
   char path[MAX_PATH] = {};
   DWORD size = MAX_PATH;
-  if (!query(process.Get(), 0, path, &size)) return {};
+  if (!query(process.Get(), 0, path, &size)) {
+    return {};
+  }
   return std::string(path, size);
 }
 
 std::string FromOwnModule(DWORD processId, const std::string& fileName) {
   const ScopedHandle modules(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
-  if (!modules.Valid()) return {};
+  if (!modules.Valid()) {
+    return {};
+  }
   MODULEENTRY32 entry{};
   entry.dwSize = sizeof entry;
   for (BOOL more = Module32First(modules.Get(), &entry); more;
        more = Module32Next(modules.Get(), &entry)) {
-    if (lstrcmpiA(entry.szModule, fileName.c_str()) == 0) return entry.szExePath;
+    if (lstrcmpiA(entry.szModule, fileName.c_str()) == 0) {
+      return entry.szExePath;
+    }
   }
   return {};
 }
@@ -50,7 +60,9 @@ std::string FromOwnModule(DWORD processId, const std::string& fileName) {
 std::string FromSearchPath(const std::string& fileName) {
   char path[MAX_PATH] = {};
   const DWORD length = SearchPathA(nullptr, fileName.c_str(), nullptr, MAX_PATH, path, nullptr);
-  if (length == 0 || length >= MAX_PATH) return {};
+  if (length == 0 || length >= MAX_PATH) {
+    return {};
+  }
   return std::string(path, length);
 }
 
@@ -58,8 +70,12 @@ std::string FromSearchPath(const std::string& fileName) {
 
 std::string FindExePath(std::uint32_t processId, const std::string& fileName) {
   std::string path = FromImageName(processId);
-  if (path.empty() && !fileName.empty()) path = FromOwnModule(processId, fileName);
-  if (path.empty() && !fileName.empty()) path = FromSearchPath(fileName);
+  if (path.empty() && !fileName.empty()) {
+    path = FromOwnModule(processId, fileName);
+  }
+  if (path.empty() && !fileName.empty()) {
+    path = FromSearchPath(fileName);
+  }
   return path;
 }
 

@@ -12,7 +12,9 @@ class FindHandle {
  public:
   explicit FindHandle(HANDLE handle) : handle_(handle) {}
   ~FindHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+    if (handle_ != INVALID_HANDLE_VALUE) {
+      FindClose(handle_);
+    }
   }
   FindHandle(const FindHandle&) = delete;
   FindHandle& operator=(const FindHandle&) = delete;
@@ -33,7 +35,9 @@ WIN32_FILE_ATTRIBUTE_DATA Attributes(const std::string& path) {
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
   char text[16] = {};
-  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) <= 1) return fallback;
+  if (GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof text) <= 1) {
+    return fallback;
+  }
   return text;
 }
 
@@ -82,7 +86,9 @@ bool Win32FileFacts::QueryVersionValue(const void* block, const std::string& sub
                                        const void*& buffer, std::uint32_t& length) {
   void* found = nullptr;
   UINT foundLength = 0;
-  if (!VerQueryValueA(block, subBlock.c_str(), &found, &foundLength)) return false;
+  if (!VerQueryValueA(block, subBlock.c_str(), &found, &foundLength)) {
+    return false;
+  }
   buffer = found;
   length = foundLength;
   return true;

@@ -41,8 +41,12 @@ std::int32_t Win32Registry::QueryValue(RegistryKey key, const std::string& name,
   DWORD valueSize = size != nullptr ? *size : 0;
   const LONG code = RegQueryValueExA(ToHkey(key), name.c_str(), nullptr, &valueType, data,
                                      size != nullptr ? &valueSize : nullptr);
-  if (type != nullptr) *type = valueType;
-  if (size != nullptr) *size = valueSize;
+  if (type != nullptr) {
+    *type = valueType;
+  }
+  if (size != nullptr) {
+    *size = valueSize;
+  }
   return code;
 }
 

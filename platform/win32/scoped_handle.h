@@ -27,7 +27,9 @@ class ScopedHandle {
   HANDLE Get() const { return handle_; }
   bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
   void Reset() {
-    if (Valid()) CloseHandle(handle_);
+    if (Valid()) {
+      CloseHandle(handle_);
+    }
     handle_ = nullptr;
   }
 

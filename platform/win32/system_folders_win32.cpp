@@ -9,7 +9,9 @@ std::string Win32SystemFolders::ProgramFolder() {
   const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
   std::string folder(buffer, length);
   const auto slash = folder.find_last_of('\\');
-  if (slash == std::string::npos) return {};
+  if (slash == std::string::npos) {
+    return {};
+  }
   // A drive root keeps its backslash: "C:\" rather than "C:", which names
   // the drive's current folder.
   const bool driveRoot = slash == 2 && folder[1] == ':';

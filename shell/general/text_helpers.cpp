@@ -3,13 +3,17 @@
 namespace Subs {
 
 std::string AddBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') return path;
+  if (!path.empty() && path.back() == '\\') {
+    return path;
+  }
   return path + '\\';
 }
 
 std::string StripTrailingNulls(const std::string& text) {
   const auto last = text.find_last_not_of('\0');
-  if (last == std::string::npos) return {};
+  if (last == std::string::npos) {
+    return {};
+  }
   return text.substr(0, last + 1);
 }
 

@@ -19,7 +19,9 @@ std::string GetWindowsDir(platform::SystemFolders& folders, const ErrorReport& r
     const std::uint32_t stored = folders.WindowsDirectory(buffer);
     // A result as large as the buffer is the size the path would need: the
     // buffer then holds no path, and a cut-off folder would be worse than none.
-    if (stored == 0 || stored >= kBufferSize) return {};
+    if (stored == 0 || stored >= kBufferSize) {
+      return {};
+    }
     return AddBackslash(std::string(buffer.data(), stored));
   } catch (const std::exception& failure) {
     report.ShowFailure(failure, "Subs", "GetWindowsDir");

@@ -43,7 +43,9 @@ class WindowDC {
  public:
   explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
   ~WindowDC() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
+    if (dc_ != nullptr) {
+      ReleaseDC(window_, dc_);
+    }
   }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;

@@ -43,10 +43,14 @@ std::int16_t GetTasks(HWND list, const ErrorReport& report) {
 BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM target) {
   const auto& to = *reinterpret_cast<const TaskListTarget*>(target);
   try {
-    if (!IsTask(window)) return TRUE;
+    if (!IsTask(window)) {
+      return TRUE;
+    }
     std::string title(kTitleBuffer, ' ');
     const int length = GetWindowTextA(window, title.data(), kTitleBuffer);
-    if (length <= 0) return TRUE;
+    if (length <= 0) {
+      return TRUE;
+    }
     title.resize(static_cast<std::size_t>(length));
     const LRESULT index =
         SendToList(to.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));

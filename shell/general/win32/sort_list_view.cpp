@@ -84,7 +84,9 @@ ListViewSort GetListViewSort(HWND listView) {
 }
 
 void SortListView(HWND listView, std::int16_t column) {
-  if (!IsWindow(listView)) return;
+  if (!IsWindow(listView)) {
+    return;
+  }
   SetNumber(listView, kPropSortKey, column - 1);
   SetNumber(listView, kPropSorted, 1);
   const bool wasAscending = GetListViewSort(listView).order == SortOrder::kAscending;
@@ -94,7 +96,9 @@ void SortListView(HWND listView, std::int16_t column) {
 
 void ApplyListViewSort(HWND listView) {
   const ListViewSort settings = GetListViewSort(listView);
-  if (!IsWindow(listView) || !settings.sorted) return;
+  if (!IsWindow(listView) || !settings.sorted) {
+    return;
+  }
   // The list sorts by item data alone; each row lends its data slot to its
   // sort key for the sort and gets its own data back afterwards.
   const int count = static_cast<int>(SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
