@@ -5,10 +5,20 @@
 
 namespace shellwin {
 
+namespace {
+// The usual display resolution, for a screen that cannot be asked.
+constexpr int kDefaultDpi = 96;
+}  // namespace
+
 TwipsLayout::TwipsLayout() {
   WindowDC screen(nullptr);
-  dpiX_ = GetDeviceCaps(screen.Get(), LOGPIXELSX);
-  dpiY_ = GetDeviceCaps(screen.Get(), LOGPIXELSY);
+  dpiX_ = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSX) : 0;
+  dpiY_ = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+  // Without a resolution every window and control would be zero-sized.
+  if (dpiX_ <= 0 || dpiY_ <= 0) {
+    dpiX_ = kDefaultDpi;
+    dpiY_ = kDefaultDpi;
+  }
 }
 
 int TwipsLayout::X(int twips) const { return Subs::TwipsToPixels(twips, dpiX_); }
@@ -32,9 +42,10 @@ SIZE TwipsLayout::OuterSize(DWORD style, DWORD exStyle, bool hasMenu, int widthT
 }
 
 POINT CentredOn(HWND over, SIZE size) {
-  RECT area;
-  if (over == nullptr || !GetWindowRect(over, &area)) {
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  RECT area{};
+  if ((over == nullptr || !GetWindowRect(over, &area)) &&
+      !SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+    area = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
   return POINT{area.left + (area.right - area.left - size.cx) / 2,
                area.top + (area.bottom - area.top - size.cy) / 2};

@@ -209,19 +209,19 @@ void MDIMain::Layout() {
   if (Handle() == nullptr) {
     return;
   }
-  RECT area;
+  RECT area{};
   GetClientRect(Handle(), &area);
   int top = 0;
   int bottom = area.bottom;
   if (BarVisible(toolbar_)) {
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
-    RECT bar;
+    RECT bar{};
     GetWindowRect(toolbar_, &bar);
     top = bar.bottom - bar.top;
   }
   if (BarVisible(statusBar_)) {
     SendMessageA(statusBar_, WM_SIZE, 0, 0);
-    RECT bar;
+    RECT bar{};
     GetWindowRect(statusBar_, &bar);
     bottom -= bar.bottom - bar.top;
     // The middle panel takes what the two fixed ones leave.
