@@ -97,9 +97,8 @@ bool frmAbout::PreviewKey(const MSG& msg) {
 }
 
 void frmAbout::OpenWebLink(int item) {
-  ShowWebNotice(context_, Handle());
   // Only link item 0 has an address.
-  context_.web.LoadWebBrowser(AsOwner(Handle()), item == 0 ? Subs::kWebSite : "");
+  OpenWebPage(context_, Handle(), item == 0 ? Subs::kWebSite : "");
 }
 
 LRESULT frmAbout::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

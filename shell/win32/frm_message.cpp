@@ -89,4 +89,9 @@ void ShowWebNotice(const ShellContext& context, HWND owner) {
   notice.ShowModal(owner);
 }
 
+void OpenWebPage(const ShellContext& context, HWND owner, const std::string& address) {
+  ShowWebNotice(context, owner);
+  context.web.LoadWebBrowser(AsOwner(owner), address);
+}
+
 }  // namespace shellwin

@@ -44,4 +44,7 @@ class frmMessage : public Window {
 // The notice shown before a web page opens, unless the user switched it off.
 void ShowWebNotice(const ShellContext& context, HWND owner);
 
+// The web notice, then the address in the browser.
+void OpenWebPage(const ShellContext& context, HWND owner, const std::string& address);
+
 }  // namespace shellwin

@@ -81,8 +81,7 @@ LRESULT frmSplash2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return result;
   }
   if (message == WM_COMMAND && LOWORD(wParam) == kWebLinkId && HIWORD(wParam) == STN_CLICKED) {
-    ShowWebNotice(context_, Handle());
-    context_.web.LoadWebBrowser(AsOwner(Handle()), msURL);
+    OpenWebPage(context_, Handle(), msURL);
     return 0;
   }
   return Window::HandleMessage(message, wParam, lParam);

@@ -344,12 +344,9 @@ void MDIMain::mnuHelp_Hook(std::int16_t index) {
 }
 
 void MDIMain::mnuHelpWeb_Hook(std::int16_t index) {
+  // Failures are skipped; LoadWebBrowser reports its own.
   try {
-    ShowWebNotice(context_, Handle());
-  } catch (const std::exception&) {
-  }
-  try {
-    context_.web.LoadWebBrowser(AsOwner(Handle()), Subs::WebAddressForIndex(index));
+    OpenWebPage(context_, Handle(), Subs::WebAddressForIndex(index));
   } catch (const std::exception&) {
   }
 }
