@@ -95,8 +95,11 @@ void SortListView(HWND listView, std::int16_t column) {
 }
 
 void ApplyListViewSort(HWND listView) {
+  if (!IsWindow(listView)) {
+    return;
+  }
   const ListViewSort settings = GetListViewSort(listView);
-  if (!IsWindow(listView) || !settings.sorted) {
+  if (!settings.sorted) {
     return;
   }
   // The list sorts by item data alone; each row lends its data slot to its
