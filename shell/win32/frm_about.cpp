@@ -31,6 +31,9 @@ constexpr const char* kNoticeText =
 
 frmAbout::frmAbout(const ShellContext& context) : context_(context) { Load(); }
 
+// The window goes before the logo and the link font it shows.
+frmAbout::~frmAbout() { Destroy(); }
+
 void frmAbout::Load() {
   const TwipsLayout layout;
   // The caption is set later in the loading order.

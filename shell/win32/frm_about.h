@@ -14,6 +14,7 @@ namespace shellwin {
 class frmAbout : public Window {
  public:
   explicit frmAbout(const ShellContext& context);
+  ~frmAbout() override;
 
   // Shows the window modally over `owner`; returns once OK has hidden it.
   void ShowModal(HWND owner);

@@ -22,7 +22,7 @@ void frmMessage::ShowModal(HWND owner) {
     return;
   }
   RunModal(Handle(), owner, closed_, nullptr);
-  DestroyWindow(Handle());
+  Destroy();
 }
 
 void frmMessage::Load(HWND owner) {

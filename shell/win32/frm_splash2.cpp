@@ -26,6 +26,9 @@ frmSplash2::frmSplash2(const ShellContext& context, const frmAbout& about) : con
   Load(about);
 }
 
+// The window goes before the logo copy and the link font it shows.
+frmSplash2::~frmSplash2() { Destroy(); }
+
 void frmSplash2::Load(const frmAbout& about) {
   const TwipsLayout layout;
   HWND self = CreateCentred(context_.instance, kClassName, kExStyle, kCaption, kStyle, layout, 9420,

@@ -21,6 +21,7 @@ class frmSplash2 : public Window, public platform::Progress {
  public:
   // `about` supplies the logo.
   frmSplash2(const ShellContext& context, const frmAbout& about);
+  ~frmSplash2() override;
 
   // Shows the window without making it modal.
   void Show();

@@ -87,12 +87,8 @@ void SaveBarSetting(const ShellContext& context, const char* valueName, bool sho
 MDIMain::MDIMain(const ShellContext& context, FrameCommands commands)
     : context_(context), commands_(std::move(commands)) {}
 
-MDIMain::~MDIMain() {
-  // The frame's window goes first: its children may still use the image list.
-  if (Handle() != nullptr) {
-    DestroyWindow(Handle());
-  }
-}
+// The frame's window goes first: its children may still use the image list.
+MDIMain::~MDIMain() { Destroy(); }
 
 void MDIMain::Load() {
   try {
@@ -277,7 +273,7 @@ void MDIMain::Close() {
   // Closing is never cancelled: the hidden about window goes, then the frame
   // with every child window in it.
   about_.reset();
-  DestroyWindow(Handle());
+  Destroy();
 }
 
 void MDIMain::mnuFile_Hook(std::int16_t index) {

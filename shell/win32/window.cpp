@@ -36,6 +36,12 @@ void Window::Create(HINSTANCE instance, const char* className, DWORD exStyle, co
                   this);
 }
 
+void Window::Destroy() {
+  if (hwnd_ != nullptr) {
+    DestroyWindow(hwnd_);
+  }
+}
+
 HWND Window::CreateCentred(HINSTANCE instance, const char* className, DWORD exStyle,
                            const char* caption, DWORD style, const TwipsLayout& layout,
                            int widthTwips, int heightTwips, HWND owner) {

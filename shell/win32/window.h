@@ -31,6 +31,11 @@ class Window {
                      DWORD style, const TwipsLayout& layout, int widthTwips, int heightTwips,
                      HWND owner);
 
+  // Destroys the window now. A derived destructor calls it when its members
+  // own what the window shows (bitmaps, fonts, image lists), so that the
+  // window goes while they still exist.
+  void Destroy();
+
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // The default processing: DefWindowProc unless a window needs another.
   virtual LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
