@@ -401,7 +401,10 @@ bool MDIMain::OnNotify(NMHDR& header, LRESULT& result) {
     info.lpszText = info.szText;
   } else {
     auto& info = *reinterpret_cast<NMTTDISPINFOW*>(&header);
-    MultiByteToWideChar(CP_ACP, 0, tip, -1, info.szText, ARRAYSIZE(info.szText));
+    // A tip too long for the buffer fails the call and may leave it unended.
+    if (MultiByteToWideChar(CP_ACP, 0, tip, -1, info.szText, ARRAYSIZE(info.szText)) == 0) {
+      info.szText[0] = L'\0';
+    }
     info.lpszText = info.szText;
   }
   result = 0;
