@@ -5,7 +5,6 @@
 #include <atomic>
 #include <cstring>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/win32/file_facts_win32.h"
@@ -149,32 +148,45 @@ TEST_F(Walk, AHiddenExecutableStopsTheWalkAfterOneReport) {
   DeleteFileA(hidden.c_str());
 }
 
+// Starts and ends short-lived processes on another thread while snapshots run.
+struct Churn {
+  std::string child;
+  std::atomic<bool> stop{false};
+  std::atomic<int> started{0};
+};
+
+DWORD WINAPI ChurnLoop(LPVOID param) {
+  auto& state = *static_cast<Churn*>(param);
+  while (!state.stop) {
+    const PROCESS_INFORMATION quick = StartProgram("\"" + state.child + "\" - kesver.dll");
+    platform::ScopedHandle process(quick.hProcess), thread(quick.hThread);
+    if (!process.Valid()) {
+      continue;
+    }
+    ++state.started;
+    WaitForSingleObject(process.Get(), 10000);
+  }
+  return 0;
+}
+
 TEST_F(Walk, ManySnapshotsWhileProcessesComeAndGoLeakNoHandles) {
   ASSERT_TRUE(Fill());
   const long before = OwnHandleCount();
   ASSERT_GT(before, 0) << "no way to count this process's handles";
 
-  std::atomic<bool> stop{false};
-  std::atomic<int> started{0};
-  std::thread churn([&] {
-    while (!stop) {
-      const PROCESS_INFORMATION quick = StartProgram("\"" + child + "\" - kesver.dll");
-      platform::ScopedHandle process(quick.hProcess), thread(quick.hThread);
-      if (!process.Valid()) continue;
-      ++started;
-      WaitForSingleObject(process.Get(), 10000);
-    }
-  });
+  Churn churn{child};
+  platform::ScopedHandle worker(CreateThread(nullptr, 0, ChurnLoop, &churn, 0, nullptr));
+  ASSERT_TRUE(worker.Valid());
   int failed = 0;
   for (int snapshot = 0; snapshot < 200; ++snapshot) {
     if (!Fill()) ++failed;
   }
-  stop = true;
-  churn.join();
+  churn.stop = true;
+  WaitForSingleObject(worker.Get(), INFINITE);
 
   EXPECT_EQ(failed, 0);
   EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
-  EXPECT_GT(started.load(), 0);
+  EXPECT_GT(churn.started.load(), 0);
   const long after = OwnHandleCount();
   // A leak of one handle per snapshot would add 200 or more.
   EXPECT_LT(after, before + 20) << "before " << before << ", after " << after;
