@@ -5,6 +5,7 @@
 #include <tlhelp32.h>
 
 #include "platform/win32/scoped_handle.h"
+#include "platform/win32/system_function.h"
 
 namespace platform {
 
@@ -16,13 +17,9 @@ constexpr DWORD kProcessQueryLimitedInformation = 0x1000;
 // looked up rather than imported.
 using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
 
-QueryImageName ImageNameQuery() {
-  return reinterpret_cast<QueryImageName>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "QueryFullProcessImageNameA")));
-}
-
 std::string FromImageName(DWORD processId) {
-  const QueryImageName query = ImageNameQuery();
+  const auto query =
+      SystemFunction<QueryImageName>("kernel32.dll", "QueryFullProcessImageNameA");
   if (query == nullptr) {
     return {};
   }

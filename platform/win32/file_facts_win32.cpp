@@ -24,13 +24,17 @@ class FindHandle {
   HANDLE handle_;
 };
 
-// Date and length are read whatever the file's attributes, hidden files too.
-WIN32_FILE_ATTRIBUTE_DATA Attributes(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
-    throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+// Date and length come from the folder entry, which Windows 95 gives for any
+// file, hidden ones too. A name with wildcards would match some other file.
+WIN32_FIND_DATAA Entry(const std::string& path) {
+  WIN32_FIND_DATAA found{};
+  if (path.find_first_of("*?") == std::string::npos) {
+    const FindHandle search(FindFirstFileA(path.c_str(), &found));
+    if (search.Found() && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+      return found;
+    }
   }
-  return data;
+  throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
 }
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
@@ -52,7 +56,7 @@ bool Win32FileFacts::FindNormalFile(const std::string& path) {
 }
 
 FileDateTime Win32FileFacts::LastWriteLocalTime(const std::string& path) {
-  const WIN32_FILE_ATTRIBUTE_DATA data = Attributes(path);
+  const WIN32_FIND_DATAA data = Entry(path);
   FILETIME local{};
   SYSTEMTIME when{};
   if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
@@ -63,7 +67,7 @@ FileDateTime Win32FileFacts::LastWriteLocalTime(const std::string& path) {
 }
 
 std::int32_t Win32FileFacts::Length(const std::string& path) {
-  return static_cast<std::int32_t>(Attributes(path).nFileSizeLow);
+  return static_cast<std::int32_t>(Entry(path).nFileSizeLow);
 }
 
 DateTimeSeparators Win32FileFacts::Separators() {

@@ -1,10 +1,8 @@
 // The viewer's entry point: puts the platform's pieces together and hands
 // over to Main.
-// clang-format off
 #include <windows.h>
-#include <commctrl.h>
-// clang-format on
 
+#include "platform/win32/common_controls.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -18,8 +16,7 @@
 #include "shell/win32/startup_host_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  platform::InitCommonControlClasses();
 
   platform::Win32MessageBoxes boxes;
   const Subs::ErrorReport report(boxes);

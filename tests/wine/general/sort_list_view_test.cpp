@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "platform/win32/common_controls.h"
+
 #include <string>
 #include <vector>
 
@@ -14,8 +16,7 @@ using Rows = std::vector<std::vector<std::string>>;
 class SortListViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_LISTVIEW_CLASSES};
-    ASSERT_TRUE(InitCommonControlsEx(&init));
+    platform::InitCommonControlClasses();
     parent_ = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(parent_, nullptr);
