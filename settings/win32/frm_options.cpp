@@ -30,14 +30,16 @@ constexpr RECT kTabStrip{60, 45, 60 + 7200, 45 + 4635};
 constexpr RECT kPage{150, 375, 150 + 6990, 375 + 4185};
 
 // The shortcut page: one block for each box, its caption over its
-// explanation, and the foot label below the last.
+// explanation, and the foot label below the last. Explanations take two
+// lines, the long Quick Launch one (second) three.
 constexpr int kBlockTop = 45;
-constexpr int kBlockHeight = 750;
+constexpr int kBlockGap = 60;
 constexpr int kBoxLeft = 120;
 constexpr int kBoxWidth = 6750;
 constexpr int kBoxHeight = 255;
 constexpr int kExplanationIndent = 270;
-constexpr int kExplanationHeight = 420;
+constexpr int kLineHeight = 195;
+constexpr int kExplanationLines[] = {2, 3, 2, 2, 2};
 constexpr int kCaptionPoints = 8;
 constexpr int kTwipsPerPoint = 20;
 
@@ -125,8 +127,10 @@ void frmOptions::CreateShortcutPage(HWND page) {
   boldFont_.reset(CreateFontA(-layout.Y(kCaptionPoints * kTwipsPerPoint), 0, 0, 0, FW_BOLD, FALSE,
                               FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                               DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "MS Sans Serif"));
+  static_assert(std::size(kExplanationLines) == std::size(Subs::kShortcutBoxes));
   int top = kBlockTop;
-  for (const Subs::ShortcutBoxText& box : Subs::kShortcutBoxes) {
+  for (std::size_t i = 0; i < Subs::kShortcutBoxes.size(); ++i) {
+    const Subs::ShortcutBoxText& box = Subs::kShortcutBoxes[i];
     HWND check =
         layout.Control(page, "BUTTON", box.caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                        kBoxLeft, top, kBoxWidth, kBoxHeight, kShortcutBoxId + box.index);
@@ -134,10 +138,11 @@ void frmOptions::CreateShortcutPage(HWND page) {
       SendMessageA(check, WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.get()), FALSE);
     }
     chkshortcut_[box.index] = check;
+    const int explanationHeight = kExplanationLines[i] * kLineHeight;
     layout.Control(page, "STATIC", box.explanation, WS_VISIBLE | SS_LEFT,
                    kBoxLeft + kExplanationIndent, top + kBoxHeight, kBoxWidth - kExplanationIndent,
-                   kExplanationHeight, -1);
-    top += kBlockHeight;
+                   explanationHeight, -1);
+    top += kBoxHeight + explanationHeight + kBlockGap;
   }
   layout.Control(page, "STATIC", kFootText, WS_VISIBLE | SS_LEFT, kBoxLeft, top, kBoxWidth,
                  kBoxHeight, -1);
