@@ -19,6 +19,7 @@
 #include "settings/win32/frm_options.h"
 #include "shell/app_strings.h"
 #include "shell/win32/mdi_main.h"
+#include "tests/fakes/failure_of.h"
 #include "tests/fakes/win32_helpers.h"
 #include "tests/wine/shell/shell_fixture.h"
 
@@ -54,8 +55,9 @@ std::vector<bool> LinksPresent() {
   return present;
 }
 
-// The program a shortcut file points at, read back through the shell's own
-// link object; "<unreadable>" when it cannot be loaded.
+// The program a shortcut file points at and its arguments ("path args"),
+// read back through the shell's own link object; "<unreadable>" when it
+// cannot be loaded.
 std::string LinkTarget(const std::string& file) {
   const HRESULT com = CoInitialize(nullptr);
   std::string target = "<unreadable>";
@@ -67,9 +69,11 @@ std::string LinkTarget(const std::string& file) {
       wchar_t wide[MAX_PATH] = {};
       MultiByteToWideChar(CP_ACP, 0, file.c_str(), -1, wide, MAX_PATH);
       char path[MAX_PATH] = {};
+      char arguments[MAX_PATH] = {};
       if (SUCCEEDED(persist->Load(wide, STGM_READ)) &&
-          SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH))) {
-        target = path;
+          SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH)) &&
+          SUCCEEDED(link->GetArguments(arguments, MAX_PATH))) {
+        target = std::string(path) + " " + arguments;
       }
       persist->Release();
     }
@@ -298,8 +302,37 @@ TEST_F(OptionsWineTest, ViewerOkWithAllFiveTickedLeavesFiveLinksToTheViewer) {
 
   EXPECT_EQ(LinksPresent(), std::vector<bool>(5, true));
   for (const std::string& place : kPlaces) {
-    EXPECT_EQ(Lower(LinkTarget(LinkFile(place))), Lower(viewer)) << place;
+    EXPECT_EQ(Lower(LinkTarget(LinkFile(place))), Lower(viewer) + " ") << place;
   }
+}
+
+// The library on its own: folders made as needed, a read-only link removed,
+// and non-zero only when the file is there, or gone, afterwards.
+TEST(ShellLinkLibrary, CreatesNestedFoldersAndRemovesWhatIsThere) {
+  platform::Win32ShellLinks links(ProgramFolder() + "keslink.dll");
+  const std::string programs = WindowsDir() + "\\Start Menu\\Programs";
+  const std::string file = programs + "\\Kestrel Test\\Deep\\Probe.LNK";
+  const std::string program = ThisProgram();
+
+  EXPECT_NE(links.CreateShellLink("\\Kestrel Test\\Deep", "Probe", program, "-x"), 0);
+  EXPECT_EQ(Lower(LinkTarget(file)), Lower(program) + " -x");
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_NE(links.RemoveShellLink("Kestrel Test\\Deep", "Probe"), 0);
+  EXPECT_FALSE(IsFile(file));
+  EXPECT_NE(links.RemoveShellLink("Kestrel Test\\Deep", "Probe"), 0);  // nothing left to remove
+
+  EXPECT_EQ(links.CreateShellLink("Kestrel Test", "..\\Probe", program, ""), 0);
+  EXPECT_EQ(links.CreateShellLink("Kestrel Test", "", program, ""), 0);
+  EXPECT_FALSE(IsFile(programs + "\\Probe.LNK"));
+  RemoveDirectoryA((programs + "\\Kestrel Test\\Deep").c_str());
+  RemoveDirectoryA((programs + "\\Kestrel Test").c_str());
+}
+
+TEST(ShellLinkLibrary, MissingLibraryOrEntryPointCannotBeCalled) {
+  platform::Win32ShellLinks missing(ProgramFolder() + "no_such_library.dll");
+  EXPECT_EQ(FailureNumber([&] { missing.RemoveShellLink("", "Kestrel"); }), 53);
+  platform::Win32ShellLinks other("kernel32.dll");
+  EXPECT_EQ(FailureNumber([&] { other.CreateShellLink("", "Kestrel", "x", ""); }), 453);
 }
 
 }  // namespace
