@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/native/uninstall/fakes.h"
+#include "tests/fakes/uninstall_fakes.h"
 
 namespace uninstall_test {
 namespace {
