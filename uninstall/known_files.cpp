@@ -49,6 +49,14 @@ std::optional<std::string> KnownFileEntry(const std::string& line) {
   return TrimBlanks(from < line.size() ? line.substr(from) : std::string());
 }
 
+PathParts SplitPath(const std::string& fullPath) {
+  const auto slash = fullPath.find_last_of('\\');
+  if (slash == std::string::npos) {
+    return {"", fullPath};
+  }
+  return {fullPath.substr(0, slash + 1), fullPath.substr(slash + 1)};
+}
+
 std::vector<std::string> LogLines(const std::string& logText) {
   std::vector<std::string> lines;
   std::size_t start = 0;

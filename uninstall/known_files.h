@@ -19,6 +19,14 @@ inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
 // without leading and trailing blanks. Nothing for a line without it.
 std::optional<std::string> KnownFileEntry(const std::string& line);
 
+// A full path split at its last backslash: the folder up to and including
+// it, and the file name after it. Without a backslash the folder is empty.
+struct PathParts {
+  std::string folder;
+  std::string fileName;
+};
+PathParts SplitPath(const std::string& fullPath);
+
 // The lines of a log's text. Lines end with a carriage return, a line feed
 // or both.
 std::vector<std::string> LogLines(const std::string& logText);

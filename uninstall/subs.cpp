@@ -1,6 +1,7 @@
 #include "uninstall/subs.h"
 
 #include <exception>
+#include <utility>
 
 #include "settings/settings_store.h"
 #include "shell/general/text_helpers.h"
@@ -89,14 +90,9 @@ bool Subs::FilePathBreakDown(const std::string& fullPath, std::string& fileName,
     if (fullPath.empty()) {
       return false;
     }
-    const auto slash = fullPath.find_last_of('\\');
-    if (slash == std::string::npos) {
-      folder.clear();
-      fileName = fullPath;
-    } else {
-      folder = fullPath.substr(0, slash + 1);
-      fileName = fullPath.substr(slash + 1);
-    }
+    PathParts parts = SplitPath(fullPath);
+    folder = std::move(parts.folder);
+    fileName = std::move(parts.fileName);
     return true;
   } catch (const std::exception& failure) {
     platform_.registry.Report().ShowFailure(failure, kModule, "FilePathBreakDown", fullPath);

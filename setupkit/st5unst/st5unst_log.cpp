@@ -80,11 +80,11 @@ std::vector<std::string> PrivateFiles(const std::string& logText) {
 }
 
 std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('\\');
-  if (slash == std::string::npos) {
-    return {};
+  std::string folder = kesclean::SplitPath(path).folder;
+  if (!folder.empty()) {
+    folder.pop_back();  // the backslash
   }
-  return path.substr(0, slash);
+  return folder;
 }
 
 }  // namespace st5unst
