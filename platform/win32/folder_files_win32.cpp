@@ -50,7 +50,7 @@ std::optional<std::uint32_t> Win32FolderFiles::Attributes(const std::string& pat
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     return std::nullopt;
   }
-  return attributes;
+  return static_cast<std::uint32_t>(attributes);
 }
 
 std::string Win32FolderFiles::ReadTextFile(const std::string& path) {

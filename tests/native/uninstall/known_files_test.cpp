@@ -23,9 +23,9 @@ TEST(KnownFileEntryTest, TakesTheRestAfterTheKeywordAndOneSeparator) {
   const Case cases[] = {
       {"PrivateFile: \"C:\\K\\a.exe\"", "\"C:\\K\\a.exe\""},
       {"File1=x PrivateFile: \"C:\\K\\b.dll\" ", "\"C:\\K\\b.dll\""},  // in the middle
-      {"PrivateFile:x\"C:\\K\\c\"", "\"C:\\K\\c\""},                 // any separator
-      {"PrivateFile:   \"C:\\K\\d\"   ", "\"C:\\K\\d\""},            // blanks around
-      {"PrivateFile:", ""},                                         // an empty entry
+      {"PrivateFile:x\"C:\\K\\c\"", "\"C:\\K\\c\""},                   // any separator
+      {"PrivateFile:   \"C:\\K\\d\"   ", "\"C:\\K\\d\""},              // blanks around
+      {"PrivateFile:", ""},                                            // an empty entry
       {"PrivateFile: ", ""},
       {"privatefile: \"C:\\K\\e\"", std::nullopt},  // the keyword's case counts
       {"PRIVATEFILE: \"C:\\K\\f\"", std::nullopt},
@@ -46,7 +46,9 @@ TEST(KnownFilesInTest, ReadsEveryLineEndingInFileOrder) {
 
 TEST(KnownFilesInTest, TakesAtMost32767Entries) {
   std::string log;
-  for (int i = 0; i < 32767; ++i) log += "PrivateFile: \"x\"\r\n";
+  for (int i = 0; i < 32767; ++i) {
+    log += "PrivateFile: \"x\"\r\n";
+  }
   EXPECT_EQ(kesclean::KnownFilesIn(log).size(), 32767u);
   log += "PrivateFile: \"one too many\"\r\n";
   EXPECT_EQ(kes_test::FailureOf([&] { kesclean::KnownFilesIn(log); }),
@@ -95,4 +97,3 @@ TEST(PlanRemovalTest, KeepsListedFilesAndTheLogAndLeavesSubfoldersOut) {
 }
 
 }  // namespace
-

@@ -15,6 +15,8 @@ const std::string kLog = kFolder + "ST5UNST.LOG";
 const std::string kNotFound =
     "Kestrel or one of it's components was not found.\n\n"
     "Use the 'Add/Remove Programs' from your control panel to uninstall instead.";
+const std::string kQuickLaunch =
+    "..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch";
 const std::string kStart =
     "start C:\\WINDOWS\\ST5UNST.EXE -n \"C:\\Program Files\\Kestrel\\ST5UNST.LOG\"";
 
@@ -58,7 +60,9 @@ TEST(GetInstallInfoTest, FolderOfThePathValue) {
   };
   for (const Case& c : cases) {
     Uninstall u;
-    if (c.path) u.SetPath(*c.path);
+    if (c.path) {
+      u.SetPath(*c.path);
+    }
     EXPECT_EQ(u.subs.GetInstallInfo(), c.found);
     EXPECT_EQ(u.subs.gsInstallFolder, c.folder);
     EXPECT_EQ(u.subs.gsAppName, "Kestrel");
@@ -73,8 +77,8 @@ TEST(GetKnownFilesTest, LogMissingOrNotOrdinaryIsToldAndUnread) {
     u.disk.files[kLog] = {attributes, "PrivateFile: \"x\""};
     std::vector<std::string> list = {"untouched"};
     EXPECT_FALSE(u.subs.GetKnownFiles(list, "ST5UNST.LOG"));
-    EXPECT_EQ(u.boxes.shown, (Boxes{{"Could not find Uninstall Log File!", "Kestrel Uninstaller",
-                                     kExclamation}}));
+    EXPECT_EQ(u.boxes.shown,
+              (Boxes{{"Could not find Uninstall Log File!", "Kestrel Uninstaller", kExclamation}}));
   }
 }
 
@@ -82,7 +86,9 @@ TEST(GetKnownFilesTest, TooManyEntriesEndInTheErrorReport) {
   Uninstall u;
   u.subs.gsInstallFolder = kFolder;
   std::string log;
-  for (int i = 0; i < 32768; ++i) log += "PrivateFile: \"x\"\r\n";
+  for (int i = 0; i < 32768; ++i) {
+    log += "PrivateFile: \"x\"\r\n";
+  }
   u.disk.files[kLog] = {platform::kAttrReadOnly, log};
   std::vector<std::string> list;
   EXPECT_FALSE(u.subs.GetKnownFiles(list, "ST5UNST.LOG"));
@@ -95,9 +101,7 @@ TEST(GetKnownFilesTest, TooManyEntriesEndInTheErrorReport) {
 
 TEST(RemoveShortcutsTest, MissingLibraryListsEveryPlaceInTheUninstallersOrder) {
   Uninstall u;
-  u.links.failing = {"..\\..\\Desktop",
-                     "..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch", "",
-                     "\\Startup", "..\\..\\Start Menu"};
+  u.links.failing = {"..\\..\\Desktop", kQuickLaunch, "", "\\Startup", "..\\..\\Start Menu"};
   u.subs.RemoveShortcuts("Kestrel");
   EXPECT_EQ(u.boxes.shown, (Boxes{{"Couldn't Remove Desktop Shortcut\n"
                                    "Couldn't Remove Quick Launch Shortcut\n"
@@ -112,9 +116,7 @@ TEST(RemoveShortcutsTest, OneFailingPlaceIsListedAndTheOthersStillGo) {
   u.links.failing = {"\\Startup"};
   u.subs.RemoveShortcuts("Kestrel");
   EXPECT_EQ(u.events,
-            (Events{"link [..\\..\\Desktop] Kestrel",
-                    "link [..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch] "
-                    "Kestrel",
+            (Events{"link [..\\..\\Desktop] Kestrel", "link [" + kQuickLaunch + "] Kestrel",
                     "link [] Kestrel", "link [..\\..\\Start Menu] Kestrel"}));
   EXPECT_EQ(u.boxes.shown,
             (Boxes{{"Couldn't Remove Startup Shortcut\n", "Kestrel Uninstaller", kStop}}));
@@ -137,22 +139,18 @@ void Installed(Uninstall& u, const std::string& log) {
 
 TEST(MainTest, YesCleansInOrderAndHandsOver) {
   Uninstall u;
-  Installed(u, "PrivateFile: \"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE\"\r\n"
-               "PrivateFile: \"C:\\Program Files\\Kestrel\\kesclean.exe\"\r\n");
+  Installed(u,
+            "PrivateFile: \"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE\"\r\n"
+            "PrivateFile: \"C:\\Program Files\\Kestrel\\kesclean.exe\"\r\n");
   u.subs.Main();
-  EXPECT_EQ(u.events, (Events{"show Uninstalling Kestrel",
-                              "normal " + kFolder + "KESCLEAN.EXE",
-                              "normal " + kFolder + "ST5UNST.LOG",
-                              "normal " + kFolder + "TEMP.HTM",
-                              "delete " + kFolder + "TEMP.HTM",
-                              "normal " + kFolder + "kesview.exe",
-                              "normal " + kFolder + "notes.txt",
-                              "delete " + kFolder + "notes.txt",
-                              "link [..\\..\\Desktop] Kestrel",
-                              "link [..\\..\\Application Data\\Microsoft\\Internet "
-                              "Explorer\\Quick Launch] Kestrel",
-                              "link [] Kestrel", "link [\\Startup] Kestrel",
-                              "link [..\\..\\Start Menu] Kestrel", "close", kStart}));
+  EXPECT_EQ(u.events,
+            (Events{"show Uninstalling Kestrel", "normal " + kFolder + "KESCLEAN.EXE",
+                    "normal " + kFolder + "ST5UNST.LOG", "normal " + kFolder + "TEMP.HTM",
+                    "delete " + kFolder + "TEMP.HTM", "normal " + kFolder + "kesview.exe",
+                    "normal " + kFolder + "notes.txt", "delete " + kFolder + "notes.txt",
+                    "link [..\\..\\Desktop] Kestrel", "link [" + kQuickLaunch + "] Kestrel",
+                    "link [] Kestrel", "link [\\Startup] Kestrel",
+                    "link [..\\..\\Start Menu] Kestrel", "close", kStart}));
   EXPECT_FALSE(u.registry.HasKey(Subs::kSettingsKey));
   EXPECT_EQ(u.boxes.shown,
             (Boxes{{"Are you sure you want to uninstall Kestrel?\n\n"
@@ -165,11 +163,13 @@ TEST(MainTest, LogWithoutEntriesLeavesOnlyTheLogAndTheSubfolder) {
   Installed(u, "nothing to keep\r\n");
   u.subs.Main();
   std::vector<std::string> left;
-  for (const auto& [path, file] : u.disk.files) left.push_back(path);
-  EXPECT_EQ(left, (std::vector<std::string>{"C:\\Program Files\\Kestrel\\ST5UNST.LOG",
-                                            "C:\\Program Files\\Kestrel\\data",
-                                            "C:\\Program Files\\Kestrel\\data\\keep.txt",
-                                            "C:\\Program Files\\other.txt"}));
+  for (const auto& [path, file] : u.disk.files) {
+    left.push_back(path);
+  }
+  EXPECT_EQ(left,
+            (std::vector<std::string>{
+                "C:\\Program Files\\Kestrel\\ST5UNST.LOG", "C:\\Program Files\\Kestrel\\data",
+                "C:\\Program Files\\Kestrel\\data\\keep.txt", "C:\\Program Files\\other.txt"}));
 }
 
 TEST(MainTest, NoLogDeletesNothingButStillRemovesLinksKeyAndHandsOver) {
@@ -189,7 +189,9 @@ TEST(MainTest, NoOrNoPathChangesNothing) {
   for (const bool hasPath : {true, false}) {
     Uninstall u;
     Installed(u, "");
-    if (!hasPath) u.registry.Erase(Subs::kSettingsKey, "Path");
+    if (!hasPath) {
+      u.registry.Erase(Subs::kSettingsKey, "Path");
+    }
     u.boxes.answer = platform::kIdNo;
     const auto before = u.disk.files.size();
     u.subs.Main();
@@ -198,8 +200,8 @@ TEST(MainTest, NoOrNoPathChangesNothing) {
     EXPECT_TRUE(u.registry.HasKey(Subs::kSettingsKey));
     ASSERT_EQ(u.boxes.shown.size(), 1u);
     if (!hasPath) {
-      EXPECT_EQ(u.boxes.shown[0], (kes_test::RecordingBoxes::Box{kNotFound, "Kestrel Uninstaller",
-                                                                  kExclamation}));
+      EXPECT_EQ(u.boxes.shown[0],
+                (kes_test::RecordingBoxes::Box{kNotFound, "Kestrel Uninstaller", kExclamation}));
     }
   }
 }

@@ -21,10 +21,11 @@ inline std::string WindowsDir() {
 // The five shortcut files, where the shell-link library keeps them.
 inline std::vector<std::string> ShortcutFiles() {
   const std::string programs = WindowsDir() + "Start Menu\\Programs\\";
-  return {WindowsDir() + "Desktop\\Kestrel.LNK",
-          WindowsDir() + "Application Data\\Microsoft\\Internet Explorer\\Quick Launch\\Kestrel.LNK",
-          programs + "Kestrel.LNK", programs + "Startup\\Kestrel.LNK",
-          WindowsDir() + "Start Menu\\Kestrel.LNK"};
+  return {
+      WindowsDir() + "Desktop\\Kestrel.LNK",
+      WindowsDir() + "Application Data\\Microsoft\\Internet Explorer\\Quick Launch\\Kestrel.LNK",
+      programs + "Kestrel.LNK", programs + "Startup\\Kestrel.LNK",
+      WindowsDir() + "Start Menu\\Kestrel.LNK"};
 }
 
 inline void MakeFolders(const std::string& path) {
@@ -41,7 +42,9 @@ inline void MakeFile(const std::string& path, const std::string& text, DWORD att
                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   DWORD written = 0;
   WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  if (attributes != 0) SetFileAttributesA(path.c_str(), attributes);
+  if (attributes != 0) {
+    SetFileAttributesA(path.c_str(), attributes);
+  }
 }
 
 // Every name below `folder` with its read-only, hidden, system and folder
@@ -53,7 +56,9 @@ inline std::string Listing(const std::string& folder) {
   if (search == INVALID_HANDLE_VALUE) return {};
   do {
     const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
+    if (name == "." || name == "..") {
+      continue;
+    }
     std::string entry = name + ":" + std::to_string(found.dwFileAttributes & 0x17) + " ";
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       entry += "[" + Listing(folder + name + "\\") + "] ";
@@ -62,7 +67,9 @@ inline std::string Listing(const std::string& folder) {
   } while (FindNextFileA(search, &found));
   FindClose(search);
   std::string listing;
-  for (const auto& [key, entry] : names) listing += entry;
+  for (const auto& [key, entry] : names) {
+    listing += entry;
+  }
   return listing;
 }
 
@@ -72,7 +79,9 @@ inline void RemoveTree(const std::string& folder) {
   if (search != INVALID_HANDLE_VALUE) {
     do {
       const std::string name = found.cFileName, path = folder + name;
-      if (name == "." || name == "..") continue;
+      if (name == "." || name == "..") {
+        continue;
+      }
       if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(path + "\\");
       } else {

@@ -37,7 +37,9 @@ class UninstallWineTest : public testing::Test {
     MakeFile(folder + "system.dat", "", FILE_ATTRIBUTE_SYSTEM);
     MakeFile(folder + "sub\\inner.txt", "inner", FILE_ATTRIBUTE_READONLY);
     MakeFile(outside, "outside");
-    for (const std::string& shortcut : ShortcutFiles()) MakeFile(shortcut, "link");
+    for (const std::string& shortcut : ShortcutFiles()) {
+      MakeFile(shortcut, "link");
+    }
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
     ASSERT_TRUE(kes_test::PutRegistryValue(HKEY_LOCAL_MACHINE, Subs::kSettingsKey, "Path", REG_SZ,
                                            folder + "kesview.exe"));
@@ -45,14 +47,18 @@ class UninstallWineTest : public testing::Test {
   void TearDown() override {
     RemoveTree(folder);
     DeleteFileA(outside.c_str());
-    for (const std::string& shortcut : ShortcutFiles()) DeleteFileA(shortcut.c_str());
+    for (const std::string& shortcut : ShortcutFiles()) {
+      DeleteFileA(shortcut.c_str());
+    }
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
   }
 
   // Everything the uninstaller could change.
   std::string State() {
     std::string state = Listing(folder) + "| outside " + std::to_string(Exists(outside)) + " |";
-    for (const std::string& shortcut : ShortcutFiles()) state += std::to_string(Exists(shortcut));
+    for (const std::string& shortcut : ShortcutFiles()) {
+      state += std::to_string(Exists(shortcut));
+    }
     RegistryValue path;
     if (api.QueryValue(platform::kHkeyLocalMachine, Subs::kSettingsKey, "Path", path)) {
       state += " | Path=" + path.ToText();
@@ -78,13 +84,14 @@ class UninstallWineTest : public testing::Test {
 
 TEST_F(UninstallWineTest, YesDeletesExactlyTheUnlistedFilesOfTheFolder) {
   subs.Main();
-  EXPECT_EQ(Listing(folder),
-            "KESCLEAN.EXE:0 kesview.exe:0 ST5UNST.LOG:0 sub:16 [inner.txt:1 ] ");
+  EXPECT_EQ(Listing(folder), "KESCLEAN.EXE:0 kesview.exe:0 ST5UNST.LOG:0 sub:16 [inner.txt:1 ] ");
   EXPECT_TRUE(Exists(outside));
-  for (const std::string& shortcut : ShortcutFiles()) EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  for (const std::string& shortcut : ShortcutFiles()) {
+    EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  }
   EXPECT_FALSE(kes_test::RegistryKeyExists(HKEY_LOCAL_MACHINE, Subs::kSettingsKey));
-  EXPECT_EQ(events, (Events{"start " + WindowsDir() + "ST5UNST.EXE -n \"" + folder +
-                            "ST5UNST.LOG\""}));
+  EXPECT_EQ(events,
+            (Events{"start " + WindowsDir() + "ST5UNST.EXE -n \"" + folder + "ST5UNST.LOG\""}));
   EXPECT_EQ(boxes.shown.size(), 1u);  // the confirmation alone
 }
 
@@ -93,7 +100,9 @@ TEST_F(UninstallWineTest, WithoutTheLogNothingIsDeletedButTheRestGoesOn) {
   const std::string before = Listing(folder);
   subs.Main();
   EXPECT_EQ(Listing(folder), before);
-  for (const std::string& shortcut : ShortcutFiles()) EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  for (const std::string& shortcut : ShortcutFiles()) {
+    EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  }
   EXPECT_FALSE(kes_test::RegistryKeyExists(HKEY_LOCAL_MACHINE, Subs::kSettingsKey));
   EXPECT_EQ(events.size(), 1u);
   ASSERT_EQ(boxes.shown.size(), 2u);

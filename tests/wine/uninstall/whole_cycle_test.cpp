@@ -26,7 +26,9 @@ constexpr DWORD kPatienceMs = 60000;
 // Polls `done` every 50 ms until it holds or the time is up.
 bool Within(DWORD ms, const std::function<bool()>& done) {
   for (DWORD waited = 0; waited < ms; waited += 50) {
-    if (done()) return true;
+    if (done()) {
+      return true;
+    }
     Sleep(50);
   }
   return done();
@@ -48,7 +50,9 @@ std::string ReadFile(const std::string& path) {
   std::string text;
   if (FILE* file = std::fopen(path.c_str(), "rb")) {
     char chunk[1024];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) text.append(chunk, n);
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+      text.append(chunk, n);
+    }
     std::fclose(file);
   }
   return text;
@@ -76,10 +80,14 @@ class WholeCycleTest : public testing::Test {
       MoveFileA(real_.c_str(), probeAt_.c_str());
     }
     DeleteFileA(record_.c_str());
-    if (standInLibrary_) DeleteFileA((WindowsDir() + "kestlink.dll").c_str());
+    if (standInLibrary_) {
+      DeleteFileA((WindowsDir() + "kestlink.dll").c_str());
+    }
     RemoveTree(kFolder);
     DeleteFileA(kOutside.c_str());
-    for (const std::string& shortcut : ShortcutFiles()) DeleteFileA(shortcut.c_str());
+    for (const std::string& shortcut : ShortcutFiles()) {
+      DeleteFileA(shortcut.c_str());
+    }
   }
 
   const std::string probeAt_ = WindowsDir() + "ST5UNST.EXE";
@@ -102,8 +110,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
     ASSERT_TRUE(Within(kPatienceMs, [&] { return (welcome = ShownWindow(nullptr, "Welcome!")); }));
     PostMessageA(welcome, WM_COMMAND, IDOK, 0);
     HWND frame = nullptr;
-    ASSERT_TRUE(
-        Within(kPatienceMs, [&] { return (frame = ShownWindow("KestrelMDIMain", "")) != nullptr; }));
+    ASSERT_TRUE(Within(kPatienceMs,
+                       [&] { return (frame = ShownWindow("KestrelMDIMain", "")) != nullptr; }));
     PostMessageA(frame, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(viewer.Get(), kPatienceMs), WAIT_OBJECT_0);
   }
@@ -116,7 +124,9 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
                           (WindowsDir() + "kestlink.dll").c_str(), FALSE));
     standInLibrary_ = true;
   }
-  for (const std::string& shortcut : ShortcutFiles()) MakeFile(shortcut, "link");
+  for (const std::string& shortcut : ShortcutFiles()) {
+    MakeFile(shortcut, "link");
+  }
 
   // Files of the user's own: read-only, hidden, in a subfolder, outside.
   MakeFile(kFolder + "notes.txt", "mine", FILE_ATTRIBUTE_READONLY);
@@ -127,8 +137,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   // The probe takes ST5UNST.EXE's place for this run.
   DeleteFileA(record_.c_str());
   ASSERT_TRUE(MoveFileA(probeAt_.c_str(), real_.c_str()));
-  ASSERT_TRUE(CopyFileA((kes_test::ProgramFolder() + "st5unst_probe.exe").c_str(),
-                        probeAt_.c_str(), FALSE));
+  ASSERT_TRUE(CopyFileA((kes_test::ProgramFolder() + "st5unst_probe.exe").c_str(), probeAt_.c_str(),
+                        FALSE));
 
   // kesclean, answered Yes; any other box is a finding.
   std::vector<std::string> unexpected;
@@ -167,8 +177,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   Sleep(200);  // the probe may still be writing
   const std::string record = ReadFile(record_);
   std::printf("whole cycle: ST5UNST.EXE's record:\n%s", record.c_str());
-  EXPECT_EQ(record.substr(0, record.find("\r\n")),
-            probeAt_ + " -n \"" + kFolder + "ST5UNST.LOG\"");
+  EXPECT_EQ(record.substr(0, record.find("\r\n")), probeAt_ + " -n \"" + kFolder + "ST5UNST.LOG\"");
   for (const char* listed : {"kesview.exe", "kesclean.exe", "index.htm", "options.htm",
                              "contact.htm", "ST5UNST.LOG", "Saved"}) {
     EXPECT_NE(record.find(std::string("\r\n") + listed + "\r\n"), std::string::npos) << listed;
@@ -183,7 +192,9 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   std::printf("whole cycle: left in the install folder: %s\n", left.c_str());
   EXPECT_EQ(left, "Saved:16 [report.txt:0 ] ");
   EXPECT_TRUE(Exists(kOutside));
-  for (const std::string& shortcut : ShortcutFiles()) EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  for (const std::string& shortcut : ShortcutFiles()) {
+    EXPECT_FALSE(Exists(shortcut)) << shortcut;
+  }
   EXPECT_EQ(StoredPath(), "<no key>");
 }
 
