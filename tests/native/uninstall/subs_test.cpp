@@ -172,6 +172,21 @@ TEST(MainTest, LogWithoutEntriesLeavesOnlyTheLogAndTheSubfolder) {
                 "C:\\Program Files\\Kestrel\\data\\keep.txt", "C:\\Program Files\\other.txt"}));
 }
 
+TEST(MainTest, TooLongALogDeletesNothing) {
+  Uninstall u;
+  std::string log;
+  for (int i = 0; i < 32768; ++i) {
+    log += "PrivateFile: \"C:\\Program Files\\Kestrel\\kesview.exe\"\r\n";
+  }
+  Installed(u, log);
+  const auto before = u.disk.files.size();
+  u.subs.Main();
+  EXPECT_EQ(u.disk.files.size(), before);
+  ASSERT_EQ(u.boxes.shown.size(), 2u);
+  EXPECT_EQ(u.boxes.shown[1].title, "Program Error");
+  EXPECT_EQ(u.events.back(), kStart);
+}
+
 TEST(MainTest, NoLogDeletesNothingButStillRemovesLinksKeyAndHandsOver) {
   Uninstall u;
   Installed(u, "");
