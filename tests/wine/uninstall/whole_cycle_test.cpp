@@ -136,6 +136,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
 
   // The probe takes ST5UNST.EXE's place for this run.
   DeleteFileA(record_.c_str());
+  DeleteFileA(real_.c_str());  // left by a run that was stopped half-way
   ASSERT_TRUE(MoveFileA(probeAt_.c_str(), real_.c_str()));
   ASSERT_TRUE(CopyFileA((kes_test::ProgramFolder() + "st5unst_probe.exe").c_str(), probeAt_.c_str(),
                         FALSE));
