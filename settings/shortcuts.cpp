@@ -4,6 +4,7 @@
 
 #include "settings/failure_handler.h"
 #include "shell/app_strings.h"
+#include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 
 namespace Subs {
@@ -25,6 +26,10 @@ const std::array<ShortcutPlaceInfo, 5> kShortcutPlaces = {{
 
 const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place) {
   return kShortcutPlaces[static_cast<std::size_t>(place)];
+}
+
+std::string ShellLinkLibraryPath(platform::SystemFolders& folders) {
+  return AddBackslash(folders.ProgramFolder()) + platform::kShellLinkLibrary;
 }
 
 bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,

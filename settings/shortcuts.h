@@ -34,6 +34,11 @@ extern const std::array<ShortcutPlaceInfo, 5> kShortcutPlaces;
 // The place's row of kShortcutPlaces.
 const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place);
 
+// The shell-link library beside the running program. Both programs load it
+// by this full path only, so a copy elsewhere on the search path is never
+// taken instead.
+std::string ShellLinkLibraryPath(platform::SystemFolders& folders);
+
 // True when "<Windows directory>\<folder>\<name>.LNK" is an ordinary file
 // (neither hidden, system nor a folder). A fault is reported (module "Subs",
 // routine "LinkExist") and gives false.

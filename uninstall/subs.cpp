@@ -1,9 +1,11 @@
 #include "uninstall/subs.h"
 
+#include <array>
 #include <exception>
 #include <utility>
 
 #include "settings/settings_store.h"
+#include "settings/shortcuts.h"
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 #include "uninstall/known_files.h"
@@ -24,17 +26,20 @@ void Skip(Step&& step) {
   }
 }
 
-}  // namespace
+// The viewer's five places, in the uninstaller's own order.
+constexpr std::array<::Subs::ShortcutPlace, 5> kRemovalOrder = {
+    ::Subs::ShortcutPlace::kDesktop, ::Subs::ShortcutPlace::kQuickLaunch,
+    ::Subs::ShortcutPlace::kProgramMenu, ::Subs::ShortcutPlace::kStartup,
+    ::Subs::ShortcutPlace::kStartMenu};
 
-// The uninstaller's own order; "Quick Launch" is written with a blank here.
-const ShortcutPlace kShortcutPlaces[5] = {
-    {"..\\..\\Desktop", "Couldn't Remove Desktop Shortcut"},
-    {"..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch",
-     "Couldn't Remove Quick Launch Shortcut"},
-    {"", "Couldn't Remove Program Menu Shortcut"},
-    {"\\Startup", "Couldn't Remove Startup Shortcut"},
-    {"..\\..\\Start Menu", "Couldn't Remove Start Menu Shortcut"},
-};
+// The viewer's line for a failed removal, but for Quick Launch the
+// uninstaller's own.
+const char* RemoveFailedLine(::Subs::ShortcutPlace place) {
+  return place == ::Subs::ShortcutPlace::kQuickLaunch ? kQuickLaunchRemoveFailed
+                                                      : ::Subs::PlaceInfo(place).removeFailedLine;
+}
+
+}  // namespace
 
 std::string SetupUninstallCommand(const std::string& windowsDir, const std::string& installFolder) {
   return windowsDir + kSetupUninstaller + " -n \"" + installFolder + kLogFileName + "\"";
@@ -140,11 +145,11 @@ void Subs::RemoveUnknownFiles(const std::string& folder, const std::string& logF
 
 void Subs::RemoveShortcuts(const std::string& linkName) {
   std::string lines;
-  for (const ShortcutPlace& place : kShortcutPlaces) {
+  for (const ::Subs::ShortcutPlace place : kRemovalOrder) {
     try {
-      platform_.links.RemoveShellLink(place.libraryFolder, linkName);
+      platform_.links.RemoveShellLink(::Subs::PlaceInfo(place).libraryFolder, linkName);
     } catch (const std::exception&) {
-      lines += place.failureLine;
+      lines += RemoveFailedLine(place);
       lines += '\n';
     }
   }

@@ -7,10 +7,10 @@
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
 #include "platform/program_starter.h"
+#include "platform/shell_links.h"
 #include "platform/system_folders.h"
 #include "settings/registry_api.h"
 #include "shell/general/error_report.h"
-#include "uninstall/link_remover.h"
 #include "uninstall/uninstall_host.h"
 
 namespace kesclean {
@@ -22,17 +22,10 @@ struct UninstallPlatform {
   platform::SystemFolders& folders;
   platform::FolderFiles& files;
   platform::FileStore& store;
-  LinkRemover& links;
+  platform::ShellLinks& links;  // only its removal call is used
   platform::ProgramStarter& starter;
   UninstallHost& host;
 };
-
-// One place of a shortcut, in the uninstaller's order.
-struct ShortcutPlace {
-  const char* libraryFolder;  // relative to the Programs menu folder
-  const char* failureLine;
-};
-extern const ShortcutPlace kShortcutPlaces[5];
 
 // The command line of the hand-over: the setup toolkit's uninstaller in the
 // Windows directory (`windowsDir` ends in a backslash or is empty), told the
@@ -61,7 +54,8 @@ class Subs {
   // Deletes every file of the folder that the log does not list; nothing at
   // all without a readable log.
   void RemoveUnknownFiles(const std::string& folder, const std::string& logFileName);
-  // Removes the shortcut from the five places; one box lists the failures.
+  // Removes the shortcut from the five places of the viewer's shortcut table,
+  // in the uninstaller's own order; one box lists the failures.
   void RemoveShortcuts(const std::string& linkName);
   void DeleteSettingsKey();
   // The Windows directory with a trailing backslash, or empty; tells nothing.

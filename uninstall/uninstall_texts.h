@@ -17,6 +17,8 @@ inline constexpr const char* kConfirmText =
     "Are you sure you want to uninstall Kestrel?\n\n"
     "(Before uninstalling, ensure Kestrel is not currently running)";
 inline constexpr const char* kNoLogText = "Could not find Uninstall Log File!";
+// The viewer writes "QuickLaunch" in one word; the uninstaller does not.
+inline constexpr const char* kQuickLaunchRemoveFailed = "Couldn't Remove Quick Launch Shortcut";
 
 inline constexpr const char* kLogFileName = "ST5UNST.LOG";
 inline constexpr const char* kSetupUninstaller = "ST5UNST.EXE";

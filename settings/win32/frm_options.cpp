@@ -8,6 +8,7 @@
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/shell_links_win32.h"
 #include "platform/win32/system_folders_win32.h"
+#include "settings/shortcuts.h"
 #include "shell/app_strings.h"
 #include "shell/general/text_helpers.h"
 #include "shell/win32/layout.h"
@@ -270,7 +271,7 @@ void ShowOptions(const shellwin::ShellContext& context, HWND owner) {
   platform::Win32SystemFolders folders;
   platform::Win32FileFacts files;
   const std::string programFolder = Subs::AddBackslash(folders.ProgramFolder());
-  platform::Win32ShellLinks links(programFolder + platform::kShellLinkLibrary);
+  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders));
   Subs::OptionsServices services{context.registry,
                                  folders,
                                  files,

@@ -10,12 +10,12 @@
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
 #include "platform/program_starter.h"
+#include "platform/shell_links.h"
 #include "platform/system_folders.h"
 #include "settings/registry_api.h"
 #include "settings/settings_store.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/recording_boxes.h"
-#include "uninstall/link_remover.h"
 #include "uninstall/subs.h"
 #include "uninstall/uninstall_host.h"
 
@@ -86,12 +86,20 @@ class AnsweringBoxes final : public platform::MessageBoxes {
   kes_test::Boxes shown;
 };
 
-class FakeLinks final : public kesclean::LinkRemover {
+// The shell-link library: removals are recorded among the other events, and
+// fail for the folders in `failing`. The uninstaller never creates a link.
+class FakeLinks final : public platform::ShellLinks {
  public:
   explicit FakeLinks(Events& events) : events_(events) {}
-  void RemoveShellLink(const std::string& folder, const std::string& linkName) override {
+  std::int32_t CreateShellLink(const std::string& folder, const std::string& name,
+                               const std::string&, const std::string&) override {
+    events_.push_back("create link [" + folder + "] " + name);
+    return 1;
+  }
+  std::int32_t RemoveShellLink(const std::string& folder, const std::string& linkName) override {
     if (failing.count(folder) != 0) throw kes::Failure(53, "File not found");
     events_.push_back("link [" + folder + "] " + linkName);
+    return 1;
   }
   std::set<std::string> failing;
 

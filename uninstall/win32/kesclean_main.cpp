@@ -7,12 +7,13 @@
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/program_starter_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_links_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "settings/registry_api.h"
+#include "settings/shortcuts.h"
 #include "shell/general/error_report.h"
 #include "uninstall/subs.h"
 #include "uninstall/uninstall_texts.h"
-#include "uninstall/win32/link_remover_win32.h"
 #include "uninstall/win32/uninstall_host_win32.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
@@ -23,7 +24,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32SystemFolders folders;
   platform::Win32FolderFiles files;
   platform::Win32FileStore store;
-  kesclean::Win32LinkRemover links;
+  // The shell-link library that the install put beside this program.
+  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders));
   platform::Win32ProgramStarter starter;
   kesclean::Win32UninstallHost host(instance);
 

@@ -163,4 +163,19 @@ TEST_F(LinkExistTest, NoWindowsDirectorySearchesNothing) {
   EXPECT_TRUE(files.searched.empty());
 }
 
+TEST(ShellLinkLibraryPathTest, TheLibraryBesideTheProgram) {
+  const struct {
+    const char* programFolder;
+    const char* library;
+  } cases[] = {
+      {"C:\\Program Files\\Kestrel", "C:\\Program Files\\Kestrel\\keslink.dll"},
+      {"C:\\", "C:\\keslink.dll"},
+  };
+  for (const auto& c : cases) {
+    kes_test::FakeFileSystem folders;
+    folders.programFolder = c.programFolder;
+    EXPECT_EQ(Subs::ShellLinkLibraryPath(folders), c.library) << c.programFolder;
+  }
+}
+
 }  // namespace

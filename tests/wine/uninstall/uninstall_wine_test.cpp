@@ -8,13 +8,13 @@
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_links_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "settings/settings_store.h"
 #include "shell/twips.h"
 #include "tests/fakes/uninstall_fakes.h"
 #include "tests/fakes/win32_helpers.h"
 #include "tests/wine/uninstall/folder_helpers.h"
-#include "uninstall/win32/link_remover_win32.h"
 #include "uninstall/win32/uninstall_host_win32.h"
 
 namespace uninstall_test {
@@ -76,7 +76,7 @@ class UninstallWineTest : public testing::Test {
   platform::Win32SystemFolders folders;
   platform::Win32FolderFiles files;
   platform::Win32FileStore store;
-  kesclean::Win32LinkRemover links{"stand_in_link.dll"};
+  platform::Win32ShellLinks links{kes_test::ProgramFolder() + "keslink.dll"};
   FakeStarter starter{events};
   kesclean::Win32UninstallHost host{GetModuleHandleA(nullptr)};
   kesclean::Subs subs{{api, boxes, folders, files, store, links, starter, host}};
@@ -131,7 +131,7 @@ TEST_F(UninstallWineTest, AnsweringNoOrNoPathChangesNothing) {
 }
 
 TEST_F(UninstallWineTest, MissingLibraryIsToldOnceWithEveryPlace) {
-  kesclean::Win32LinkRemover missing("no_such_link.dll");
+  platform::Win32ShellLinks missing(kes_test::ProgramFolder() + "no_such_link.dll");
   kesclean::Subs withoutLibrary({api, boxes, folders, files, store, missing, starter, host});
   withoutLibrary.RemoveShortcuts("Kestrel");
   EXPECT_EQ(boxes.shown, (Boxes{{"Couldn't Remove Desktop Shortcut\n"

@@ -1,7 +1,8 @@
 // The whole cycle as a user makes it, on what tools/install laid out (the
-// runner installs first): run the viewer once, have the five shortcuts and a
-// few files of one's own, run kesclean and answer Yes, then see what is left
-// once ST5UNST.EXE has finished. A probe stands in for ST5UNST.EXE for the
+// runner installs first): run the viewer once, have the shortcut routines
+// make the five shortcuts through the installed keslink.dll, add a few files
+// of one's own, run kesclean and answer Yes, then see what is left once
+// ST5UNST.EXE has finished. A probe stands in for ST5UNST.EXE for the
 // run: it writes down its command line and the install folder as it found
 // it, then hands over to the real program.
 #include <gtest/gtest.h>
@@ -12,7 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/shell_links_win32.h"
 #include "settings/settings_store.h"
+#include "settings/shortcuts.h"
+#include "tests/fakes/recording_boxes.h"
 #include "tests/fakes/win32_helpers.h"
 #include "tests/wine/uninstall/folder_helpers.h"
 
@@ -80,9 +84,6 @@ class WholeCycleTest : public testing::Test {
       MoveFileA(real_.c_str(), probeAt_.c_str());
     }
     DeleteFileA(record_.c_str());
-    if (standInLibrary_) {
-      DeleteFileA((WindowsDir() + "kestlink.dll").c_str());
-    }
     RemoveTree(kFolder);
     DeleteFileA(kOutside.c_str());
     for (const std::string& shortcut : ShortcutFiles()) {
@@ -93,7 +94,6 @@ class WholeCycleTest : public testing::Test {
   const std::string probeAt_ = WindowsDir() + "ST5UNST.EXE";
   const std::string real_ = WindowsDir() + "st5unst_real.exe";
   const std::string record_ = WindowsDir() + "st5unst_probe.txt";
-  bool standInLibrary_ = false;
 };
 
 TEST_F(WholeCycleTest, InstallUseAndUninstall) {
@@ -117,15 +117,17 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   }
   EXPECT_EQ(StoredPath(), kFolder + "kesview.exe");
 
-  // The five shortcuts, and the shell-link library to remove them (the
-  // tests' stand-in when the build made none).
-  if (!Exists(WindowsDir() + "kestlink.dll")) {
-    ASSERT_TRUE(CopyFileA((kes_test::ProgramFolder() + "stand_in_link.dll").c_str(),
-                          (WindowsDir() + "kestlink.dll").c_str(), FALSE));
-    standInLibrary_ = true;
+  // The five shortcuts, as the options dialog makes them: the shortcut
+  // routines and the shell-link library installed beside the viewer.
+  {
+    platform::Win32ShellLinks links(kFolder + "keslink.dll");
+    kes_test::RecordingBoxes boxes;
+    ASSERT_TRUE(
+        Subs::SetShortcuts(links, boxes, "Kestrel", kFolder + "kesview.exe", 1, 1, 1, 1, 1));
+    EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
   }
   for (const std::string& shortcut : ShortcutFiles()) {
-    MakeFile(shortcut, "link");
+    ASSERT_TRUE(Exists(shortcut)) << shortcut;
   }
 
   // Files of the user's own: read-only, hidden, in a subfolder, outside.
@@ -179,8 +181,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   const std::string record = ReadFile(record_);
   std::printf("whole cycle: ST5UNST.EXE's record:\n%s", record.c_str());
   EXPECT_EQ(record.substr(0, record.find("\r\n")), probeAt_ + " -n \"" + kFolder + "ST5UNST.LOG\"");
-  for (const char* listed : {"kesview.exe", "kesclean.exe", "index.htm", "options.htm",
-                             "contact.htm", "ST5UNST.LOG", "Saved"}) {
+  for (const char* listed : {"kesview.exe", "kesclean.exe", "keslink.dll", "index.htm",
+                             "options.htm", "contact.htm", "ST5UNST.LOG", "Saved"}) {
     EXPECT_NE(record.find(std::string("\r\n") + listed + "\r\n"), std::string::npos) << listed;
   }
   for (const char* unlisted : {"notes.txt", "TEMP.HTM"}) {
