@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/failure.h"
@@ -167,6 +168,36 @@ TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
   EXPECT_EQ(height, 16);
 }
 
+// Large fonts make the status bar's texts wider; the first and third panels
+// follow them.
+TEST_F(MDIMainTest, StatusPanelsFitTheirTextsInTheBarsFont) {
+  Load();
+  HWND status = frame->StatusBar1();
+  LOGFONTA face{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = -28;
+  HFONT large = CreateFontIndirectA(&face);
+  SendMessageA(status, WM_SETFONT, reinterpret_cast<WPARAM>(large), FALSE);
+  SetWindowPos(frame->Handle(), nullptr, 0, 0, 1000, 500, SWP_NOMOVE | SWP_NOZORDER);
+
+  const auto widthOf = [status, large](const std::string& text) {
+    HDC dc = GetDC(status);
+    const HGDIOBJ previous = SelectObject(dc, large);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(status, dc);
+    return size.cx;
+  };
+  RECT web{}, label{};
+  SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&web));
+  SendMessageA(status, SB_GETRECT, 2, reinterpret_cast<LPARAM>(&label));
+  EXPECT_GT(web.right - web.left, widthOf("Visit us at http://www.fernbrook.example"));
+  EXPECT_GT(label.right - label.left - GetSystemMetrics(SM_CXVSCROLL), widthOf("Version 1.0"));
+  frame.reset();
+  DeleteObject(large);
+}
+
 TEST_F(MDIMainTest, ViewItemsToggleTheBarsTickAndSaveThem) {
   Load();
   EXPECT_TRUE(Visible(frame->Toolbar1()));
@@ -301,6 +332,68 @@ TEST_F(MDIMainTest, ExplorerAndOptionsCommandsReachTheirWindows) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
   EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "mnutools");
+}
+
+// A posted WM_CLOSE, as "End Task" or tools/run's remote close send it,
+// while a modal window the frame owns runs its loop: the close waits until
+// that loop has ended, asks the window to close, then closes the frame.
+TEST_F(MDIMainTest, ACloseWhileAModalWindowIsUpWaitsForItsLoopToEnd) {
+  struct Modal {
+    const char* caption;
+    std::function<void(MDIMain&)> show;
+  };
+  const Modal modals[] = {
+      {shellwin::frmAbout::kCaption, [](MDIMain& f) { f.mnuHelp_Hook(Subs::kHelpAbout); }},
+      {shellwin::frmMessage::kCaption, [](MDIMain& f) { f.mnuHelpWeb_Hook(0); }},
+      {"Save The Test Snapshot",
+       [](MDIMain& f) {
+         f.CommonDialog1().DialogTitle = "Save The Test Snapshot";
+         EXPECT_FALSE(f.CommonDialog1().ShowSave(f.Handle()));
+       }},
+  };
+  for (const Modal& modal : modals) {
+    SCOPED_TRACE(modal.caption);
+    Load();
+    HWND handle = frame->Handle();
+    HWND about = frame->About().Handle();
+    HWND shown = nullptr;
+    driver.When(modal.caption, [&shown, handle](HWND window) {
+      shown = window;
+      PostMessageA(handle, WM_CLOSE, 0, 0);
+    });
+    // Gives up the loop rather than hang when the modal window never ends.
+    QuitAfter guard(kGuardMs);
+    modal.show(*frame);
+
+    EXPECT_FALSE(guard.Fired()) << "the modal window was left running";
+    EXPECT_TRUE(IsWindow(handle)) << "the frame went while the modal loop ran";
+    EXPECT_FALSE(shown != nullptr && IsWindowVisible(shown));
+    Pump();
+    EXPECT_EQ(frame->Handle(), nullptr);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_FALSE(IsWindow(about));
+  }
+}
+
+// The frame's own load lets pending messages run after showing the frame; a
+// close among them ends the load there, without a snapshot.
+TEST_F(MDIMainTest, ACloseDuringTheLoadEndsItBeforeTheFirstExplorer) {
+  CreationHook closer("KestrelMDIMain", CreationHook::Act::kPostClose);
+  Load();
+  EXPECT_EQ(explorersOpened, 0);
+  EXPECT_EQ(frame->Handle(), nullptr);
+  EXPECT_FALSE(IsWindow(closer.Created()));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MDIMainTest, AFrameThatCannotBeCreatedIsReported) {
+  CreationHook refuse("KestrelMDIMain", CreationHook::Act::kRefuse);
+  Load();
+  EXPECT_EQ(frame->Handle(), nullptr);
+  EXPECT_EQ(explorersOpened, 0);
+  ASSERT_EQ(boxes.shown.size(), 1u);
+  EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
+  EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "FormLoad");
 }
 
 class MDIMainChildrenTest : public MDIMainTest {
