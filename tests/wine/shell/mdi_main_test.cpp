@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/failure.h"
+#include "platform/win32/message_box_win32.h"
 #include "settings/settings_store.h"
 #include "shell/frame_menus.h"
 #include "shell/shell_texts.h"
@@ -394,6 +395,46 @@ TEST_F(MDIMainTest, AFrameThatCannotBeCreatedIsReported) {
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
   EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "FormLoad");
+}
+
+// A real message box is modal to the window it belongs to, so the frame
+// cannot start another command behind an error report or a notice.
+TEST_F(MDIMainTest, AMessageBoxHoldsTheFrameWhileItIsUp) {
+  struct Case {
+    const char* what;
+    bool frameShown;
+    bool ownerGiven;
+    bool ownedByFrame;  // else task-modal, owned by nothing
+  };
+  const Case cases[] = {
+      {"no owner given: the active frame", true, false, true},
+      {"the frame given as owner", true, true, true},
+      {"no window active: task-modal", false, false, false},
+  };
+  platform::Win32MessageBoxes real;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Load();
+    Pump();  // the quit message of the frame before
+    if (!c.frameShown) {
+      ShowWindow(frame->Handle(), SW_HIDE);
+      ASSERT_EQ(GetActiveWindow(), nullptr);
+    }
+    bool frameEnabled = true;
+    HWND owner = reinterpret_cast<HWND>(-1);
+    driver.When("Kestrel Test Box", [&](HWND box) {
+      frameEnabled = IsWindowEnabled(frame->Handle());
+      owner = GetWindow(box, GW_OWNER);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    QuitAfter guard(kGuardMs);
+    real.Show(c.ownerGiven ? shellwin::AsOwner(frame->Handle()) : 0, "Held?", "Kestrel Test Box",
+              platform::kMbOk | platform::kMbIconExclamation);
+    EXPECT_FALSE(guard.Fired());
+    EXPECT_FALSE(frameEnabled);
+    EXPECT_EQ(owner, c.ownedByFrame ? frame->Handle() : nullptr);
+    EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
+  }
 }
 
 class MDIMainChildrenTest : public MDIMainTest {
