@@ -2,7 +2,7 @@
 
 #include "platform/registry.h"
 #include "settings/settings_store.h"
-#include "shell/general/text_helpers.h"
+#include "tests/fakes/win32_helpers.h"
 
 namespace kes_test {
 
@@ -136,7 +136,10 @@ void ShellFixture::Store(const std::string& name, const std::string& text) {
 }
 
 std::string ShellFixture::HelpPage(const std::string& page) {
-  return Subs::QuoteAddress(Subs::AddBackslash(folders.ProgramFolder()) + page);
+  // The page beside the test program, in double quotes when its path holds a
+  // blank, so that it reaches the browser as one argument.
+  const std::string path = ProgramFolder() + page;
+  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
 }
 
 void ShellFixture::Pump() {

@@ -116,7 +116,8 @@ class ShellFixture : public testing::Test {
   // The stored text of a settings value, or "<missing>".
   std::string Stored(const std::string& name);
   void Store(const std::string& name, const std::string& text);
-  std::string HelpPage(const std::string& page);
+  // What the browser is given for a help page of the program's folder.
+  static std::string HelpPage(const std::string& page);
   // Lets pending messages run.
   static void Pump();
 
