@@ -213,10 +213,11 @@ void MDIMain::CreateStatusBar() {
   statusBar_ =
       CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
                       reinterpret_cast<HMENU>(kStatusBarId), context_.instance, nullptr);
+  // The panels first: a text for a panel the bar does not have yet is lost.
+  SizeStatusPanels();
   const std::string web = Subs::StatusBarWebText();
   SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(web.c_str()));
   SendMessageA(statusBar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Subs::kStatusBarLabel));
-  SizeStatusPanels();
 }
 
 void MDIMain::SizeStatusPanels() {

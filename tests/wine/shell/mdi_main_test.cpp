@@ -156,6 +156,8 @@ TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
   char text[128] = {};
   SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Visit us at http://www.fernbrook.example");
+  SendMessageA(status, SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Version 1.0");
   RECT client;
   GetClientRect(frame->Handle(), &client);
   const int second = rights[1] - rights[0];
