@@ -11,6 +11,7 @@
 #include "shell/frame_menus.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/frm_message.h"
+#include "shell/win32/modal_loop.h"
 #include "tests/wine/shell/shell_fixture.h"
 
 namespace kes_test {
@@ -49,14 +50,18 @@ class MDIMainTest : public ShellFixture {
   }
 
   MDIMain& Load() {
-    frame = std::make_unique<MDIMain>(
-        context, shellwin::FrameCommands{[this](MDIMain&) { ++explorersOpened; },
-                                         [this](MDIMain&) {
-                                           ++optionsOpened;
-                                           if (optionsFailure) {
-                                             throw *optionsFailure;
-                                           }
-                                         }});
+    frame = std::make_unique<MDIMain>(context, shellwin::FrameCommands{[this](MDIMain& f) {
+                                                                         ++explorersOpened;
+                                                                         if (explorerLoad) {
+                                                                           explorerLoad(f);
+                                                                         }
+                                                                       },
+                                                                       [this](MDIMain&) {
+                                                                         ++optionsOpened;
+                                                                         if (optionsFailure) {
+                                                                           throw *optionsFailure;
+                                                                         }
+                                                                       }});
     frame->Load();
     return *frame;
   }
@@ -70,6 +75,7 @@ class MDIMainTest : public ShellFixture {
 
   std::unique_ptr<MDIMain> frame;
   int explorersOpened = 0;
+  std::function<void(MDIMain&)> explorerLoad;
   int optionsOpened = 0;
   std::optional<kes::Failure> optionsFailure;
 };
@@ -353,6 +359,11 @@ TEST_F(MDIMainTest, ACloseWhileAModalWindowIsUpWaitsForItsLoopToEnd) {
   const Modal modals[] = {
       {shellwin::frmAbout::kCaption, [](MDIMain& f) { f.mnuHelp_Hook(Subs::kHelpAbout); }},
       {shellwin::frmMessage::kCaption, [](MDIMain& f) { f.mnuHelpWeb_Hook(0); }},
+      {"Kestrel Test Box",
+       [](MDIMain& f) {
+         platform::Win32MessageBoxes().Show(shellwin::AsOwner(f.Handle()), "Closing?",
+                                            "Kestrel Test Box", platform::kMbOk);
+       }},
       {"Save The Test Snapshot",
        [](MDIMain& f) {
          f.CommonDialog1().DialogTitle = "Save The Test Snapshot";
@@ -392,6 +403,26 @@ TEST_F(MDIMainTest, ACloseDuringTheLoadEndsItBeforeTheFirstExplorer) {
   EXPECT_EQ(frame->Handle(), nullptr);
   EXPECT_FALSE(IsWindow(closer.Created()));
   EXPECT_TRUE(boxes.shown.empty());
+}
+
+// An explorer window's load holds the frame disabled while it lets pending
+// messages run; a close among them waits for the load to end.
+TEST_F(MDIMainTest, ACloseDuringAnExplorerLoadWaitsForIt) {
+  Load();
+  bool frameThroughoutLoad = false;
+  explorerLoad = [&frameThroughoutLoad](MDIMain& f) {
+    EnableWindow(f.Handle(), FALSE);
+    PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
+    shellwin::DoEvents();
+    frameThroughoutLoad = IsWindow(f.Handle()) != FALSE;
+    EnableWindow(f.Handle(), TRUE);
+  };
+  HWND handle = frame->Handle();
+  frame->mnuView_Hook(Subs::kViewExplorer);
+  EXPECT_TRUE(frameThroughoutLoad);
+  EXPECT_TRUE(IsWindow(handle));
+  Pump();
+  EXPECT_FALSE(IsWindow(handle));
 }
 
 TEST_F(MDIMainTest, AFrameThatCannotBeCreatedIsReported) {
