@@ -168,7 +168,9 @@ TEST_F(SortListViewTest, TheListGoesWithoutItsSortProperties) {
   ASSERT_TRUE(gWatch.destroyed);
   std::vector<std::string> ours;
   for (const std::string& name : gWatch.properties) {
-    if (name.rfind("Kestrel", 0) == 0) ours.push_back(name);
+    if (name.rfind("Kestrel", 0) == 0) {
+      ours.push_back(name);
+    }
   }
   EXPECT_EQ(ours, Texts{});
 }

@@ -72,6 +72,12 @@ class MDIMainTest : public ShellFixture {
     return (GetMenuState(Popup(2), viewIndex, MF_BYPOSITION) & MF_CHECKED) != 0;
   }
   void Command(int id) { SendMessageA(frame->Handle(), WM_COMMAND, id, 0); }
+  // One error report was shown, naming the frame and `routine`.
+  void ExpectOneFrameReport(const std::string& routine) {
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), routine);
+  }
 
   std::unique_ptr<MDIMain> frame;
   int explorersOpened = 0;
@@ -343,9 +349,7 @@ TEST_F(MDIMainTest, ExplorerAndOptionsCommandsReachTheirWindows) {
 
   optionsFailure = kes::Failure(5, "Invalid procedure call");
   frame->mnuTools_Hook(0);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "mnutools");
+  ExpectOneFrameReport("mnutools");
 }
 
 // A posted WM_CLOSE, as "End Task" or tools/run's remote close send it,
@@ -430,9 +434,7 @@ TEST_F(MDIMainTest, AFrameThatCannotBeCreatedIsReported) {
   Load();
   EXPECT_EQ(frame->Handle(), nullptr);
   EXPECT_EQ(explorersOpened, 0);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "FormLoad");
+  ExpectOneFrameReport("FormLoad");
 }
 
 // A real message box is modal to the window it belongs to, so the frame
