@@ -24,7 +24,8 @@ inline constexpr int kIdNo = 7;
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
-  // Shows a modal message box and returns the button the user chose.
+  // Shows a message box modal to `owner` (0: the program's active window)
+  // and returns the button the user chose.
   virtual int Show(WindowHandle owner, const std::string& text, const std::string& title,
                    unsigned style) = 0;
 };
