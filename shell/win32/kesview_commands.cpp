@@ -1,12 +1,17 @@
 #include "shell/win32/kesview_commands.h"
 
+#include <memory>
+
+#include "explorer/win32/explorer_windows.h"
+
 namespace shellwin {
 
-FrameCommands KesviewFrameCommands(const ShellContext& /*context*/) {
-  // No explorer window or options dialog exists yet: their commands do
-  // nothing until these are filled in, e.g.
-  //   commands.openExplorer = [&context](MDIMain& frame) { ... };
-  return FrameCommands{};
+FrameCommands KesviewFrameCommands(const ShellContext& context) {
+  FrameCommands commands;
+  // The explorer windows live as long as the frame's commands.
+  auto explorers = std::make_shared<explorerwin::ExplorerWindows>(context);
+  commands.openExplorer = [explorers](MDIMain& frame) { explorers->Open(frame); };
+  return commands;
 }
 
 }  // namespace shellwin
