@@ -33,8 +33,15 @@ class PathIndex {
   // The position of the first module of process `process` with this path.
   std::optional<std::int32_t> ModuleOf(std::int32_t process, const std::string& path) const;
 
+  // Whether module `module` of process `process` is the first record with
+  // its path in the snapshot; false for positions the index does not hold.
+  bool FirstUse(std::int32_t process, std::int32_t module) const;
+
  private:
   std::unordered_map<std::string, std::vector<Use>> uses_;
+  // One flag per module record, process after process; where each starts.
+  std::vector<bool> firstUse_;
+  std::vector<std::size_t> processStart_;
 };
 
 }  // namespace Explorer

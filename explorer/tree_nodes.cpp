@@ -45,7 +45,7 @@ std::string UniqueModuleText(const clsModule& module) {
 }
 
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
-                   const kes::Collection<clsProcess>& processes,
+                   const kes::Collection<clsProcess>& processes, const PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
                    const Subs::ErrorReport& report) {
   try {
@@ -61,12 +61,13 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       tree.Expand(key);
     }
 
-    // The paths already known, looked up by hashing rather than by a scan of
-    // every distinct module for every module met; the records stay the same.
+    // The index knows each path's first record, so no module is compared
+    // with every distinct one; paths the collection held before stay known.
     std::unordered_set<std::string_view> known;
     for (std::int32_t k = 1; k <= uniqueModules.Count(); ++k) {
       known.insert(uniqueModules.Item(k).msExePath);
     }
+    const bool anyKnown = !known.empty();
     for (std::int32_t i = 1; i <= processes.Count(); ++i) {
       const clsProcess& process = processes.Item(i);
       const std::string processKey = NodeKey(kProcKey, process.mlID);
@@ -75,7 +76,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
         const clsModule& module = process.mcolModules.Item(j);
         tree.Add(processKey, NodeKey(kModKey, module.mlID), module.msExePath, kModuleImage);
-        if (known.contains(module.msExePath)) {
+        if (!paths.FirstUse(i, j) || (anyKnown && known.contains(module.msExePath))) {
           continue;
         }
         auto unique = std::make_unique<clsUniqueModule>();
@@ -83,7 +84,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
         unique->mlModID = j;
         unique->msExePath = module.msExePath;
         progress.Report(module.msExePath);
-        known.insert(uniqueModules.Add(std::move(unique)).msExePath);
+        uniqueModules.Add(std::move(unique));
       }
     }
 

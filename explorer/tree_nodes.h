@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "explorer/path_index.h"
 #include "platform/progress.h"
 #include "shell/general/error_report.h"
 #include "snapshot/collection.h"
@@ -51,11 +52,12 @@ class TreeTarget {
 // Builds the tree of a snapshot: the three roots, a node per task, per
 // process and per module of each process, then one per distinct module file,
 // which it appends to `uniqueModules` in order of first occurrence (exact,
-// case-sensitive paths). Names what it reads in `progress`. A failure shows
-// the error report ("Subs", "BuildTreeView") and returns false; the nodes
-// added so far stay.
+// case-sensitive paths, as `paths` of the same processes tells them) unless
+// the collection holds the path already. Names what it reads in `progress`.
+// A failure shows the error report ("Subs", "BuildTreeView") and returns
+// false; the nodes added so far stay.
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
-                   const kes::Collection<clsProcess>& processes,
+                   const kes::Collection<clsProcess>& processes, const PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
                    const Subs::ErrorReport& report);
 

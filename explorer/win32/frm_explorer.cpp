@@ -206,7 +206,7 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   nodes_.emplace(treeView1_);
   {
     const RedrawHeld held(treeView1_);
-    Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, mcolUniqueModules, progress,
+    Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
                             context_.Report());
   }
 

@@ -42,7 +42,9 @@ class RecordingTree : public Explorer::TreeTarget {
 class BuildTreeViewTest : public testing::Test {
  protected:
   bool Build() {
-    return Explorer::BuildTreeView(tree, s.tasks, s.processes, s.uniqueModules, progress, report);
+    const Explorer::PathIndex paths(s.processes);
+    return Explorer::BuildTreeView(tree, s.tasks, s.processes, paths, s.uniqueModules, progress,
+                                   report);
   }
 
   SnapshotBuilder s;
@@ -159,6 +161,56 @@ TEST(TreeKeys, NodesAreClassifiedByTheirExactText) {
   for (const auto& [text, kind] : cases) {
     EXPECT_EQ(Explorer::ClassifyText(text), kind) << text;
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BuildTreeViewTest, APathTheCollectionHoldsAlreadyIsNotAddedAgain) {
+  clsProcess& first = s.Process("C:\\A.EXE");
+  s.Module(first, "B.DLL", "C:\\B.DLL");
+  s.Module(first, "C.DLL", "C:\\C.DLL");
+  auto held = std::make_unique<clsUniqueModule>();
+  held->mlProcID = 1;
+  held->mlModID = 2;
+  held->msExePath = "C:\\C.DLL";
+  s.uniqueModules.Add(std::move(held));
+  ASSERT_TRUE(Build());
+  ASSERT_EQ(s.uniqueModules.Count(), 2);
+  EXPECT_EQ(s.uniqueModules.Item(2).msExePath, "C:\\B.DLL");
+  EXPECT_EQ(tree.nodes[tree.nodes.size() - 2], (Node{"Mod", "ModX1", "C:\\C.DLL (0)", 7}));
+}
+
+TEST(PathIndex, UsesInSnapshotOrderFirstUsesAndAProcessModule) {
+  SnapshotBuilder s;
+  clsProcess& one = s.Process("C:\\ONE.EXE");
+  s.Module(one, "K.DLL", "C:\\K.DLL");
+  s.Module(one, "U.DLL", "C:\\U.DLL");
+  s.Module(one, "K.DLL", "C:\\K.DLL");  // loaded twice under one name
+  clsProcess& two = s.Process("C:\\TWO.EXE");
+  s.Module(two, "k.dll", "C:\\k.dll");
+  s.Module(two, "K.DLL", "C:\\K.DLL");
+  const Explorer::PathIndex paths(s.processes);
+
+  const auto uses = paths.Uses("C:\\K.DLL");
+  ASSERT_EQ(uses.size(), 3u);
+  const std::pair<std::int32_t, std::int32_t> expected[] = {{1, 1}, {1, 3}, {2, 2}};
+  for (std::size_t u = 0; u < uses.size(); ++u) {
+    EXPECT_EQ(uses[u].process, expected[u].first) << u;
+    EXPECT_EQ(uses[u].module, expected[u].second) << u;
+  }
+  EXPECT_TRUE(paths.Uses("C:\\NONE.DLL").empty());
+
+  const std::tuple<std::int32_t, std::int32_t, bool> firsts[] = {
+      {1, 1, true},  {1, 2, true},  {1, 3, false}, {2, 1, true},
+      {2, 2, false}, {2, 3, false}, {3, 1, false}, {0, 1, false}};
+  for (const auto& [process, module, first] : firsts) {
+    EXPECT_EQ(paths.FirstUse(process, module), first) << process << "/" << module;
+  }
+  EXPECT_EQ(paths.ModuleOf(2, "C:\\K.DLL"), 2);
+  EXPECT_EQ(paths.ModuleOf(1, "C:\\K.DLL"), 1);
+  EXPECT_EQ(paths.ModuleOf(2, "C:\\U.DLL"), std::nullopt);
 }
 
 }  // namespace
