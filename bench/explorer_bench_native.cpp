@@ -114,20 +114,12 @@ double TimeModel(std::int32_t count, std::size_t& rows) {
 }  // namespace
 
 int main() {
-  std::vector<double> small, large;
   std::size_t smallRows = 0, largeRows = 0;
-  // One unmeasured large run grows the heap once; then the sizes take turns.
-  TimeModel(4000, largeRows);
-  for (int round = 0; round < 7; ++round) {
-    if (round % 2 == 0) {
-      small.push_back(TimeModel(2000, smallRows));
-      large.push_back(TimeModel(4000, largeRows));
-    } else {
-      large.push_back(TimeModel(4000, largeRows));
-      small.push_back(TimeModel(2000, smallRows));
-    }
-  }
-  const double s = Median(small), l = Median(large);
+  const auto [s, l] = AlternatedMedians(
+      [&](int processes) {
+        return TimeModel(processes, processes == 2000 ? smallRows : largeRows);
+      },
+      2000, 4000);
   std::printf("explorer model, 2000 processes (%zu list rows): %.1f ms\n", smallRows, s);
   std::printf("explorer model, 4000 processes (%zu list rows): %.1f ms\n", largeRows, l);
   std::printf("explorer growth: ratio=%.2f (linear growth stays within 2.2)\n", l / s);

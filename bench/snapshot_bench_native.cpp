@@ -157,21 +157,13 @@ double TimeSnapshot(std::uint32_t processes, std::int32_t& modules) {
 }  // namespace
 
 int main() {
-  std::vector<double> small, large;
   std::int32_t smallModules = 0, largeModules = 0;
-  // One unmeasured large run grows the heap once, so that neither size pays
-  // for fresh memory; then the two take turns at going first.
-  TimeSnapshot(4000, largeModules);
-  for (int round = 0; round < 7; ++round) {
-    if (round % 2 == 0) {
-      small.push_back(TimeSnapshot(2000, smallModules));
-      large.push_back(TimeSnapshot(4000, largeModules));
-    } else {
-      large.push_back(TimeSnapshot(4000, largeModules));
-      small.push_back(TimeSnapshot(2000, smallModules));
-    }
-  }
-  const double s = Median(small), l = Median(large);
+  const auto [s, l] = AlternatedMedians(
+      [&](int processes) {
+        return TimeSnapshot(static_cast<std::uint32_t>(processes),
+                            processes == 2000 ? smallModules : largeModules);
+      },
+      2000, 4000);
   std::printf("2000 processes, %d modules: %.1f ms\n", static_cast<int>(smallModules), s);
   std::printf("4000 processes, %d modules: %.1f ms\n", static_cast<int>(largeModules), l);
   std::printf("snapshot growth: ratio=%.2f (linear growth stays within 2.2)\n", l / s);

@@ -16,27 +16,6 @@ constexpr std::array<MenuItemSpec, 3> kFileItems{{
     kSeparator,
     {"E&xit", true, nullptr},
 }};
-constexpr std::array<MenuItemSpec, 4> kViewItems{{
-    {"Kestrel &Explorer", true, nullptr},
-    kSeparator,
-    {"&Toolbar", true, nullptr},
-    {"&Status Bar", true, nullptr},
-}};
-constexpr std::array<MenuItemSpec, 1> kToolsItems{{{"&Options", true, nullptr}}};
-constexpr std::array<MenuItemSpec, 4> kWindowItems{{
-    {"Tile &Horizontal", true, nullptr},
-    {"Tile &Vertical", true, nullptr},
-    {"&Cascade", true, nullptr},
-    {"&Arrange Icons", true, nullptr},
-}};
-// Item 2's caption names the maker, as in the frame's Help menu.
-constexpr std::array<MenuItemSpec, 5> kHelpItems{{
-    {"&Contents / Index", true, "F1"},
-    kSeparator,
-    {"", true, nullptr},
-    kSeparator,
-    {"&About Kestrel", true, nullptr},
-}};
 // The separator and the ordering item sit the other way round from the
 // frame's; the items that can be chosen keep the frame's indexes.
 constexpr std::array<MenuItemSpec, 7> kHelpWebItems{{
@@ -49,18 +28,26 @@ constexpr std::array<MenuItemSpec, 7> kHelpWebItems{{
     {"&Technical Support", false, nullptr},
 }};
 
-constexpr std::array<FrameMenuSpec, 5> kMenuBar{{
-    {FrameMenu::kFile, "&File", true, kFileItems},
-    {FrameMenu::kView, "&View", true, kViewItems},
-    {FrameMenu::kTools, "&Tools", true, kToolsItems},
-    {FrameMenu::kWindow, "&Window", true, kWindowItems},
-    {FrameMenu::kHelp, "&Help", true, kHelpItems},
-}};
 constexpr FrameMenuSpec kWebMenu{FrameMenu::kHelpWeb, "", true, kHelpWebItems};
 
 }  // namespace
 
-std::span<const FrameMenuSpec> ExplorerMenuBar() { return kMenuBar; }
+std::span<const FrameMenuSpec> ExplorerMenuBar() {
+  // The View, Tools, Window and Help menus are the frame's own, so their
+  // items keep the indexes its hooks expect; there is no Edit menu.
+  static const std::array<FrameMenuSpec, 5> bar = [] {
+    std::array<FrameMenuSpec, 5> menus{};
+    std::size_t next = 0;
+    menus[next++] = {FrameMenu::kFile, "&File", true, kFileItems};
+    for (const FrameMenuSpec& menu : Subs::FrameMenuBar()) {
+      if (menu.menu != FrameMenu::kFile && menu.menu != FrameMenu::kEdit && next < menus.size()) {
+        menus[next++] = menu;
+      }
+    }
+    return menus;
+  }();
+  return bar;
+}
 const FrameMenuSpec& ExplorerWebSubmenu() { return kWebMenu; }
 
 MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
