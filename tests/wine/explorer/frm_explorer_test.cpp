@@ -193,6 +193,15 @@ TEST_F(ExplorerWineTest, TwoWindowsKeepTheirOwnSnapshotsAndSortAndOutliveEachOth
   frmExplorer& two = *explorers->Windows()[1];
   EXPECT_NE(&one.Processes(), &two.Processes());
   EXPECT_EQ(GetMenu(frame->Handle()), two.Menu());
+  // Its "&Window" menu lists both windows below its own four items.
+  HMENU windowMenu = GetSubMenu(two.Menu(), 3);
+  const int items = GetMenuItemCount(windowMenu);
+  ASSERT_GE(items, 6);
+  for (int item = items - 2; item < items; ++item) {
+    char caption[128] = {};
+    GetMenuStringA(windowMenu, item, caption, sizeof caption, MF_BYPOSITION);
+    EXPECT_NE(std::string(caption).find("Snapshot Taken At "), std::string::npos) << item;
+  }
 
   // Sorting the first window's processes by path; the second keeps its order.
   Select(one, "Proc");
