@@ -222,6 +222,9 @@ TEST_F(ExplorerWineTest, TwoWindowsKeepTheirOwnSnapshotsAndSortAndOutliveEachOth
   }
 
   SendMessageA(one.Handle(), WM_CLOSE, 0, 0);
+  // Its snapshot went with it.
+  EXPECT_EQ(one.Processes().Count(), 0);
+  EXPECT_EQ(one.Tasks().Count() + one.UniqueModules().Count(), 0);
   ASSERT_EQ(explorers->Windows().size(), 1u);
   EXPECT_EQ(explorers->Windows().front(), &two);
   Select(two, "Proc");
