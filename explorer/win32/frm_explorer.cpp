@@ -231,10 +231,10 @@ void frmExplorer::CreateControls() {
       WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
       kTreePlace.left, kTreePlace.top, kTreePlace.width, kTreePlace.height, kTreeId,
       WS_EX_CLIENTEDGE);
-  listView1_ = layout_.Control(self, WC_LISTVIEWA, nullptr,
-                               WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
-                               kListPlace.left, kListPlace.top, kListPlace.width, kListPlace.height,
-                               kListId, WS_EX_CLIENTEDGE);
+  listView1_ = layout_.Control(
+      self, WC_LISTVIEWA, nullptr,
+      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, kListPlace.left,
+      kListPlace.top, kListPlace.width, kListPlace.height, kListId, WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
   std::array<int, kPanelWidths.size()> edges{};
