@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/median.h"
+#include "bench/silent.h"
 #include "explorer/detail_list.h"
 #include "explorer/path_index.h"
 #include "explorer/tree_nodes.h"
@@ -67,17 +68,6 @@ class CountingTree : public Explorer::TreeTarget {
   void Expand(const std::string&) override {}
   std::size_t characters = 0;
 };
-
-class Silent : public platform::MessageBoxes, public platform::Progress {
- public:
-  int Show(platform::WindowHandle, const std::string&, const std::string&, unsigned) override {
-    return platform::kIdOk;
-  }
-  void Report(const std::string&) override {}
-};
-
-// The processor time of this process: the machine is shared.
-double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 std::size_t RowsOf(const std::optional<Explorer::ListContents>& list) {
   return list ? list->rows.size() : 0;

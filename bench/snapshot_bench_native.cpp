@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/median.h"
+#include "bench/silent.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "platform/tool_help.h"
@@ -125,18 +126,6 @@ class GeneratedFiles : public platform::FileFacts {
     return true;
   }
 };
-
-class Silent : public platform::MessageBoxes, public platform::Progress {
- public:
-  int Show(platform::WindowHandle, const std::string&, const std::string&, unsigned) override {
-    return platform::kIdOk;
-  }
-  void Report(const std::string&) override {}
-};
-
-// The processor time of this process: the machine is shared, and waiting for
-// the processor says nothing about the engine.
-double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 double TimeSnapshot(std::uint32_t processes, std::int32_t& modules) {
   GeneratedToolHelp toolHelp(processes);
