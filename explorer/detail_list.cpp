@@ -1,7 +1,7 @@
 #include "explorer/detail_list.h"
 
-#include "explorer/display_rules.h"
 #include "explorer/tree_nodes.h"
+#include "snapshot/display_rules.h"
 
 namespace Explorer {
 
@@ -18,7 +18,7 @@ class ListBuilder {
     list_.columns = {{"Name", 5000, Align::kLeft}, {"ID", 0, Align::kLeft}};
     for (std::int32_t i = 1; i <= records_.tasks.Count(); ++i) {
       const clsTask& task = records_.tasks.Item(i);
-      list_.rows.push_back({task.msName, {NumberText(task.mlID)}});
+      list_.rows.push_back({task.msName, {Display::Decimal(task.mlID)}});
     }
   }
 
@@ -42,10 +42,11 @@ class ListBuilder {
       const clsProcess& p = records_.processes.Item(i);
       list_.rows.push_back(
           {p.msExePath,
-           {p.msFileDateTime, NumberText(p.mlFileSize), VersionText(p.moVersionInfo),
-            Id(p.mlth32ProcessID), NumberText(p.mlProcessHandle), Id(p.mlth32DefaultHeapID),
-            Id(p.mlth32ModuleID), NumberText(p.mcntThreads), Id(p.mlth32ParentProcessID),
-            NumberText(p.mlpcPriClassBase), PriorityName(p.mlPriority), NumberText(p.mlID)}});
+           {p.msFileDateTime, Display::Decimal(p.mlFileSize), Display::VersionText(p.moVersionInfo),
+            Id(p.mlth32ProcessID), Display::Decimal(p.mlProcessHandle), Id(p.mlth32DefaultHeapID),
+            Id(p.mlth32ModuleID), Display::Decimal(p.mcntThreads), Id(p.mlth32ParentProcessID),
+            Display::Decimal(p.mlpcPriClassBase), Display::PriorityName(p.mlPriority),
+            Display::Decimal(p.mlID)}});
     }
   }
 
@@ -58,10 +59,10 @@ class ListBuilder {
     };
     for (std::int32_t k = 1; k <= records_.uniqueModules.Count(); ++k) {
       const clsModule& m = ModuleOfUnique(records_.uniqueModules.Item(k));
-      list_.rows.push_back(
-          {m.msName,
-           {m.msExePath, m.msFileDateTime, VersionText(m.moVersionInfo), NumberText(m.mlFileSize),
-            NumberText(m.mGlblcntUsage), NumberText(m.mmodBaseSize), NumberText(m.mlID)}});
+      list_.rows.push_back({m.msName,
+                            {m.msExePath, m.msFileDateTime, Display::VersionText(m.moVersionInfo),
+                             Display::Decimal(m.mlFileSize), Display::Decimal(m.mGlblcntUsage),
+                             Display::Decimal(m.mmodBaseSize), Display::Decimal(m.mlID)}});
     }
   }
 
@@ -74,17 +75,17 @@ class ListBuilder {
     Sheet(4000);
     Item("Process:", p.msExePath);
     Item("File Date:", p.msFileDateTime);
-    Item("File Size:", NumberText(p.mlFileSize));
-    Item("Version:", VersionText(p.moVersionInfo));
-    Item("# Of References To Process:", NumberText(p.mcntUsage));
+    Item("File Size:", Display::Decimal(p.mlFileSize));
+    Item("Version:", Display::VersionText(p.moVersionInfo));
+    Item("# Of References To Process:", Display::Decimal(p.mcntUsage));
     Item("Process ID:", Id(p.mlth32ProcessID));
-    Item("Process Handle:", NumberText(p.mlProcessHandle));
-    Item("Process Priority:", PriorityName(p.mlPriority));
+    Item("Process Handle:", Display::Decimal(p.mlProcessHandle));
+    Item("Process Priority:", Display::PriorityName(p.mlPriority));
     Item("Default Heap ID:", Id(p.mlth32DefaultHeapID));
     Item("Module ID (Associated EXE):", Id(p.mlth32ModuleID));
-    Item("Execution Threads Started By This Process:", NumberText(p.mcntThreads));
+    Item("Execution Threads Started By This Process:", Display::Decimal(p.mcntThreads));
     Item("Parent ProcessID", Id(p.mlth32ParentProcessID));
-    Item("Base Priority Of Threads Created By This Process:", NumberText(p.mlpcPriClassBase));
+    Item("Base Priority Of Threads Created By This Process:", Display::Decimal(p.mlpcPriClassBase));
     for (std::int32_t j = 1; j <= p.mcolModules.Count(); ++j) {
       Item("Uses:", p.mcolModules.Item(j).msExePath);
     }
@@ -95,10 +96,10 @@ class ListBuilder {
     Sheet(1500);
     Item("Module:", m.msExePath);
     Item("File Date:", m.msFileDateTime);
-    Item("Version:", VersionText(m.moVersionInfo));
-    Item("File Size:", NumberText(m.mlFileSize));
-    Item("Global Usage Count:", NumberText(m.mGlblcntUsage));
-    Item("Size, In Bytes:", NumberText(m.mmodBaseSize));
+    Item("Version:", Display::VersionText(m.moVersionInfo));
+    Item("File Size:", Display::Decimal(m.mlFileSize));
+    Item("Global Usage Count:", Display::Decimal(m.mGlblcntUsage));
+    Item("Size, In Bytes:", Display::Decimal(m.mmodBaseSize));
     for (const PathIndex::Use& use : records_.paths.Uses(m.msExePath)) {
       Item("Used By:", records_.processes.Item(use.process).msExePath);
     }
@@ -109,22 +110,22 @@ class ListBuilder {
     Item("Module:", m.msName);
     Item("Path:", m.msExePath);
     Item("File Date:", m.msFileDateTime);
-    Item("Version:", VersionText(m.moVersionInfo));
-    Item("File Size:", NumberText(m.mlFileSize));
+    Item("Version:", Display::VersionText(m.moVersionInfo));
+    Item("File Size:", Display::Decimal(m.mlFileSize));
     Item("Process ID:", Id(m.mlth32ProcessID));
-    Item("Global Usage Count:", NumberText(m.mGlblcntUsage));
-    Item("Module Usage Count (In Context Of Parent Process):", NumberText(m.mProccntUsage));
+    Item("Global Usage Count:", Display::Decimal(m.mGlblcntUsage));
+    Item("Module Usage Count (In Context Of Parent Process):", Display::Decimal(m.mProccntUsage));
     Item("Module ID (In Context Of Parent Process):", Id(m.mlth32ModuleID));
-    Item("Base Size:", NumberText(m.mmodBaseSize));
+    Item("Base Size:", Display::Decimal(m.mmodBaseSize));
     Item("Base Addr (In Context Of Parent Process):", Id(m.mmodBaseAddr));
-    Item("Size, In Bytes", NumberText(m.mmodBaseSize));
-    Item("Module Handle (In Context Of Parent Process):", NumberText(m.mhModule));
+    Item("Size, In Bytes", Display::Decimal(m.mmodBaseSize));
+    Item("Module Handle (In Context Of Parent Process):", Display::Decimal(m.mhModule));
   }
 
   ListContents Take() { return std::move(list_); }
 
  private:
-  std::string Id(std::int32_t value) const { return IdText(value, hex_); }
+  std::string Id(std::int32_t value) const { return Display::Identifier(value, hex_ ? 1 : 0); }
 
   const clsModule& ModuleOfUnique(const clsUniqueModule& unique) const {
     return records_.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);

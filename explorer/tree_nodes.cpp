@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "explorer/display_rules.h"
+#include "snapshot/display_rules.h"
 
 namespace Explorer {
 
@@ -41,7 +41,7 @@ RootKind ClassifyText(const std::string& text) {
 }
 
 std::string UniqueModuleText(const clsModule& module) {
-  return module.msExePath + " (" + NumberText(module.mGlblcntUsage) + ")";
+  return module.msExePath + " (" + Display::Decimal(module.mGlblcntUsage) + ")";
 }
 
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,

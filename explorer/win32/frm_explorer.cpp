@@ -9,10 +9,10 @@
 
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
-#include "explorer/win32/general_date.h"
 #include "explorer/win32/list_view_fill.h"
 #include "explorer/win32/redraw_held.h"
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/general_date_win32.h"
 #include "platform/win32/tool_help_win32.h"
 #include "report/win32/print_to_file.h"
 #include "settings/settings_store.h"
@@ -150,7 +150,7 @@ void frmExplorer::Load() {
   RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
-  const std::string caption = Explorer::SnapshotCaption(GeneralDateTimeNow());
+  const std::string caption = Explorer::SnapshotCaption(platform::GeneralDateNow());
   Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
