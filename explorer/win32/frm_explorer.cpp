@@ -163,7 +163,7 @@ void frmExplorer::Load() {
 
   // 6 to 15: the snapshot, with the frame disabled and the splash window up.
   loading_ = true;
-  {
+  try {
     std::optional<FrameDisabled> disabled(std::in_place, frameWindow_);
     {
       shellwin::frmSplash2 splash(context_, frame_.About());
@@ -173,6 +173,10 @@ void frmExplorer::Load() {
     }
     disabled.reset();
     hourglass.reset();
+  } catch (...) {
+    // Whatever the snapshot got so far stays; clicks fill the list again.
+    loading_ = false;
+    throw;
   }
   loading_ = false;
 
