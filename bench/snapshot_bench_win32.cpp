@@ -12,6 +12,7 @@
 
 #include "bench/bare_walk.h"
 #include "bench/median.h"
+#include "bench/report_bench_win32.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "platform/win32/file_facts_win32.h"
@@ -132,6 +133,8 @@ int main(int argc, char** argv) {
     }
   }
 
+  const std::string reportLine = BenchReport(toolHelp, facts, progress, report);
+
   for (const auto& childStop : stops) {
     SetEvent(childStop.Get());
   }
@@ -142,5 +145,6 @@ int main(int argc, char** argv) {
   const double e = Median(engine), b = Median(bare);
   std::printf("snapshot: processes=%d modules=%d engine_ms=%.1f bare_ms=%.1f ratio=%.2f\n",
               static_cast<int>(processes), static_cast<int>(modules), e, b, b > 0 ? e / b : 0.0);
+  std::printf("%s\n", reportLine.c_str());
   return boxes.shown == 0 ? 0 : 1;
 }
