@@ -6,13 +6,13 @@
 #include <cstdio>
 #include <memory>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "bench/median.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
+#include "snapshot/distinct_modules.h"
 #include "snapshot/module_list95.h"
 #include "snapshot/win32/get_tasks.h"
 
@@ -48,23 +48,6 @@ void ReadTasks(Snapshot& snapshot, const Subs::ErrorReport& report) {
   DestroyWindow(list);
 }
 
-// Each module path once, where it first occurs.
-void FindDistinctModules(Snapshot& snapshot) {
-  std::unordered_set<std::string> seen;
-  for (std::int32_t i = 1; i <= snapshot.processes.Count(); ++i) {
-    const kes::Collection<clsModule>& modules = snapshot.processes.Item(i).mcolModules;
-    for (std::int32_t j = 1; j <= modules.Count(); ++j) {
-      if (seen.insert(modules.Item(j).msExePath).second) {
-        auto unique = std::make_unique<clsUniqueModule>();
-        unique->mlProcID = i;
-        unique->mlModID = j;
-        unique->msExePath = modules.Item(j).msExePath;
-        snapshot.uniqueModules.Add(std::move(unique));
-      }
-    }
-  }
-}
-
 double Milliseconds(const std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
       .count();
@@ -83,7 +66,7 @@ std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts
   Snapshot snapshot;
   ReadTasks(snapshot, report);
   ModuleList95::FillProcessList95(snapshot.processes, toolHelp, facts, progress, report);
-  FindDistinctModules(snapshot);
+  FindDistinctModules(snapshot.processes, snapshot.uniqueModules);
   const Report::SnapshotRecords records{snapshot.caption, snapshot.tasks, snapshot.processes,
                                         snapshot.uniqueModules};
   const Report::ReportInputs inputs{"12/7/99 9:15:00 AM", 1};
