@@ -75,6 +75,9 @@ class Reader {
   }
   bool AtEnd() const { return next_ >= lines_.size(); }
 
+  std::size_t PendingIds() const { return ids_.size(); }
+  void DropIdsFrom(std::size_t count) { ids_.resize(count); }
+
   [[noreturn]] void Fail(const std::string& why) const { throw Unreadable{LineNumber(), why}; }
 
   void Line(std::string_view exact) {
@@ -181,43 +184,62 @@ std::int32_t PriorityOf(Reader& reader) {
   reader.Fail(Quoted(name) + " is not a priority");
 }
 
+// Runs `read` on a record that is kept only when it is read whole: a record
+// cut short is dropped with the identifiers it was waiting for.
+template <class Record, class Read>
+std::unique_ptr<Record> Whole(Reader& reader, Read read) {
+  const std::size_t ids = reader.PendingIds();
+  auto record = std::make_unique<Record>();
+  try {
+    read(*record);
+  } catch (const CutShort&) {
+    reader.DropIdsFrom(ids);
+    throw;
+  }
+  return record;
+}
+
 void ReadModule(Reader& reader, clsProcess& process, std::int32_t& moduleId) {
   reader.Line("");
-  auto& module = process.mcolModules.Add(std::make_unique<clsModule>());
-  module.mlID = ++moduleId;
-  module.mlth32ProcessID = process.mlth32ProcessID;
-  module.msName = reader.Text("    Module Name: ");
-  module.msExePath = reader.Text("    File Path:   ");
-  module.mlFileSize = reader.Number("    File Size:   ");
-  module.msFileDateTime = reader.Text("    File Date:   ");
-  reader.Version("    Version:     ", module.moVersionInfo);
-  reader.Line("    The Following Are 'In Context Of The Owning Process'");
-  module.mProccntUsage = reader.Number("      Module Usage Count : ");
-  reader.Id("      Module ID          : ", module.mlth32ModuleID);
-  reader.Id("      Module Base Address: ", module.mmodBaseAddr);
-  reader.Id("      Module Handle      : ", module.mhModule);
+  auto module = Whole<clsModule>(reader, [&reader](clsModule& m) {
+    m.msName = reader.Text("    Module Name: ");
+    m.msExePath = reader.Text("    File Path:   ");
+    m.mlFileSize = reader.Number("    File Size:   ");
+    m.msFileDateTime = reader.Text("    File Date:   ");
+    reader.Version("    Version:     ", m.moVersionInfo);
+    reader.Line("    The Following Are 'In Context Of The Owning Process'");
+    m.mProccntUsage = reader.Number("      Module Usage Count : ");
+    reader.Id("      Module ID          : ", m.mlth32ModuleID);
+    reader.Id("      Module Base Address: ", m.mmodBaseAddr);
+    reader.Id("      Module Handle      : ", m.mhModule);
+  });
+  module->mlID = ++moduleId;
+  process.mcolModules.Add(std::move(module));
 }
 
 void ReadProcess(Reader& reader, ParsedReport& report, std::int32_t& moduleId) {
-  auto& process = report.processes.Add(std::make_unique<clsProcess>());
-  process.mlID = report.processes.Count();
-  process.msExePath = reader.Text("Process Name:          ");
-  process.msFileDateTime = reader.Text("File Date:             ");
-  process.mlFileSize = reader.Number("File Size:             ");
-  reader.Version("Version:               ", process.moVersionInfo);
-  reader.Id("Process ID:            ", process.mlth32ProcessID);
-  process.mlProcessHandle = reader.Number("Process Handle:        ");
-  process.mlPriority = PriorityOf(reader);
-  process.mcntUsage = reader.Number("References To Process: ");
-  process.mcntThreads = reader.Number("Threads:               ");
-  process.mlpcPriClassBase = reader.Number("Base Priority:         ");
-  reader.Id("Default Heap ID:       ", process.mlth32DefaultHeapID);
-  reader.Id("Parent Process ID:     ", process.mlth32ParentProcessID);
-  reader.Id("Module ID (Assoc EXE): ", process.mlth32ModuleID);
-  const std::int32_t modules = reader.Number("Number Of Associated Modules: ");
-  if (modules < 0) {
-    reader.Fail("a negative number of modules");
-  }
+  std::int32_t modules = 0;
+  auto read = Whole<clsProcess>(reader, [&reader, &modules](clsProcess& p) {
+    p.msExePath = reader.Text("Process Name:          ");
+    p.msFileDateTime = reader.Text("File Date:             ");
+    p.mlFileSize = reader.Number("File Size:             ");
+    reader.Version("Version:               ", p.moVersionInfo);
+    reader.Id("Process ID:            ", p.mlth32ProcessID);
+    p.mlProcessHandle = reader.Number("Process Handle:        ");
+    p.mlPriority = PriorityOf(reader);
+    p.mcntUsage = reader.Number("References To Process: ");
+    p.mcntThreads = reader.Number("Threads:               ");
+    p.mlpcPriClassBase = reader.Number("Base Priority:         ");
+    reader.Id("Default Heap ID:       ", p.mlth32DefaultHeapID);
+    reader.Id("Parent Process ID:     ", p.mlth32ParentProcessID);
+    reader.Id("Module ID (Assoc EXE): ", p.mlth32ModuleID);
+    modules = reader.Number("Number Of Associated Modules: ");
+    if (modules < 0) {
+      reader.Fail("a negative number of modules");
+    }
+  });
+  read->mlID = report.processes.Count() + 1;
+  clsProcess& process = report.processes.Add(std::move(read));
   for (std::int32_t j = 0; j < modules; ++j) {
     ReadModule(reader, process, moduleId);
   }
@@ -337,6 +359,13 @@ ParsedReport ParseReport(std::string_view text) {
     }
     report.linesRead = reader.LineNumber();
     reader.ResolveIds(report);
+    // A module's owner is its process, whose identifier is known only now.
+    for (std::int32_t i = 1; i <= report.processes.Count(); ++i) {
+      clsProcess& process = report.processes.Item(i);
+      for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
+        process.mcolModules.Item(j).mlth32ProcessID = process.mlth32ProcessID;
+      }
+    }
   } catch (const Unreadable& unreadable) {
     report.errorLine = unreadable.line;
     report.error = unreadable.why;

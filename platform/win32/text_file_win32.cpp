@@ -1,9 +1,17 @@
 #include "platform/win32/text_file_win32.h"
 
+#include <utility>
+
 #include "platform/failure.h"
 #include "platform/win32/file_failure.h"
 
 namespace platform {
+
+namespace {
+
+constexpr DWORD kReadBlock = 64 * 1024;
+
+}  // namespace
 
 Win32TextFile::Win32TextFile(const std::string& path)
     : path_(path),
@@ -13,6 +21,22 @@ Win32TextFile::Win32TextFile(const std::string& path)
     throw FileFailure(path);
   }
   pending_.reserve(kBlock);
+}
+
+Win32TextFile::Win32TextFile(HANDLE handle, std::string name)
+    : path_(std::move(name)), file_(handle) {
+  pending_.reserve(kBlock);
+}
+
+std::unique_ptr<Win32TextFile> Win32TextFile::Standard(DWORD which) {
+  const char* name = which == STD_ERROR_HANDLE ? "standard error" : "standard output";
+  // A copy of the handle, so that closing the file leaves the program's own.
+  HANDLE copy = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), GetStdHandle(which), GetCurrentProcess(), &copy, 0,
+                       FALSE, DUPLICATE_SAME_ACCESS)) {
+    throw FileFailure(name);
+  }
+  return std::unique_ptr<Win32TextFile>(new Win32TextFile(copy, name));
 }
 
 Win32TextFile::~Win32TextFile() {
@@ -67,6 +91,24 @@ void Win32TextFile::Flush() {
 
 std::unique_ptr<TextFile> Win32TextFiles::Create(const std::string& path) {
   return std::make_unique<Win32TextFile>(path);
+}
+
+std::string Win32TextFiles::Read(const std::string& path) {
+  ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    throw FileFailure(path);
+  }
+  std::string text;
+  char block[kReadBlock];
+  DWORD read = 0;
+  do {
+    if (!ReadFile(file.Get(), block, sizeof block, &read, nullptr)) {
+      throw FileFailure(path);
+    }
+    text.append(block, read);
+  } while (read > 0);
+  return text;
 }
 
 }  // namespace platform

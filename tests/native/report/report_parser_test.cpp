@@ -82,7 +82,10 @@ TEST(ParseReport, AReportCutShortIsReadAsFarAsItGoes) {
   };
   const Case cases[] = {
       {FirstLines("three_processes_hex.txt", 8), 0, false, false, 8},
-      {FirstLines("three_processes_hex.txt", 20, "Process Prio"), 1, true, false, 20},
+      // A record cut in the middle is left out; the process before its first
+      // module is whole.
+      {FirstLines("three_processes_hex.txt", 20, "Process Prio"), 0, true, false, 20},
+      {FirstLines("three_processes_hex.txt", 35), 1, true, false, 35},
       {FirstLines("three_processes_hex.txt", 104), 3, true, true, 104},
       {FirstLines("three_processes_hex.txt", 132), 3, true, true, 132},
   };
@@ -94,6 +97,10 @@ TEST(ParseReport, AReportCutShortIsReadAsFarAsItGoes) {
     EXPECT_EQ(parsed.processesComplete, c.processesComplete) << c.linesRead;
     EXPECT_EQ(parsed.processes.Count(), c.processes) << c.linesRead;
     EXPECT_EQ(parsed.linesRead, c.linesRead);
+    if (c.linesRead == 35) {
+      EXPECT_EQ(parsed.processes.Item(1).mcolModules.Count(), 0);
+      EXPECT_EQ(parsed.processes.Item(1).mlth32ModuleID, 0x2A);
+    }
   }
 }
 
