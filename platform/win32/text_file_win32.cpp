@@ -15,28 +15,29 @@ constexpr DWORD kReadBlock = 64 * 1024;
 
 Win32TextFile::Win32TextFile(const std::string& path)
     : path_(path),
-      file_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL, nullptr)) {
-  if (!file_.Valid()) {
+      owned_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)),
+      handle_(owned_.Get()) {
+  if (!owned_.Valid()) {
     throw FileFailure(path);
   }
   pending_.reserve(kBlock);
 }
 
 Win32TextFile::Win32TextFile(HANDLE handle, std::string name)
-    : path_(std::move(name)), file_(handle) {
+    : path_(std::move(name)), handle_(handle) {
   pending_.reserve(kBlock);
 }
 
 std::unique_ptr<Win32TextFile> Win32TextFile::Standard(DWORD which) {
   const char* name = which == STD_ERROR_HANDLE ? "standard error" : "standard output";
-  // A copy of the handle, so that closing the file leaves the program's own.
-  HANDLE copy = nullptr;
-  if (!DuplicateHandle(GetCurrentProcess(), GetStdHandle(which), GetCurrentProcess(), &copy, 0,
-                       FALSE, DUPLICATE_SAME_ACCESS)) {
+  // The program's own handle, used and never closed here.
+  HANDLE handle = GetStdHandle(which);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+    SetLastError(ERROR_INVALID_HANDLE);
     throw FileFailure(name);
   }
-  return std::unique_ptr<Win32TextFile>(new Win32TextFile(copy, name));
+  return std::unique_ptr<Win32TextFile>(new Win32TextFile(handle, name));
 }
 
 Win32TextFile::~Win32TextFile() {
@@ -48,7 +49,7 @@ Win32TextFile::~Win32TextFile() {
 }
 
 void Win32TextFile::Write(std::string_view text) {
-  if (!file_.Valid()) {
+  if (!Open()) {
     SetLastError(ERROR_INVALID_HANDLE);
     throw FileFailure(path_);
   }
@@ -59,17 +60,19 @@ void Win32TextFile::Write(std::string_view text) {
 }
 
 void Win32TextFile::Close() {
-  if (!file_.Valid()) {
+  if (!Open()) {
     return;
   }
-  // The handle is closed even when the last block cannot be stored.
+  // The file is closed even when the last block cannot be stored.
   try {
     Flush();
   } catch (const kes::Failure&) {
-    file_.Reset();
+    handle_ = nullptr;
+    owned_.Reset();
     throw;
   }
-  file_.Reset();
+  handle_ = nullptr;
+  owned_.Reset();
 }
 
 void Win32TextFile::Flush() {
@@ -77,8 +80,8 @@ void Win32TextFile::Flush() {
     return;
   }
   DWORD written = 0;
-  const BOOL done = WriteFile(file_.Get(), pending_.data(), static_cast<DWORD>(pending_.size()),
-                              &written, nullptr);
+  const BOOL done =
+      WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
   const bool whole = done && written == pending_.size();
   pending_.clear();  // stored or lost, it is not offered again
   if (!whole) {

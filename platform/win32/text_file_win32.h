@@ -34,8 +34,11 @@ class Win32TextFile final : public TextFile {
   Win32TextFile(HANDLE handle, std::string name);
   void Flush();
 
+  bool Open() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+
   std::string path_;
-  ScopedHandle file_;
+  ScopedHandle owned_;       // a file this object opened; empty for a standard handle
+  HANDLE handle_ = nullptr;  // where the text goes; null once closed
   std::string pending_;
 };
 
