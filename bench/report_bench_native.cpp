@@ -4,76 +4,26 @@
 // about twice the first.
 #include <cstdio>
 #include <ctime>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "bench/median.h"
+#include "bench/synthetic_snapshot.h"
 #include "platform/text_sink.h"
 #include "report/report_writer.h"
 
 namespace {
 
-constexpr std::int32_t kModulesPerProcess = 60;
-constexpr std::int32_t kSharedLibraries = 400;
-
-// Keeps the text, as a file's buffer would, and reuses its room.
-class MemoryText final : public platform::TextSink {
- public:
-  void Write(std::string_view piece) override { text.append(piece); }
-  std::string text;
-};
-
-// Process i loads 60 libraries starting at i; every library is a distinct
-// module from the first process that loads it.
-struct Synthetic {
-  std::string caption = "Snapshot Taken At 12/6/99 3:04:05 PM";
-  kes::Collection<clsTask> tasks;
-  kes::Collection<clsProcess> processes;
-  kes::Collection<clsUniqueModule> uniqueModules;
-
-  explicit Synthetic(std::int32_t count) {
-    std::vector<bool> seen(kSharedLibraries, false);
-    std::int32_t moduleId = 0;
-    for (std::int32_t i = 1; i <= count; ++i) {
-      auto process = std::make_unique<clsProcess>();
-      process->mlID = i;
-      process->msExePath = "C:\\APPS\\APP" + std::to_string(i) + ".EXE";
-      process->msFileDateTime = "05/11/1998 08:01:00 PM";
-      process->mlth32ProcessID = -i * 4096;
-      process->mlPriority = 32;
-      for (std::int32_t j = 1; j <= kModulesPerProcess; ++j) {
-        const std::int32_t library = (i + j - 1) % kSharedLibraries;
-        auto module = std::make_unique<clsModule>();
-        module->mlID = ++moduleId;
-        module->msName = "LIB" + std::to_string(library) + ".DLL";
-        module->msExePath = "C:\\WINDOWS\\SYSTEM\\" + module->msName;
-        module->msFileDateTime = process->msFileDateTime;
-        module->mmodBaseAddr = library * 65536 - 0x40000000;
-        module->mhModule = module->mmodBaseAddr;
-        process->mcolModules.Add(std::move(module));
-        if (!seen[library]) {
-          seen[library] = true;
-          auto unique = std::make_unique<clsUniqueModule>();
-          unique->mlProcID = i;
-          unique->mlModID = j;
-          uniqueModules.Add(std::move(unique));
-        }
-      }
-      processes.Add(std::move(process));
-    }
-  }
-};
+using bench::MemoryText;
+using bench::Synthetic;
 
 double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 double TimeReport(const Synthetic& snapshot, MemoryText& sink) {
   sink.text.clear();
   const double start = CpuMilliseconds();
-  Report::WriteReport(
-      {snapshot.caption, snapshot.tasks, snapshot.processes, snapshot.uniqueModules},
-      {"12/7/99 9:15:00 AM", 1}, sink);
+  Report::WriteReport(snapshot.Records(), {"12/7/99 9:15:00 AM", 1}, sink);
   return CpuMilliseconds() - start;
 }
 

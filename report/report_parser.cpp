@@ -27,7 +27,12 @@ struct Unreadable {
   std::string why;
 };
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted += '"';
+  return quoted;
+}
 
 // The report's whole lines, without their ends.
 std::vector<std::string_view> WholeLines(std::string_view text) {
