@@ -18,6 +18,7 @@
 #include "bench/bare_walk.h"
 #include "bench/explorer_load_win32.h"
 #include "bench/median.h"
+#include "bench/report_bench_win32.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "platform/win32/common_controls.h"
@@ -149,6 +150,8 @@ int main(int argc, char** argv) {
     }
   }
 
+  const std::string reportLine = BenchReport(toolHelp, facts, progress, report);
+
   for (const auto& childStop : stops) {
     SetEvent(childStop.Get());
   }
@@ -162,5 +165,6 @@ int main(int argc, char** argv) {
   std::printf("limit: engine_ms=%.1f limit_ms=%.1f ratio=%.2f\n", e, l, l > 0 ? e / l : 0.0);
   std::printf("explorer: processes=%d modules=%d load_ms=%.1f engine_ms=%.1f ratio=%.2f\n",
               loadProcesses, loadModules, x, e, e > 0 ? x / e : 0.0);
+  std::printf("%s\n", reportLine.c_str());
   return boxes.shown == 0 ? 0 : 1;
 }

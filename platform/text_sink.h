@@ -22,10 +22,12 @@ class TextFile : public TextSink {
   virtual void Close() = 0;
 };
 
-// Opens text files for writing.
+// Opens text files for writing, and reads them whole.
 class TextFiles {
  public:
   virtual ~TextFiles() = default;
+  // The file's bytes; throws kes::Failure when it cannot be read.
+  virtual std::string Read(const std::string& path) = 0;
   // Creates the file, or empties it if it exists; throws kes::Failure when
   // the file system refuses.
   virtual std::unique_ptr<TextFile> Create(const std::string& path) = 0;

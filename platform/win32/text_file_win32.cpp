@@ -1,18 +1,43 @@
 #include "platform/win32/text_file_win32.h"
 
+#include <utility>
+
 #include "platform/failure.h"
 #include "platform/win32/file_failure.h"
 
 namespace platform {
 
+namespace {
+
+constexpr DWORD kReadBlock = 64 * 1024;
+
+}  // namespace
+
 Win32TextFile::Win32TextFile(const std::string& path)
     : path_(path),
-      file_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL, nullptr)) {
-  if (!file_.Valid()) {
+      owned_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr)),
+      handle_(owned_.Get()) {
+  if (!owned_.Valid()) {
     throw FileFailure(path);
   }
   pending_.reserve(kBlock);
+}
+
+Win32TextFile::Win32TextFile(HANDLE handle, std::string name)
+    : path_(std::move(name)), handle_(handle) {
+  pending_.reserve(kBlock);
+}
+
+std::unique_ptr<Win32TextFile> Win32TextFile::Standard(DWORD which) {
+  const char* name = which == STD_ERROR_HANDLE ? "standard error" : "standard output";
+  // The program's own handle, used and never closed here.
+  HANDLE handle = GetStdHandle(which);
+  if (handle == nullptr || handle == INVALID_HANDLE_VALUE) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    throw FileFailure(name);
+  }
+  return std::unique_ptr<Win32TextFile>(new Win32TextFile(handle, name));
 }
 
 Win32TextFile::~Win32TextFile() {
@@ -24,7 +49,7 @@ Win32TextFile::~Win32TextFile() {
 }
 
 void Win32TextFile::Write(std::string_view text) {
-  if (!file_.Valid()) {
+  if (!Open()) {
     SetLastError(ERROR_INVALID_HANDLE);
     throw FileFailure(path_);
   }
@@ -35,17 +60,19 @@ void Win32TextFile::Write(std::string_view text) {
 }
 
 void Win32TextFile::Close() {
-  if (!file_.Valid()) {
+  if (!Open()) {
     return;
   }
-  // The handle is closed even when the last block cannot be stored.
+  // The file is closed even when the last block cannot be stored.
   try {
     Flush();
   } catch (const kes::Failure&) {
-    file_.Reset();
+    handle_ = nullptr;
+    owned_.Reset();
     throw;
   }
-  file_.Reset();
+  handle_ = nullptr;
+  owned_.Reset();
 }
 
 void Win32TextFile::Flush() {
@@ -53,8 +80,8 @@ void Win32TextFile::Flush() {
     return;
   }
   DWORD written = 0;
-  const BOOL done = WriteFile(file_.Get(), pending_.data(), static_cast<DWORD>(pending_.size()),
-                              &written, nullptr);
+  const BOOL done =
+      WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
   const bool whole = done && written == pending_.size();
   pending_.clear();  // stored or lost, it is not offered again
   if (!whole) {
@@ -67,6 +94,24 @@ void Win32TextFile::Flush() {
 
 std::unique_ptr<TextFile> Win32TextFiles::Create(const std::string& path) {
   return std::make_unique<Win32TextFile>(path);
+}
+
+std::string Win32TextFiles::Read(const std::string& path) {
+  ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    throw FileFailure(path);
+  }
+  std::string text;
+  char block[kReadBlock];
+  DWORD read = 0;
+  do {
+    if (!ReadFile(file.Get(), block, sizeof block, &read, nullptr)) {
+      throw FileFailure(path);
+    }
+    text.append(block, read);
+  } while (read > 0);
+  return text;
 }
 
 }  // namespace platform

@@ -39,6 +39,12 @@ class MemoryTextFiles final : public platform::TextFiles {
     return std::make_unique<File>(stored, writesAllowed);
   }
 
+  std::string Read(const std::string& path) override {
+    const auto found = files.find(path);
+    if (found == files.end()) throw kes::Failure(53, "File not found: " + path);
+    return Text(path);
+  }
+
   std::string Text(const std::string& path) const {
     std::string all;
     for (const std::string& piece : files.at(path).writes) all += piece;
