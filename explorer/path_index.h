@@ -13,8 +13,9 @@
 namespace Explorer {
 
 // Every module of a snapshot by its path (exact, case-sensitive), so that the
-// detail list finds a module's users and a process's module by hashing. The
-// answers are those of a scan of every process and module in order.
+// tree tells the distinct modules and the detail list finds a module's users
+// and a process's module by hashing. The answers are those of a scan of every
+// process and module in order.
 class PathIndex {
  public:
   // One module record: its process's position and its own position there.
@@ -23,8 +24,13 @@ class PathIndex {
     std::int32_t module;
   };
 
-  // The processes must outlive the index and stay unchanged.
+  PathIndex() = default;
+  // Adds every module of every process, in order.
   explicit PathIndex(const kes::Collection<clsProcess>& processes);
+
+  // Adds module `module` of process `process`; modules are added in snapshot
+  // order. True when it is the first record with its path.
+  bool Add(std::int32_t process, std::int32_t module, const std::string& path);
 
   // Every module record with this path, in process order and, within a
   // process, in module order.
@@ -33,15 +39,8 @@ class PathIndex {
   // The position of the first module of process `process` with this path.
   std::optional<std::int32_t> ModuleOf(std::int32_t process, const std::string& path) const;
 
-  // Whether module `module` of process `process` is the first record with
-  // its path in the snapshot; false for positions the index does not hold.
-  bool FirstUse(std::int32_t process, std::int32_t module) const;
-
  private:
   std::unordered_map<std::string, std::vector<Use>> uses_;
-  // One flag per module record, process after process; where each starts.
-  std::vector<bool> firstUse_;
-  std::vector<std::size_t> processStart_;
 };
 
 }  // namespace Explorer

@@ -45,7 +45,7 @@ std::string UniqueModuleText(const clsModule& module) {
 }
 
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
-                   const kes::Collection<clsProcess>& processes, const PathIndex& paths,
+                   const kes::Collection<clsProcess>& processes, PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
                    const Subs::ErrorReport& report) {
   try {
@@ -61,8 +61,8 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       tree.Expand(key);
     }
 
-    // The index knows each path's first record, so no module is compared
-    // with every distinct one; paths the collection held before stay known.
+    // The index tells each path's first record, so no module is compared with
+    // every distinct one; paths the collection held before stay known.
     std::unordered_set<std::string_view> known;
     for (std::int32_t k = 1; k <= uniqueModules.Count(); ++k) {
       known.insert(uniqueModules.Item(k).msExePath);
@@ -76,7 +76,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
         const clsModule& module = process.mcolModules.Item(j);
         tree.Add(processKey, NodeKey(kModKey, module.mlID), module.msExePath, kModuleImage);
-        if (!paths.FirstUse(i, j) || (anyKnown && known.contains(module.msExePath))) {
+        if (!paths.Add(i, j, module.msExePath) || (anyKnown && known.contains(module.msExePath))) {
           continue;
         }
         auto unique = std::make_unique<clsUniqueModule>();

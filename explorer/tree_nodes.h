@@ -52,12 +52,13 @@ class TreeTarget {
 // Builds the tree of a snapshot: the three roots, a node per task, per
 // process and per module of each process, then one per distinct module file,
 // which it appends to `uniqueModules` in order of first occurrence (exact,
-// case-sensitive paths, as `paths` of the same processes tells them) unless
-// the collection holds the path already. Names what it reads in `progress`.
-// A failure shows the error report ("Subs", "BuildTreeView") and returns
-// false; the nodes added so far stay.
+// case-sensitive paths) unless the collection holds the path already. Every
+// module it walks goes into `paths`, which starts empty, so the snapshot's
+// records are read once. Names what it reads in `progress`. A failure shows
+// the error report ("Subs", "BuildTreeView") and returns false; the nodes
+// added so far stay, and `paths` holds the modules they show.
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
-                   const kes::Collection<clsProcess>& processes, const PathIndex& paths,
+                   const kes::Collection<clsProcess>& processes, PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
                    const Subs::ErrorReport& report);
 

@@ -133,7 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
   Quiet quiet;
   const Subs::ErrorReport report(quiet);
-  const Explorer::PathIndex paths(processes);
+  Explorer::PathIndex paths;
   CheckedTree tree;
   if (!Explorer::BuildTreeView(tree, tasks, processes, paths, uniqueModules, quiet, report)) {
     std::abort();

@@ -202,12 +202,12 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts facts;
   ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
-  paths_ = std::make_unique<Explorer::PathIndex>(mcolProcesses);
 
   // 11. The tree, drawn once when it is complete.
   SendMessageA(treeView1_, TVM_SETIMAGELIST, TVSIL_NORMAL,
                reinterpret_cast<LPARAM>(frame_.ImageList1()));
   nodes_.emplace(treeView1_);
+  paths_ = std::make_unique<Explorer::PathIndex>();
   {
     const RedrawHeld held(treeView1_);
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,

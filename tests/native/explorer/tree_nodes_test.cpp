@@ -42,12 +42,12 @@ class RecordingTree : public Explorer::TreeTarget {
 class BuildTreeViewTest : public testing::Test {
  protected:
   bool Build() {
-    const Explorer::PathIndex paths(s.processes);
     return Explorer::BuildTreeView(tree, s.tasks, s.processes, paths, s.uniqueModules, progress,
                                    report);
   }
 
   SnapshotBuilder s;
+  Explorer::PathIndex paths;
   RecordingTree tree;
   kes_test::RecordingProgress progress;
   kes_test::RecordingBoxes boxes;
@@ -183,15 +183,20 @@ TEST_F(BuildTreeViewTest, APathTheCollectionHoldsAlreadyIsNotAddedAgain) {
 }
 
 TEST(PathIndex, UsesInSnapshotOrderFirstUsesAndAProcessModule) {
-  SnapshotBuilder s;
-  clsProcess& one = s.Process("C:\\ONE.EXE");
-  s.Module(one, "K.DLL", "C:\\K.DLL");
-  s.Module(one, "U.DLL", "C:\\U.DLL");
-  s.Module(one, "K.DLL", "C:\\K.DLL");  // loaded twice under one name
-  clsProcess& two = s.Process("C:\\TWO.EXE");
-  s.Module(two, "k.dll", "C:\\k.dll");
-  s.Module(two, "K.DLL", "C:\\K.DLL");
-  const Explorer::PathIndex paths(s.processes);
+  struct Added {
+    std::int32_t process, module;
+    const char* path;
+    bool first;
+  };
+  const Added added[] = {
+      {1, 1, "C:\\K.DLL", true},  {1, 2, "C:\\U.DLL", true},
+      {1, 3, "C:\\K.DLL", false},  // loaded twice by one process
+      {2, 1, "C:\\k.dll", true},  {2, 2, "C:\\K.DLL", false},
+  };
+  Explorer::PathIndex paths;
+  for (const Added& a : added) {
+    EXPECT_EQ(paths.Add(a.process, a.module, a.path), a.first) << a.process << "/" << a.module;
+  }
 
   const auto uses = paths.Uses("C:\\K.DLL");
   ASSERT_EQ(uses.size(), 3u);
@@ -202,12 +207,6 @@ TEST(PathIndex, UsesInSnapshotOrderFirstUsesAndAProcessModule) {
   }
   EXPECT_TRUE(paths.Uses("C:\\NONE.DLL").empty());
 
-  const std::tuple<std::int32_t, std::int32_t, bool> firsts[] = {
-      {1, 1, true},  {1, 2, true},  {1, 3, false}, {2, 1, true},
-      {2, 2, false}, {2, 3, false}, {3, 1, false}, {0, 1, false}};
-  for (const auto& [process, module, first] : firsts) {
-    EXPECT_EQ(paths.FirstUse(process, module), first) << process << "/" << module;
-  }
   EXPECT_EQ(paths.ModuleOf(2, "C:\\K.DLL"), 2);
   EXPECT_EQ(paths.ModuleOf(1, "C:\\K.DLL"), 1);
   EXPECT_EQ(paths.ModuleOf(2, "C:\\U.DLL"), std::nullopt);
