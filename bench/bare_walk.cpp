@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -24,8 +25,14 @@ void TouchFile(const char* path, platform::FileFacts& facts) {
 
 }  // namespace
 
-BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts) {
+BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts, FileVisits visits) {
   BareCounts counts;
+  std::unordered_set<std::string> read;
+  const auto visit = [&](const char* path) {
+    if (visits == FileVisits::kEveryEntry || read.insert(path).second) {
+      TouchFile(path, facts);
+    }
+  };
   const auto processes = toolHelp.SnapProcesses();
   if (!processes) {
     return counts;
@@ -33,7 +40,7 @@ BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts) {
   platform::ProcessEntry process;
   for (bool more = processes->First(process); more; more = processes->Next(process)) {
     ++counts.processes;
-    TouchFile(process.szExeFile, facts);
+    visit(process.szExeFile);
     const std::uint32_t handle =
         toolHelp.OpenProcess(platform::kProcessQueryInformation | platform::kProcessVmRead, false,
                              process.th32ProcessID);
@@ -51,7 +58,7 @@ BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts) {
         continue;
       }
       ++counts.modules;
-      TouchFile(module.szExePath, facts);
+      visit(module.szExePath);
     }
   }
   return counts;

@@ -10,7 +10,13 @@ struct BareCounts {
   std::int32_t modules = 0;
 };
 
+// Whose file facts a walk reads: every process's and module's, or each
+// distinct file's once.
+enum class FileVisits { kEveryEntry, kOncePerFile };
+
 // The platform calls a snapshot cannot do without, made for every process
-// and module and with nothing built or remembered: the tool-help entries, the
-// priority, the normal-file search, date, length and the three version calls.
-BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts);
+// and module and with nothing built: the tool-help entries, the priority, the
+// normal-file search, date, length and the three version calls; with
+// kOncePerFile only the paths already read are remembered.
+BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
+                    FileVisits visits = FileVisits::kEveryEntry);

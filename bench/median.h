@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 inline double Median(std::vector<double> values) {
@@ -10,4 +11,23 @@ inline double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   const std::size_t middle = values.size() / 2;
   return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The medians of `time(small)` and `time(large)`, taken in turns (each size
+// goes first every other round) after one unmeasured large run that grows
+// the heap once, so that neither size pays for fresh memory.
+template <class Time>
+std::pair<double, double> AlternatedMedians(Time time, int small, int large, int rounds = 7) {
+  std::vector<double> smallTimes, largeTimes;
+  time(large);
+  for (int round = 0; round < rounds; ++round) {
+    if (round % 2 == 0) {
+      smallTimes.push_back(time(small));
+      largeTimes.push_back(time(large));
+    } else {
+      largeTimes.push_back(time(large));
+      smallTimes.push_back(time(small));
+    }
+  }
+  return {Median(smallTimes), Median(largeTimes)};
 }

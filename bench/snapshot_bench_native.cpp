@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "bench/median.h"
+#include "bench/silent.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "platform/tool_help.h"
@@ -126,18 +127,6 @@ class GeneratedFiles : public platform::FileFacts {
   }
 };
 
-class Silent : public platform::MessageBoxes, public platform::Progress {
- public:
-  int Show(platform::WindowHandle, const std::string&, const std::string&, unsigned) override {
-    return platform::kIdOk;
-  }
-  void Report(const std::string&) override {}
-};
-
-// The processor time of this process: the machine is shared, and waiting for
-// the processor says nothing about the engine.
-double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
-
 double TimeSnapshot(std::uint32_t processes, std::int32_t& modules) {
   GeneratedToolHelp toolHelp(processes);
   GeneratedFiles files;
@@ -157,21 +146,13 @@ double TimeSnapshot(std::uint32_t processes, std::int32_t& modules) {
 }  // namespace
 
 int main() {
-  std::vector<double> small, large;
   std::int32_t smallModules = 0, largeModules = 0;
-  // One unmeasured large run grows the heap once, so that neither size pays
-  // for fresh memory; then the two take turns at going first.
-  TimeSnapshot(4000, largeModules);
-  for (int round = 0; round < 7; ++round) {
-    if (round % 2 == 0) {
-      small.push_back(TimeSnapshot(2000, smallModules));
-      large.push_back(TimeSnapshot(4000, largeModules));
-    } else {
-      large.push_back(TimeSnapshot(4000, largeModules));
-      small.push_back(TimeSnapshot(2000, smallModules));
-    }
-  }
-  const double s = Median(small), l = Median(large);
+  const auto [s, l] = AlternatedMedians(
+      [&](int processes) {
+        return TimeSnapshot(static_cast<std::uint32_t>(processes),
+                            processes == 2000 ? smallModules : largeModules);
+      },
+      2000, 4000);
   std::printf("2000 processes, %d modules: %.1f ms\n", static_cast<int>(smallModules), s);
   std::printf("4000 processes, %d modules: %.1f ms\n", static_cast<int>(largeModules), l);
   std::printf("snapshot growth: ratio=%.2f (linear growth stays within 2.2)\n", l / s);

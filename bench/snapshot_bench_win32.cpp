@@ -1,19 +1,27 @@
-// Times a snapshot against the bare platform calls it cannot do without,
-// with at least 40 extra processes that each load the benchmark libraries.
+// Times a snapshot against the bare platform calls it cannot do without, and
+// against the limit (the tool-help calls and each distinct file read once),
+// and a whole explorer load against the snapshot alone, with at least 40
+// extra processes that each load the benchmark libraries.
 //   snapshot_bench                 the benchmark
 //   snapshot_bench --child NAME    a helper: loads the libraries, signals
 //                                  NAME-ready, waits for NAME-stop
 #include <windows.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "bench/bare_walk.h"
+#include "bench/explorer_load_win32.h"
 #include "bench/median.h"
+#include "bench/report_bench_win32.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
+#include "platform/win32/common_controls.h"
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/tool_help_win32.h"
@@ -94,13 +102,16 @@ int main(int argc, char** argv) {
     WaitForSingleObject(ready.Get(), 60000);
   }
 
+  platform::InitCommonControlClasses();
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts facts;
   QuietProgress progress;
   CountingBoxes boxes;
   const Subs::ErrorReport report(boxes);
-  std::vector<double> engine, bare;
+  ExplorerLoads loads(boxes);
+  std::vector<double> engine, bare, limit, load;
   std::int32_t processes = 0, modules = 0;
+  int loadProcesses = 0, loadModules = 0;
   const auto timeEngine = [&] {
     const auto start = std::chrono::steady_clock::now();
     kes::Collection<clsProcess> records;
@@ -113,24 +124,33 @@ int main(int argc, char** argv) {
     }
     return ms;
   };
-  const auto timeBare = [&] {
+  const auto timeWalk = [&](FileVisits visits) {
     const auto start = std::chrono::steady_clock::now();
-    BareWalk(toolHelp, facts);
+    BareWalk(toolHelp, facts, visits);
     return Milliseconds(start);
   };
-  // The first round only warms the system's file cache; then the two take
-  // turns at going first.
-  timeEngine();
-  timeBare();
+  // What each round times; the order turns from round to round.
+  std::array<std::function<void()>, 4> runs{
+      [&] { engine.push_back(timeEngine()); },
+      [&] { bare.push_back(timeWalk(FileVisits::kEveryEntry)); },
+      [&] { limit.push_back(timeWalk(FileVisits::kOncePerFile)); },
+      [&] { load.push_back(loads.TimeLoad(loadProcesses, loadModules)); },
+  };
+  // The first round only warms the system's file cache.
+  for (const auto& run : runs) {
+    run();
+  }
+  engine.clear();
+  bare.clear();
+  limit.clear();
+  load.clear();
   for (int round = 0; round < kRounds; ++round) {
-    if (round % 2 == 0) {
-      engine.push_back(timeEngine());
-      bare.push_back(timeBare());
-    } else {
-      bare.push_back(timeBare());
-      engine.push_back(timeEngine());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+      runs[(i + static_cast<std::size_t>(round)) % runs.size()]();
     }
   }
+
+  const std::string reportLine = BenchReport(toolHelp, facts, progress, report);
 
   for (const auto& childStop : stops) {
     SetEvent(childStop.Get());
@@ -139,8 +159,12 @@ int main(int argc, char** argv) {
     WaitForSingleObject(child.Get(), 30000);
   }
 
-  const double e = Median(engine), b = Median(bare);
+  const double e = Median(engine), b = Median(bare), l = Median(limit), x = Median(load);
   std::printf("snapshot: processes=%d modules=%d engine_ms=%.1f bare_ms=%.1f ratio=%.2f\n",
               static_cast<int>(processes), static_cast<int>(modules), e, b, b > 0 ? e / b : 0.0);
+  std::printf("limit: engine_ms=%.1f limit_ms=%.1f ratio=%.2f\n", e, l, l > 0 ? e / l : 0.0);
+  std::printf("explorer: processes=%d modules=%d load_ms=%.1f engine_ms=%.1f ratio=%.2f\n",
+              loadProcesses, loadModules, x, e, e > 0 ? x / e : 0.0);
+  std::printf("%s\n", reportLine.c_str());
   return boxes.shown == 0 ? 0 : 1;
 }

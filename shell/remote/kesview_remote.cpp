@@ -4,6 +4,10 @@
 //   kesview_remote answer TITLE          press OK in the window with that title
 //   kesview_remote close                 close the frame window
 //   kesview_remote command ID            send the frame a menu or button command
+//   kesview_remote wait-explorer SECONDS exit 0 once an explorer window has loaded
+//   kesview_remote save-as TITLE PATH    type PATH into the Save As dialog with that
+//                                        title and press Save
+//   kesview_remote maximize              maximize the frame and its first explorer
 #include <windows.h>
 
 #include <cstdio>
@@ -13,10 +17,30 @@
 namespace {
 
 constexpr const char* kFrameClass = "KestrelMDIMain";
+constexpr const char* kExplorerClass = "KestrelExplorer";
+// The file name box of the Save As dialog: an edit in the old style, a
+// combo box in the Explorer style.
+constexpr int kFileNameEdit = 0x480;
+constexpr int kFileNameCombo = 0x47C;
+
+HWND Workspace(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
+
+// An explorer window that has finished loading: it exists in the frame's
+// workspace and the frame, disabled while a snapshot is taken, works again.
+bool ExplorerLoaded() {
+  HWND frame = FindWindowA(kFrameClass, nullptr);
+  if (frame == nullptr || !IsWindowEnabled(frame)) {
+    return false;
+  }
+  HWND client = Workspace(frame);
+  return client != nullptr && FindWindowExA(client, nullptr, kExplorerClass, nullptr) != nullptr;
+}
 
 int Usage() {
-  std::fputs("usage: kesview_remote wait-frame SECONDS | answer TITLE | command ID | close\n",
-             stderr);
+  std::fputs(
+      "usage: kesview_remote wait-frame SECONDS | wait-explorer SECONDS | answer TITLE |\n"
+      "       command ID | save-as TITLE PATH | maximize | close\n",
+      stderr);
   return 2;
 }
 
@@ -37,6 +61,33 @@ int main(int argc, char** argv) {
     }
     return 1;
   }
+  if (std::strcmp(argv[1], "wait-explorer") == 0 && argc == 3) {
+    const int tenths = std::atoi(argv[2]) * 10;
+    for (int i = 0; i < tenths; ++i) {
+      if (ExplorerLoaded()) {
+        return 0;
+      }
+      Sleep(100);
+    }
+    return 1;
+  }
+  if (std::strcmp(argv[1], "save-as") == 0 && argc == 4) {
+    HWND dialog = FindWindowA(nullptr, argv[2]);
+    if (dialog == nullptr || !IsWindowVisible(dialog)) {
+      return 1;
+    }
+    HWND name = GetDlgItem(dialog, kFileNameEdit);
+    if (name == nullptr) {
+      name = GetDlgItem(dialog, kFileNameCombo);
+    }
+    if (name == nullptr) {
+      return 1;
+    }
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    return 0;
+  }
   if (std::strcmp(argv[1], "answer") == 0 && argc == 3) {
     HWND box = FindWindowA(nullptr, argv[2]);
     if (box == nullptr) {
@@ -52,6 +103,19 @@ int main(int argc, char** argv) {
       return 1;
     }
     PostMessageA(frame, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+    return 0;
+  }
+  if (std::strcmp(argv[1], "maximize") == 0 && argc == 2) {
+    HWND frame = FindWindowA(kFrameClass, nullptr);
+    if (frame == nullptr) {
+      return 1;
+    }
+    PostMessageA(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    HWND client = Workspace(frame);
+    HWND explorer = FindWindowExA(client, nullptr, kExplorerClass, nullptr);
+    if (explorer != nullptr) {
+      PostMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(explorer), 0);
+    }
     return 0;
   }
   if (std::strcmp(argv[1], "close") == 0 && argc == 2) {

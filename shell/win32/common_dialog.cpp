@@ -3,7 +3,11 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <string>
 #include <vector>
+
+#include "platform/failure.h"
 
 namespace shellwin {
 
@@ -25,11 +29,19 @@ bool CommonDialog::ShowSave(HWND owner) {
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
+  ofn.nFilterIndex = FilterIndex;
   ofn.Flags = Flags;
   if (!GetSaveFileNameA(&ofn)) {
+    // No extended error means the user cancelled.
+    const DWORD error = CommDlgExtendedError();
+    if (error != 0) {
+      throw kes::Failure(static_cast<std::int32_t>(error),
+                         "The Save As dialog failed (error " + std::to_string(error) + ")");
+    }
     return false;
   }
   FileName = name.data();
+  FilterIndex = ofn.nFilterIndex;
   return true;
 }
 

@@ -17,8 +17,12 @@ class CommonDialog {
   std::string DefaultExt;  // without the full stop
   std::string FileName;    // the proposed name in, the chosen path out
   DWORD Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
+  // The filter pair shown first, counting from 1; after the dialog, the pair
+  // the user last chose.
+  DWORD FilterIndex = 1;
 
-  // GetSaveFileNameA; false when the user cancelled.
+  // GetSaveFileNameA; false when the user cancelled. Throws kes::Failure,
+  // numbered with the dialog's extended error, when the dialog fails.
   bool ShowSave(HWND owner);
 };
 

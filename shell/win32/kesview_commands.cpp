@@ -1,13 +1,17 @@
 #include "shell/win32/kesview_commands.h"
 
+#include <memory>
+
+#include "explorer/win32/explorer_windows.h"
 #include "settings/win32/frm_options.h"
 
 namespace shellwin {
 
 FrameCommands KesviewFrameCommands(const ShellContext& context) {
   FrameCommands commands;
-  // No explorer window exists yet: its command does nothing until it is
-  // filled in, e.g. commands.openExplorer = [&context](MDIMain& frame) { ... };
+  // The explorer windows live as long as the frame's commands.
+  auto explorers = std::make_shared<explorerwin::ExplorerWindows>(context);
+  commands.openExplorer = [explorers](MDIMain& frame) { explorers->Open(frame); };
   commands.openOptions = [&context](MDIMain& frame) {
     settingswin::ShowOptions(context, frame.Handle());
   };

@@ -470,11 +470,22 @@ LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // The frame places its client between the bars itself.
       Layout();
       return 0;
-    case WM_COMMAND:
-      if (OnCommand(LOWORD(wParam))) {
+    case WM_COMMAND: {
+      const int command = LOWORD(wParam);
+      if (OnCommand(command)) {
+        return 0;
+      }
+      // The active child's own menu items; the system's frame procedure
+      // only handles the window list's.
+      HWND active = client_ != nullptr
+                        ? reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0))
+                        : nullptr;
+      if (active != nullptr && lParam == 0 && command < kFirstChildId) {
+        SendMessageA(active, WM_COMMAND, wParam, lParam);
         return 0;
       }
       break;
+    }
     case WM_NOTIFY: {
       LRESULT result = 0;
       if (OnNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {

@@ -57,6 +57,8 @@ class MDIMain : public Window {
   HMENU FrameMenu() const { return menu_; }
   HIMAGELIST ImageList1() const { return imageList_.get(); }
   CommonDialog& CommonDialog1() { return commonDialog_; }
+  // What the frame's windows share: the error report, message boxes, pages.
+  const ShellContext& Context() const { return context_; }
   // The about window, loaded (hidden) when first asked for.
   frmAbout& About();
 

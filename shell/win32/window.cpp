@@ -63,7 +63,13 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    auto* created = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    void* param = create->lpCreateParams;
+    // An MDI child is handed its creation value inside an MDICREATESTRUCT.
+    if ((create->dwExStyle & WS_EX_MDICHILD) != 0) {
+      param = reinterpret_cast<void*>(static_cast<MDICREATESTRUCTA*>(param)->lParam);
+    }
+    auto* created = static_cast<Window*>(param);
     created->hwnd_ = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
   }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/message_box.h"
+
+// Times whole explorer loads (steps 1 to 16, in a real window of a real
+// frame): each run opens a new explorer window in the frame and closes it
+// afterwards, outside the time.
+class ExplorerLoads {
+ public:
+  // Message boxes, error reports among them, go to `boxes`.
+  explicit ExplorerLoads(platform::MessageBoxes& boxes);
+  ~ExplorerLoads();
+
+  // Milliseconds of one load; `processes` and `modules` get its totals.
+  double TimeLoad(int& processes, int& modules);
+
+ private:
+  struct Shell;
+  std::unique_ptr<Shell> shell_;
+};

@@ -1,0 +1,115 @@
+#include "bench/report_bench_win32.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "bench/median.h"
+#include "platform/win32/scoped_handle.h"
+#include "platform/win32/text_file_win32.h"
+#include "report/report_writer.h"
+#include "snapshot/distinct_modules.h"
+#include "snapshot/module_list95.h"
+#include "snapshot/win32/get_tasks.h"
+
+namespace {
+
+constexpr int kRounds = 9;
+
+class MemoryText final : public platform::TextSink {
+ public:
+  void Write(std::string_view piece) override { text.append(piece); }
+  std::string text;
+};
+
+struct Snapshot {
+  std::string caption = "Snapshot Taken At 12/6/99 3:04:05 PM";
+  kes::Collection<clsTask> tasks;
+  kes::Collection<clsProcess> processes;
+  kes::Collection<clsUniqueModule> uniqueModules;
+};
+
+void ReadTasks(Snapshot& snapshot, const Subs::ErrorReport& report) {
+  HWND list = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  const int count = Subs::GetTasks(list, report);
+  for (int i = 0; i < count; ++i) {
+    char title[512] = {};
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(title));
+    auto task = std::make_unique<clsTask>();
+    task->mlID = i + 1;
+    task->msName = title;
+    snapshot.tasks.Add(std::move(task));
+  }
+  DestroyWindow(list);
+}
+
+double Milliseconds(const std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
+      .count();
+}
+
+std::string TempFile(const char* name) {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  return std::string(folder) + name;
+}
+
+}  // namespace
+
+std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
+                        platform::Progress& progress, const Subs::ErrorReport& report) {
+  Snapshot snapshot;
+  ReadTasks(snapshot, report);
+  ModuleList95::FillProcessList95(snapshot.processes, toolHelp, facts, progress, report);
+  FindDistinctModules(snapshot.processes, snapshot.uniqueModules);
+  const Report::SnapshotRecords records{snapshot.caption, snapshot.tasks, snapshot.processes,
+                                        snapshot.uniqueModules};
+  const Report::ReportInputs inputs{"12/7/99 9:15:00 AM", 1};
+  MemoryText bytes;
+  Report::WriteReport(records, inputs, bytes);
+
+  const std::string reportPath = TempFile("kes-bench-report.txt");
+  const std::string rawPath = TempFile("kes-bench-raw.txt");
+  const auto timeReport = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    platform::Win32TextFile file(reportPath);
+    Report::WriteReport(records, inputs, file);
+    file.Close();
+    return Milliseconds(start);
+  };
+  const auto timeRaw = [&] {
+    const auto start = std::chrono::steady_clock::now();
+    platform::ScopedHandle file(CreateFileA(rawPath.c_str(), GENERIC_WRITE, 0, nullptr,
+                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    WriteFile(file.Get(), bytes.text.data(), static_cast<DWORD>(bytes.text.size()), &written,
+              nullptr);
+    file.Reset();
+    return Milliseconds(start);
+  };
+  std::vector<double> writes, raws;
+  timeReport();
+  timeRaw();
+  for (int round = 0; round < kRounds; ++round) {
+    if (round % 2 == 0) {
+      writes.push_back(timeReport());
+      raws.push_back(timeRaw());
+    } else {
+      raws.push_back(timeRaw());
+      writes.push_back(timeReport());
+    }
+  }
+  DeleteFileA(reportPath.c_str());
+  DeleteFileA(rawPath.c_str());
+
+  const double w = Median(writes), q = Median(raws);
+  char line[160];
+  std::snprintf(line, sizeof line, "report: bytes=%u write_ms=%.2f raw_ms=%.2f ratio=%.2f",
+                static_cast<unsigned>(bytes.text.size()), w, q, q > 0 ? w / q : 0.0);
+  return line;
+}

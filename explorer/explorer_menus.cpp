@@ -1,0 +1,77 @@
+#include "explorer/explorer_menus.h"
+
+namespace Explorer {
+
+namespace {
+
+using Subs::FrameMenu;
+using Subs::FrameMenuSpec;
+using Subs::MenuItemSpec;
+
+constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
+
+// Unlike the frame's, this File menu's report item can be chosen.
+constexpr std::array<MenuItemSpec, 3> kFileItems{{
+    {"&Print To File...", true, nullptr},
+    kSeparator,
+    {"E&xit", true, nullptr},
+}};
+// The separator and the ordering item sit the other way round from the
+// frame's; the items that can be chosen keep the frame's indexes.
+constexpr std::array<MenuItemSpec, 7> kHelpWebItems{{
+    {"Our &Home Page", true, nullptr},
+    kSeparator,
+    {"&Kestrel Home Page", true, nullptr},
+    kSeparator,
+    {"&Order...", false, nullptr},
+    {"Other &Products", true, nullptr},
+    {"&Technical Support", false, nullptr},
+}};
+
+constexpr FrameMenuSpec kWebMenu{FrameMenu::kHelpWeb, "", true, kHelpWebItems};
+
+}  // namespace
+
+std::span<const FrameMenuSpec> ExplorerMenuBar() {
+  // The View, Tools, Window and Help menus are the frame's own, so their
+  // items keep the indexes its hooks expect; there is no Edit menu.
+  static const std::array<FrameMenuSpec, 5> bar = [] {
+    std::array<FrameMenuSpec, 5> menus{};
+    std::size_t next = 0;
+    menus[next++] = {FrameMenu::kFile, "&File", true, kFileItems};
+    for (const FrameMenuSpec& menu : Subs::FrameMenuBar()) {
+      if (menu.menu != FrameMenu::kFile && menu.menu != FrameMenu::kEdit && next < menus.size()) {
+        menus[next++] = menu;
+      }
+    }
+    return menus;
+  }();
+  return bar;
+}
+const FrameMenuSpec& ExplorerWebSubmenu() { return kWebMenu; }
+
+MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
+  const auto index16 = static_cast<std::int16_t>(index);
+  if (menu != FrameMenu::kFile) {
+    return {MenuRoute::Action::kForward, index16};
+  }
+  if (index == kFilePrintToFile) {
+    return {MenuRoute::Action::kPrintToFile, index16};
+  }
+  if (index == Subs::kFileExit) {
+    return {MenuRoute::Action::kForward, index16};
+  }
+  return {MenuRoute::Action::kNothing, index16};
+}
+
+std::string SnapshotCaption(const std::string& generalDateTime) {
+  return "Snapshot Taken At " + generalDateTime;
+}
+
+std::array<std::string, 4> StatusPanels(std::int32_t tasks, std::int32_t processes,
+                                        std::int32_t uniqueModules) {
+  return {"Totals:", "Top Windows: " + std::to_string(tasks),
+          "Processes: " + std::to_string(processes), "Modules: " + std::to_string(uniqueModules)};
+}
+
+}  // namespace Explorer

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "shell/frame_menus.h"
+
+namespace Explorer {
+
+// The explorer window's own menu bar, shown while it is the active child:
+// File, View, Tools, Window and Help, each an array whose indexes are passed
+// to the frame's hooks. The web submenu hangs from Help item kHelpWebItem.
+std::span<const Subs::FrameMenuSpec> ExplorerMenuBar();
+const Subs::FrameMenuSpec& ExplorerWebSubmenu();
+
+inline constexpr int kFilePrintToFile = 0;
+
+// What a menu choice does: write the report, pass the index on to the
+// frame's hook for that menu, or nothing.
+struct MenuRoute {
+  enum class Action { kPrintToFile, kForward, kNothing };
+  Action action;
+  std::int16_t index;
+  bool operator==(const MenuRoute&) const = default;
+};
+MenuRoute RouteMenuChoice(Subs::FrameMenu menu, int index);
+
+// "Snapshot Taken At " + the date and time in the general format.
+std::string SnapshotCaption(const std::string& generalDateTime);
+
+// The status bar's four panels: "Totals:" and the three collections' sizes.
+std::array<std::string, 4> StatusPanels(std::int32_t tasks, std::int32_t processes,
+                                        std::int32_t uniqueModules);
+
+}  // namespace Explorer

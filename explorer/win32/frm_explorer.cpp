@@ -1,0 +1,527 @@
+#include "explorer/win32/frm_explorer.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "explorer/explorer_layout.h"
+#include "explorer/explorer_menus.h"
+#include "explorer/win32/list_view_fill.h"
+#include "explorer/win32/redraw_held.h"
+#include "platform/win32/file_facts_win32.h"
+#include "platform/win32/general_date_win32.h"
+#include "platform/win32/tool_help_win32.h"
+#include "report/win32/print_to_file.h"
+#include "settings/settings_store.h"
+#include "shell/general/win32/sort_list_view.h"
+#include "shell/res/resource.h"
+#include "shell/twips.h"
+#include "shell/win32/frm_splash2.h"
+#include "shell/win32/modal_loop.h"
+#include "snapshot/module_list95.h"
+#include "snapshot/win32/get_tasks.h"
+
+namespace explorerwin {
+
+namespace {
+
+constexpr const char* kClassName = "KestrelExplorer";
+constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr int kTreeId = 1;
+constexpr int kListId = 2;
+constexpr int kStatusId = 3;
+constexpr int kList1Id = 4;
+// The status bar's panels, in twips; the last takes the rest.
+constexpr std::array<int, 4> kPanelWidths{1000, 2200, 2200, -1};
+
+// The hourglass over the frame and its workspace while a snapshot is taken.
+class FrameHourglass {
+ public:
+  FrameHourglass(HWND frame, HWND client) : windows_{frame, client} {
+    HCURSOR wait = LoadCursorA(nullptr, IDC_WAIT);
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+      if (windows_[i] != nullptr) {
+        previous_[i] =
+            SetClassLongPtrA(windows_[i], GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(wait));
+      }
+    }
+    SetCursor(wait);
+  }
+  ~FrameHourglass() {
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+      if (windows_[i] != nullptr && IsWindow(windows_[i])) {
+        SetClassLongPtrA(windows_[i], GCLP_HCURSOR, previous_[i]);
+      }
+    }
+    SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  }
+  FrameHourglass(const FrameHourglass&) = delete;
+  FrameHourglass& operator=(const FrameHourglass&) = delete;
+
+ private:
+  std::array<HWND, 2> windows_;
+  std::array<ULONG_PTR, 2> previous_{};
+};
+
+// The frame, disabled while a snapshot is taken, whatever happens meanwhile.
+class FrameDisabled {
+ public:
+  explicit FrameDisabled(HWND frame) : frame_(frame) { EnableWindow(frame_, FALSE); }
+  ~FrameDisabled() {
+    if (IsWindow(frame_)) {
+      EnableWindow(frame_, TRUE);
+    }
+  }
+  FrameDisabled(const FrameDisabled&) = delete;
+  FrameDisabled& operator=(const FrameDisabled&) = delete;
+
+ private:
+  HWND frame_;
+};
+
+// One popup of the window's menu bar; the Help menu carries `web`.
+HMENU BuildMenu(const Subs::FrameMenuSpec& spec, HMENU web) {
+  HMENU popup = CreatePopupMenu();
+  for (std::size_t i = 0; i < spec.items.size(); ++i) {
+    const Subs::MenuItemSpec& item = spec.items[i];
+    const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
+    if (item.caption == nullptr) {
+      AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+    } else if (spec.menu == Subs::FrameMenu::kHelp && i == Subs::kHelpWebItem) {
+      AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(web),
+                  Subs::WebSubmenuCaption().c_str());
+    } else {
+      const std::string caption = item.shortcut == nullptr
+                                      ? item.caption
+                                      : item.caption + std::string("\t") + item.shortcut;
+      AppendMenuA(popup, MF_STRING | state,
+                  frmExplorer::MenuCommand(spec.menu, static_cast<int>(i)), caption.c_str());
+    }
+  }
+  return popup;
+}
+
+// The frame's own "&Window" popup, which lists the children while no
+// explorer window is active.
+HMENU FrameWindowMenu(HMENU frameMenu) {
+  const auto bar = Subs::FrameMenuBar();
+  for (std::size_t i = 0; i < bar.size(); ++i) {
+    if (bar[i].menu == Subs::FrameMenu::kWindow) {
+      return GetSubMenu(frameMenu, static_cast<int>(i));
+    }
+  }
+  return nullptr;
+}
+
+bool Shown(HWND window) {
+  return window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+}  // namespace
+
+frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame)
+    : context_(context),
+      frame_(frame),
+      dpiX_(layout_.X(Subs::kTwipsPerInch)),
+      dpiY_(layout_.Y(Subs::kTwipsPerInch)) {}
+
+frmExplorer::~frmExplorer() {
+  // An MDI child leaves through its client, which then activates the next.
+  if (Handle() != nullptr && IsWindow(client_)) {
+    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+  }
+  Destroy();
+  if (menu_ != nullptr && !(IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_)) {
+    DestroyMenu(menu_);
+  }
+}
+
+void frmExplorer::Load() {
+  frameWindow_ = frame_.Handle();
+  client_ = frame_.Client();
+  frameMenu_ = frame_.FrameMenu();
+  // 1. The hourglass on the frame.
+  std::optional<FrameHourglass> hourglass(std::in_place, frameWindow_, client_);
+
+  // 2 to 4. Caption, place and size; the controls come with the window.
+  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
+                    LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
+  CreateMenus();
+  const std::string caption = Explorer::SnapshotCaption(platform::GeneralDateNow());
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
+         layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
+  if (Handle() == nullptr) {
+    return;
+  }
+  shellwin::DoEvents();
+
+  // 5. An empty list.
+  FillListView(listView1_, {}, layout_);
+
+  // 6 to 15: the snapshot, with the frame disabled and the splash window up.
+  loading_ = true;
+  try {
+    std::optional<FrameDisabled> disabled(std::in_place, frameWindow_);
+    {
+      shellwin::frmSplash2 splash(context_, frame_.About());
+      splash.Show();
+      shellwin::DoEvents();
+      TakeSnapshot(splash);
+    }
+    disabled.reset();
+    hourglass.reset();
+  } catch (...) {
+    // Whatever the snapshot got so far stays; clicks fill the list again.
+    loading_ = false;
+    throw;
+  }
+  loading_ = false;
+
+  // 16. The list shows the selected node.
+  TreeView1_Click();
+}
+
+void frmExplorer::TakeSnapshot(platform::Progress& progress) {
+  // 8 and 9. The top windows, through the hidden list.
+  Subs::GetTasks(list1_, context_.Report());
+  const int count = static_cast<int>(SendMessageA(list1_, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    const auto length = SendMessageA(list1_, LB_GETTEXTLEN, i, 0);
+    std::vector<char> text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    SendMessageA(list1_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    auto task = std::make_unique<clsTask>();
+    task->mlID = i + 1;
+    task->msName = text.data();
+    mcolTasks.Add(std::move(task));
+  }
+
+  // 10. The processes and their modules.
+  platform::Win32ToolHelp toolHelp;
+  platform::Win32FileFacts facts;
+  ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
+
+  // 11. The tree, drawn once when it is complete.
+  SendMessageA(treeView1_, TVM_SETIMAGELIST, TVSIL_NORMAL,
+               reinterpret_cast<LPARAM>(frame_.ImageList1()));
+  nodes_.emplace(treeView1_);
+  paths_ = std::make_unique<Explorer::PathIndex>();
+  {
+    const RedrawHeld held(treeView1_);
+    Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
+                            context_.Report());
+  }
+
+  // 12. The totals.
+  const auto panels =
+      Explorer::StatusPanels(mcolTasks.Count(), mcolProcesses.Count(), mcolUniqueModules.Count());
+  for (std::size_t i = 0; i < panels.size(); ++i) {
+    SendMessageA(statusBar1_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels[i].c_str()));
+  }
+
+  // 13. The first node selected.
+  const auto first = SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+  SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, first);
+}
+
+void frmExplorer::CreateControls() {
+  using Explorer::kListPlace;
+  using Explorer::kTreePlace;
+  HWND self = Handle();
+  treeView1_ = layout_.Control(
+      self, WC_TREEVIEWA, nullptr,
+      WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+      kTreePlace.left, kTreePlace.top, kTreePlace.width, kTreePlace.height, kTreeId,
+      WS_EX_CLIENTEDGE);
+  listView1_ = layout_.Control(
+      self, WC_LISTVIEWA, nullptr,
+      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, kListPlace.left,
+      kListPlace.top, kListPlace.width, kListPlace.height, kListId, WS_EX_CLIENTEDGE);
+  statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
+                                Explorer::kStatusBarHeight, kStatusId);
+  std::array<int, kPanelWidths.size()> edges{};
+  int right = 0;
+  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
+    right += kPanelWidths[i] < 0 ? 0 : layout_.X(kPanelWidths[i]);
+    edges[i] = kPanelWidths[i] < 0 ? -1 : right;
+  }
+  SendMessageA(statusBar1_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  list1_ = layout_.Control(self, "LISTBOX", nullptr, 0, 0, 0, 0, 0, kList1Id);
+}
+
+void frmExplorer::CreateMenus() {
+  menu_ = CreateMenu();
+  HMENU web = BuildMenu(Explorer::ExplorerWebSubmenu(), nullptr);
+  for (const Subs::FrameMenuSpec& spec : Explorer::ExplorerMenuBar()) {
+    HMENU popup = BuildMenu(spec, web);
+    if (spec.menu == Subs::FrameMenu::kWindow) {
+      windowMenu_ = popup;
+    } else if (spec.menu == Subs::FrameMenu::kView) {
+      viewMenu_ = popup;
+    }
+    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), spec.caption);
+  }
+}
+
+void frmExplorer::TreeView1_Click() {
+  if (!nodes_ || !paths_ || released_) {
+    return;
+  }
+  const auto contents = Explorer::DetailList(nodes_->Selection(),
+                                             {mcolTasks, mcolProcesses, mcolUniqueModules, *paths_},
+                                             Subs::giIDView != 0);
+  if (contents) {
+    FillListView(listView1_, *contents, layout_);
+  }
+}
+
+int frmExplorer::OuterWidthTwips() const {
+  RECT outer{};
+  GetWindowRect(Handle(), &outer);
+  return Explorer::PixelsToTwips(outer.right - outer.left, dpiX_);
+}
+
+int frmExplorer::OuterHeightTwips() const {
+  RECT outer{};
+  GetWindowRect(Handle(), &outer);
+  return Explorer::PixelsToTwips(outer.bottom - outer.top, dpiY_);
+}
+
+int frmExplorer::WidthTwips(HWND control) const {
+  RECT place{};
+  GetWindowRect(control, &place);
+  return Explorer::PixelsToTwips(place.right - place.left, dpiX_);
+}
+
+RECT frmExplorer::ClientPlace(HWND control) const {
+  RECT place{};
+  GetWindowRect(control, &place);
+  MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+void frmExplorer::Form_Resize() {
+  if (treeView1_ == nullptr || IsIconic(Handle())) {
+    return;
+  }
+  SendMessageA(statusBar1_, WM_SIZE, 0, 0);
+  const Explorer::ResizeStep step =
+      Explorer::FormResize(OuterWidthTwips(), OuterHeightTwips(), WidthTwips(treeView1_));
+  if (step.widenTo) {
+    // A maximized window cannot be given a width.
+    if (IsZoomed(Handle())) {
+      return;
+    }
+    int width = layout_.X(*step.widenTo);
+    if (Explorer::PixelsToTwips(width, dpiX_) < *step.widenTo) {
+      ++width;
+    }
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    SetWindowPos(Handle(), nullptr, 0, 0, width, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  const RECT tree = ClientPlace(treeView1_);
+  const RECT list = ClientPlace(listView1_);
+  MoveWindow(treeView1_, tree.left, tree.top, tree.right - tree.left,
+             std::max(0, layout_.Y(step.treeHeight)), TRUE);
+  MoveWindow(listView1_, list.left, list.top, std::max(0, layout_.X(step.listWidth)),
+             std::max(0, layout_.Y(step.listHeight)), TRUE);
+}
+
+void frmExplorer::Form_MouseMove(WPARAM keys, int x) {
+  const int button = ((keys & MK_LBUTTON) != 0 ? Explorer::kLeftButton : 0) |
+                     ((keys & MK_RBUTTON) != 0 ? Explorer::kRightButton : 0) |
+                     ((keys & MK_MBUTTON) != 0 ? Explorer::kMiddleButton : 0);
+  const auto step =
+      Explorer::FormMouseMove(button, Explorer::PixelsToTwips(x, dpiX_), OuterWidthTwips());
+  if (!step) {
+    return;
+  }
+  const RECT tree = ClientPlace(treeView1_);
+  const RECT list = ClientPlace(listView1_);
+  MoveWindow(treeView1_, tree.left, tree.top, std::max(0, layout_.X(step->treeWidth)),
+             tree.bottom - tree.top, TRUE);
+  MoveWindow(listView1_, layout_.X(step->listLeft), list.top,
+             std::max(0, layout_.X(step->listWidth)), list.bottom - list.top, TRUE);
+}
+
+void frmExplorer::Form_QueryUnload() {
+  // The snapshot goes with the window; the list and tree no longer read it.
+  released_ = true;
+  paths_.reset();
+  mcolUniqueModules = {};
+  mcolProcesses = {};
+  mcolTasks = {};
+}
+
+void frmExplorer::ShowFrameMenu() {
+  if (frameMenu_ == nullptr || !IsWindow(client_)) {
+    return;
+  }
+  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu_),
+               reinterpret_cast<LPARAM>(FrameWindowMenu(frameMenu_)));
+  DrawMenuBar(frameWindow_);
+}
+
+void frmExplorer::OnActivate(HWND activated) {
+  if (activated == Handle()) {
+    SyncViewTicks();
+    SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_),
+                 reinterpret_cast<LPARAM>(windowMenu_));
+    DrawMenuBar(frameWindow_);
+  } else if (activated == nullptr) {
+    ShowFrameMenu();
+  }
+}
+
+void frmExplorer::SyncViewTicks() {
+  // The frame ticks its own View items; this menu shows the same.
+  const std::array<std::pair<int, HWND>, 2> bars{
+      {{Subs::kViewToolbar, frame_.Toolbar1()}, {Subs::kViewStatusBar, frame_.StatusBar1()}}};
+  for (const auto& [item, bar] : bars) {
+    CheckMenuItem(viewMenu_, MenuCommand(Subs::FrameMenu::kView, item),
+                  MF_BYCOMMAND | (Shown(bar) ? MF_CHECKED : MF_UNCHECKED));
+  }
+}
+
+void frmExplorer::PrintToFile() {
+  char caption[256] = {};
+  GetWindowTextA(Handle(), caption, sizeof caption);
+  reportwin::PrintToFile(
+      frame_, Report::SnapshotRecords{caption, mcolTasks, mcolProcesses, mcolUniqueModules});
+}
+
+void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
+  const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
+  if (route.action == Explorer::MenuRoute::Action::kPrintToFile) {
+    PrintToFile();
+    return;
+  }
+  if (route.action != Explorer::MenuRoute::Action::kForward) {
+    return;
+  }
+  switch (menu) {
+    case Subs::FrameMenu::kFile:
+      frame_.mnuFile_Hook(route.index);
+      break;
+    case Subs::FrameMenu::kView:
+      frame_.mnuView_Hook(route.index);
+      if (IsWindow(Handle())) {
+        SyncViewTicks();
+      }
+      break;
+    case Subs::FrameMenu::kTools:
+      frame_.mnuTools_Hook(route.index);
+      break;
+    case Subs::FrameMenu::kWindow:
+      frame_.mnuWindow_Hook(route.index);
+      break;
+    case Subs::FrameMenu::kHelp:
+      frame_.mnuHelp_Hook(route.index);
+      break;
+    case Subs::FrameMenu::kHelpWeb:
+      frame_.mnuHelpWeb_Hook(route.index);
+      break;
+    case Subs::FrameMenu::kEdit:
+      break;
+  }
+}
+
+bool frmExplorer::OnCommand(int command) {
+  const int offset = command - kMenuBase;
+  const int menus = static_cast<int>(Subs::FrameMenu::kHelpWeb) + 1;
+  if (offset < 0 || offset >= menus * kMenuStride) {
+    return false;
+  }
+  mnuClick(static_cast<Subs::FrameMenu>(offset / kMenuStride), offset % kMenuStride);
+  return true;
+}
+
+bool frmExplorer::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom == treeView1_ &&
+      (header.code == TVN_SELCHANGEDA || header.code == TVN_SELCHANGEDW)) {
+    // A click or a key that moves the selection refills the list; the load
+    // fills it once at its end.
+    if (!loading_) {
+      TreeView1_Click();
+    }
+    return true;
+  }
+  if (header.hwndFrom == listView1_ && header.code == LVN_COLUMNCLICK) {
+    const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+    Subs::SortListView(listView1_, static_cast<std::int16_t>(click.iSubItem + 1));
+    return true;
+  }
+  return false;
+}
+
+LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateControls();
+      break;
+    case WM_SIZE: {
+      const LRESULT result = Default(message, wParam, lParam);
+      Form_Resize();
+      return result;
+    }
+    case WM_SETCURSOR:
+      // Over the window's own surface, the strip between tree and list.
+      if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+        return TRUE;
+      }
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+      // Movements keep arriving here until the buttons are released.
+      SetCapture(Handle());
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == Handle()) {
+        ReleaseCapture();
+      }
+      return 0;
+    case WM_MOUSEMOVE:
+      Form_MouseMove(wParam, GET_X_LPARAM(lParam));
+      return 0;
+    case WM_MDIACTIVATE:
+      OnActivate(reinterpret_cast<HWND>(lParam));
+      break;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam))) {
+        return 0;
+      }
+      break;
+    case WM_NOTIFY:
+      if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Form_QueryUnload();
+      break;
+    case WM_DESTROY:
+      Form_QueryUnload();
+      if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
+        ShowFrameMenu();
+      }
+      break;
+    default:
+      break;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+LRESULT frmExplorer::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefMDIChildProcA(Handle(), message, wParam, lParam);
+}
+
+}  // namespace explorerwin

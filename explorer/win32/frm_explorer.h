@@ -1,0 +1,106 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "explorer/path_index.h"
+#include "explorer/win32/tree_view_nodes.h"
+#include "platform/progress.h"
+#include "shell/frame_menus.h"
+#include "shell/win32/layout.h"
+#include "shell/win32/mdi_main.h"
+#include "shell/win32/shell_context.h"
+#include "shell/win32/window.h"
+#include "snapshot/collection.h"
+#include "snapshot/process.h"
+#include "snapshot/task.h"
+#include "snapshot/unique_module.h"
+
+namespace explorerwin {
+
+// An explorer window: a child of the frame that takes one snapshot when it
+// loads and shows it as a tree beside a list. While it is the active child
+// its menu bar is the frame's; its choices go to the frame's hooks, except
+// the report.
+class frmExplorer : public shellwin::Window {
+ public:
+  frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame);
+  ~frmExplorer() override;
+
+  // Creates the window in the frame and takes its snapshot.
+  void Load();
+
+  // Refills the list for the selected node.
+  void TreeView1_Click();
+
+  HWND TreeView1() const { return treeView1_; }
+  HWND ListView1() const { return listView1_; }
+  HWND StatusBar1() const { return statusBar1_; }
+  HMENU Menu() const { return menu_; }
+  const kes::Collection<clsTask>& Tasks() const { return mcolTasks; }
+  const kes::Collection<clsProcess>& Processes() const { return mcolProcesses; }
+  const kes::Collection<clsUniqueModule>& UniqueModules() const { return mcolUniqueModules; }
+  // The node with this key, or null.
+  HTREEITEM Node(const std::string& key) const { return nodes_ ? nodes_->Find(key) : nullptr; }
+
+  // Command numbers of the window's menu items: from 1000 up, 100 to a menu
+  // (in the order of Subs::FrameMenu), so the frame passes them on.
+  static int MenuCommand(Subs::FrameMenu menu, int index) {
+    return kMenuBase + kMenuStride * static_cast<int>(menu) + index;
+  }
+  static constexpr int kMenuBase = 1000;
+  static constexpr int kMenuStride = 100;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void TakeSnapshot(platform::Progress& progress);
+  void Form_Resize();
+  void Form_MouseMove(WPARAM keys, int x);
+  void Form_QueryUnload();
+  void OnActivate(HWND activated);
+  bool OnCommand(int command);
+  bool OnNotify(const NMHDR& header);
+  void mnuClick(Subs::FrameMenu menu, int index);
+  void PrintToFile();
+  void ShowFrameMenu();
+  void SyncViewTicks();
+  int OuterWidthTwips() const;
+  int OuterHeightTwips() const;
+  int WidthTwips(HWND control) const;
+  RECT ClientPlace(HWND control) const;
+
+  const shellwin::ShellContext& context_;
+  shellwin::MDIMain& frame_;
+  const shellwin::TwipsLayout layout_;
+  int dpiX_;
+  int dpiY_;
+
+  kes::Collection<clsTask> mcolTasks;
+  kes::Collection<clsProcess> mcolProcesses;
+  kes::Collection<clsUniqueModule> mcolUniqueModules;
+  std::unique_ptr<Explorer::PathIndex> paths_;
+  std::optional<TreeViewNodes> nodes_;
+
+  HWND treeView1_ = nullptr;
+  HWND listView1_ = nullptr;
+  HWND statusBar1_ = nullptr;
+  HWND list1_ = nullptr;
+  HMENU menu_ = nullptr;
+  HMENU windowMenu_ = nullptr;
+  HMENU viewMenu_ = nullptr;
+  HMENU frameMenu_ = nullptr;
+  HWND frameWindow_ = nullptr;
+  HWND client_ = nullptr;
+  bool loading_ = false;
+  bool released_ = false;
+};
+
+}  // namespace explorerwin

@@ -1,0 +1,106 @@
+#include "explorer/win32/tree_view_nodes.h"
+
+#include "platform/failure.h"
+
+namespace explorerwin {
+
+namespace {
+// The numbers the tree control's own failures carry.
+constexpr std::int32_t kErrElementNotFound = 35601;
+constexpr std::int32_t kErrKeyNotUnique = 35602;
+constexpr int kTextMax = 1024;  // longer than any path or window title
+}  // namespace
+
+void TreeViewNodes::Add(const std::string& parentKey, const std::string& key,
+                        const std::string& text, int image) {
+  HTREEITEM parent = TVI_ROOT;
+  if (!parentKey.empty()) {
+    parent = Find(parentKey);
+    if (parent == nullptr) {
+      throw kes::Failure(kErrElementNotFound, "Element not found");
+    }
+  }
+  if (items_.contains(key)) {
+    throw kes::Failure(kErrKeyNotUnique, "Key is not unique in collection");
+  }
+  TVINSERTSTRUCTA insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
+  insert.item.pszText = const_cast<char*>(text.c_str());
+  insert.item.iImage = image - 1;
+  insert.item.iSelectedImage = image - 1;
+  insert.item.lParam = static_cast<LPARAM>(keys_.size());
+  auto* item = reinterpret_cast<HTREEITEM>(
+      SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+  if (item == nullptr) {
+    throw kes::Failure(kErrElementNotFound, "The tree could not take the node " + key);
+  }
+  keys_.push_back(key);
+  items_.emplace(key, item);
+}
+
+void TreeViewNodes::Expand(const std::string& key) {
+  HTREEITEM item = Find(key);
+  if (item != nullptr) {
+    SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+  }
+}
+
+HTREEITEM TreeViewNodes::Find(const std::string& key) const {
+  const auto found = items_.find(key);
+  return found == items_.end() ? nullptr : found->second;
+}
+
+std::string TreeViewNodes::KeyOf(HTREEITEM item) const {
+  TVITEMA node{};
+  node.mask = TVIF_PARAM;
+  node.hItem = item;
+  if (!SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node))) {
+    return {};
+  }
+  const auto number = static_cast<std::size_t>(node.lParam);
+  return number < keys_.size() ? keys_[number] : std::string();
+}
+
+std::string TreeViewNodes::TextOf(HTREEITEM item) const {
+  char text[kTextMax] = {};
+  TVITEMA node{};
+  node.mask = TVIF_TEXT;
+  node.hItem = item;
+  node.pszText = text;
+  node.cchTextMax = sizeof text;
+  SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node));
+  // The control may answer with its own buffer.
+  return node.pszText != nullptr ? node.pszText : text;
+}
+
+Explorer::NodeFacts TreeViewNodes::Facts(HTREEITEM item) const {
+  return {TextOf(item), KeyOf(item)};
+}
+
+Explorer::TreeSelection TreeViewNodes::Selection() const {
+  Explorer::TreeSelection selection;
+  selection.hasNodes = SendMessageA(tree_, TVM_GETCOUNT, 0, 0) > 0;
+  auto next = [this](HTREEITEM item, WPARAM relation) {
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+  };
+  HTREEITEM selected = next(nullptr, TVGN_CARET);
+  if (selected == nullptr) {
+    return selection;
+  }
+  selection.selected = Facts(selected);
+  HTREEITEM parent = next(selected, TVGN_PARENT);
+  if (parent == nullptr) {
+    return selection;
+  }
+  selection.parent = Facts(parent);
+  HTREEITEM grandparent = next(parent, TVGN_PARENT);
+  if (grandparent != nullptr) {
+    selection.grandparentText = TextOf(grandparent);
+  }
+  return selection;
+}
+
+}  // namespace explorerwin

@@ -1,0 +1,44 @@
+#pragma once
+
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "explorer/detail_list.h"
+#include "explorer/tree_nodes.h"
+
+namespace explorerwin {
+
+// The tree view control as BuildTreeView's target: nodes are found by key,
+// and each node carries its key's number in the control.
+class TreeViewNodes final : public Explorer::TreeTarget {
+ public:
+  explicit TreeViewNodes(HWND tree) : tree_(tree) {}
+
+  // Raise kes::Failure for an unknown parent, a key in use, or a node the
+  // control refuses.
+  void Add(const std::string& parentKey, const std::string& key, const std::string& text,
+           int image) override;
+  void Expand(const std::string& key) override;
+
+  HTREEITEM Find(const std::string& key) const;
+  std::string KeyOf(HTREEITEM item) const;
+
+  // The selected node with its parent and grandparent, as the list reads them.
+  Explorer::TreeSelection Selection() const;
+
+ private:
+  std::string TextOf(HTREEITEM item) const;
+  Explorer::NodeFacts Facts(HTREEITEM item) const;
+
+  HWND tree_;
+  std::unordered_map<std::string, HTREEITEM> items_;
+  std::vector<std::string> keys_;  // by the number each node carries
+};
+
+}  // namespace explorerwin

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/text_sink.h"
+
+namespace kesreport {
+
+// Exit statuses: a snapshot written / reports alike; a failure / reports
+// differ; bad usage / bad input.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitDiffers = 1;
+inline constexpr int kExitBadUsage = 2;
+
+extern const char* const kUsage;
+
+enum class Action { kSnapshot, kCompare, kUsage, kBadUsage };
+
+struct Command {
+  Action action = Action::kSnapshot;
+  std::optional<std::int16_t> idView;  // from /hex or /dec; else the stored setting
+  std::string file;                    // the report's file; empty: standard output
+  std::string oldFile, newFile;        // for /compare
+  std::string problem;                 // why the usage is bad
+};
+
+// Reads the arguments after the program's name. Switches start with / or -
+// and are read without regard to letter case.
+Command ParseCommandLine(const std::vector<std::string>& args);
+
+// Compares the reports in the two files and writes the comparison to `out`,
+// each line ending in CR LF. A file that cannot be read, or a line that
+// cannot, is one line on `err` and gives kExitBadUsage.
+int RunCompare(const Command& command, platform::TextFiles& files, platform::TextSink& out,
+               platform::TextSink& err);
+
+}  // namespace kesreport

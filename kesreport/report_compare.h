@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "report/report_parser.h"
+
+namespace kesreport {
+
+struct Comparison {
+  std::vector<std::string> lines;  // what to print, without line ends
+  bool differs = false;
+};
+
+// What changed from the report `before` (named `oldName`) to `after`, grouped
+// and sorted: processes started and ended (by path; with their counts when a
+// path runs more than once), modules loaded and unloaded per process path,
+// distinct module files added and removed, and files (programs and modules)
+// whose version, size or date changed, old and new side by side. Paths are
+// exact, case-sensitive text. A section that either report holds only in
+// part is not compared, and the comparison says so.
+Comparison CompareReports(const Report::ParsedReport& before, const std::string& oldName,
+                          const Report::ParsedReport& after, const std::string& newName);
+
+}  // namespace kesreport

@@ -1,0 +1,178 @@
+// kesreport: writes the snapshot report from the command line, or compares
+// two reports. It shows no window and never writes to the registry.
+#include <windows.h>
+
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kesreport/command_line.h"
+#include "platform/failure.h"
+#include "platform/message_box.h"
+#include "platform/registry.h"
+#include "platform/win32/file_facts_win32.h"
+#include "platform/win32/general_date_win32.h"
+#include "platform/win32/registry_win32.h"
+#include "platform/win32/text_file_win32.h"
+#include "platform/win32/tool_help_win32.h"
+#include "report/report_writer.h"
+#include "settings/registry_api.h"
+#include "settings/settings_store.h"
+#include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
+#include "snapshot/module_list95.h"
+#include "snapshot/win32/get_tasks.h"
+
+namespace {
+
+using kesreport::Command;
+
+// What the engine would show in message boxes, kept as one line each for
+// standard error.
+class ConsoleBoxes final : public platform::MessageBoxes {
+ public:
+  int Show(platform::WindowHandle, const std::string& text, const std::string&, unsigned) override {
+    std::string line;
+    for (const char c : text) {
+      if (c == '\r' || c == '\n') {
+        if (!line.empty() && line.back() != ' ') {
+          line += ' ';
+        }
+      } else {
+        line += c;
+      }
+    }
+    while (!line.empty() && line.back() == ' ') {
+      line.pop_back();
+    }
+    shown.push_back(line);
+    return platform::kIdOk;
+  }
+  std::vector<std::string> shown;
+};
+
+class SilentProgress final : public platform::Progress {
+ public:
+  void Report(const std::string&) override {}
+};
+
+// The viewer's stored ID display setting, read and never written; decimal
+// when there is none or it is not a number.
+std::int16_t StoredIdView(const Subs::ErrorReport& report) {
+  platform::Win32Registry registry;
+  RegistryAPI api(registry, report);
+  RegistryValue value;
+  if (!api.QueryValue(platform::kHkeyLocalMachine, Subs::kSettingsKey, "IDView", value)) {
+    return 0;
+  }
+  try {
+    return value.ToInt16();
+  } catch (const kes::Failure&) {
+    return 0;
+  }
+}
+
+void ReadTasks(kes::Collection<clsTask>& tasks, const Subs::ErrorReport& report) {
+  // A list box that is never shown receives the titles, as in the viewer.
+  HWND list = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (list == nullptr) {
+    return;
+  }
+  const int count = Subs::GetTasks(list, report);
+  for (int i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
+    std::string title(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(title.data()));
+    title.resize(title.find('\0'));
+    auto task = std::make_unique<clsTask>();
+    task->mlID = i + 1;
+    task->msName = title;
+    tasks.Add(std::move(task));
+  }
+  DestroyWindow(list);
+}
+
+int RunSnapshot(const Command& command, platform::TextSink& err) {
+  ConsoleBoxes boxes;
+  const Subs::ErrorReport report(boxes);
+  const std::int16_t idView = command.idView ? *command.idView : StoredIdView(report);
+
+  const std::string caption = "Snapshot Taken At " + platform::GeneralDateNow();
+  kes::Collection<clsTask> tasks;
+  kes::Collection<clsProcess> processes;
+  kes::Collection<clsUniqueModule> uniqueModules;
+  ReadTasks(tasks, report);
+  platform::Win32ToolHelp toolHelp;
+  platform::Win32FileFacts facts;
+  SilentProgress progress;
+  const bool walked = ModuleList95::FillProcessList95(processes, toolHelp, facts, progress, report);
+  FindDistinctModules(processes, uniqueModules);
+
+  const std::string where = command.file.empty() ? "standard output" : command.file;
+  try {
+    std::unique_ptr<platform::TextFile> out =
+        command.file.empty() ? platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE)
+                             : std::make_unique<platform::Win32TextFile>(command.file);
+    Report::WriteReport({caption, tasks, processes, uniqueModules},
+                        {platform::GeneralDateNow(), idView}, *out);
+    out->Close();
+  } catch (const std::exception& failure) {
+    err.Write("kesreport: cannot write the report to " + where + ": " + failure.what() + "\r\n");
+    return kesreport::kExitFailure;
+  }
+  if (!walked) {
+    std::string line = "kesreport: the process walk stopped early; the report holds what was read";
+    if (!boxes.shown.empty()) {
+      line += ": " + boxes.shown.front();
+    }
+    err.Write(line + "\r\n");
+    return kesreport::kExitFailure;
+  }
+  return kesreport::kExitOk;
+}
+
+int Run(const std::vector<std::string>& args) {
+  const std::unique_ptr<platform::TextFile> err =
+      platform::Win32TextFile::Standard(STD_ERROR_HANDLE);
+  const Command command = kesreport::ParseCommandLine(args);
+  switch (command.action) {
+    case kesreport::Action::kUsage: {
+      const std::unique_ptr<platform::TextFile> out =
+          platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
+      out->Write(kesreport::kUsage);
+      out->Close();
+      return kesreport::kExitOk;
+    }
+    case kesreport::Action::kBadUsage:
+      err->Write("kesreport: " + command.problem + "\r\n\r\n" + kesreport::kUsage);
+      err->Close();
+      return kesreport::kExitBadUsage;
+    case kesreport::Action::kCompare: {
+      platform::Win32TextFiles files;
+      const std::unique_ptr<platform::TextFile> out =
+          platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
+      const int status = kesreport::RunCompare(command, files, *out, *err);
+      out->Close();
+      err->Close();
+      return status;
+    }
+    case kesreport::Action::kSnapshot:
+      break;
+  }
+  const int status = RunSnapshot(command, *err);
+  err->Close();
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception&) {
+    // Without standard error there is nobody to tell.
+    return kesreport::kExitFailure;
+  }
+}

@@ -1,0 +1,35 @@
+#include "platform/win32/file_failure.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace platform {
+
+namespace {
+
+constexpr std::int32_t kErrPathNotFound = 76;
+constexpr std::int32_t kErrPermissionDenied = 70;
+constexpr std::int32_t kErrDiskFull = 61;
+constexpr std::int32_t kErrFileAccess = 75;
+
+}  // namespace
+
+kes::Failure FileFailure(const std::string& path) {
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+      return kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+    case ERROR_PATH_NOT_FOUND:
+      return kes::Failure(kErrPathNotFound, "Path not found: " + path);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+      return kes::Failure(kErrPermissionDenied, "Permission denied: " + path);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return kes::Failure(kErrDiskFull, "Disk full: " + path);
+    default:
+      return kes::Failure(kErrFileAccess, "Path/File access error: " + path);
+  }
+}
+
+}  // namespace platform

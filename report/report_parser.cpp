@@ -1,0 +1,381 @@
+#include "report/report_parser.h"
+
+#include <charconv>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "snapshot/display_rules.h"
+
+namespace Report {
+
+namespace {
+
+constexpr std::string_view kSeparator =
+    "------------------------------------------------------------------------";
+constexpr std::string_view kEndLine = "***End Of Kestrel(tm) Report***";
+constexpr std::int32_t kPriorityHigh = 128;
+constexpr std::int32_t kPriorityIdle = 64;
+constexpr std::int32_t kPriorityNormal = 32;
+constexpr std::int32_t kPriorityRealtime = 256;
+
+// The text ended before the report did.
+struct CutShort {};
+// A line that does not read as the layout asks.
+struct Unreadable {
+  std::int32_t line;
+  std::string why;
+};
+
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text);
+  quoted += '"';
+  return quoted;
+}
+
+// The report's whole lines, without their ends.
+std::vector<std::string_view> WholeLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t end = text.find('\n', from);
+    if (end == std::string_view::npos) {
+      break;  // cut in the middle of a line
+    }
+    std::string_view line = text.substr(from, end - from);
+    if (!line.empty() && line.back() == '\r') {
+      line.remove_suffix(1);
+    }
+    lines.push_back(line);
+    from = end + 1;
+  }
+  return lines;
+}
+
+bool ReadInt(std::string_view text, int base, std::int64_t& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value, base);
+  return !text.empty() && error == std::errc() && stop == end;
+}
+
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : lines_(WholeLines(text)) {}
+
+  std::int32_t LineNumber() const { return static_cast<std::int32_t>(next_); }
+
+  std::string_view Next() {
+    if (next_ >= lines_.size()) {
+      throw CutShort{};
+    }
+    return lines_[next_++];
+  }
+  // The next line without taking it; throws CutShort at the end.
+  std::string_view Peek() const {
+    if (next_ >= lines_.size()) {
+      throw CutShort{};
+    }
+    return lines_[next_];
+  }
+  bool AtEnd() const { return next_ >= lines_.size(); }
+
+  std::size_t PendingIds() const { return ids_.size(); }
+  void DropIdsFrom(std::size_t count) { ids_.resize(count); }
+
+  [[noreturn]] void Fail(const std::string& why) const { throw Unreadable{LineNumber(), why}; }
+
+  void Line(std::string_view exact) {
+    if (Next() != exact) {
+      Fail("expected " + Quoted(exact));
+    }
+  }
+  std::string_view Value(std::string_view label) {
+    const std::string_view line = Next();
+    if (line.substr(0, label.size()) != label) {
+      Fail("expected a line starting " + Quoted(label));
+    }
+    return line.substr(label.size());
+  }
+  std::string Text(std::string_view label) { return std::string(Value(label)); }
+  std::int32_t Number(std::string_view label) {
+    const std::string_view value = Value(label);
+    std::int64_t number = 0;
+    if (!ReadInt(value, 10, number) || number < INT32_MIN || number > INT32_MAX) {
+      Fail(Quoted(value) + " is not a number");
+    }
+    return static_cast<std::int32_t>(number);
+  }
+  void Version(std::string_view label, clsVersionInfo& version) {
+    std::string_view rest = Value(label);
+    std::uint16_t* parts[] = {&version.mnFileVerMaj, &version.mnFileVerMin, &version.mnFileVerRevHi,
+                              &version.mnFileVerRevLo};
+    const std::string_view whole = rest;
+    for (std::size_t i = 0; i < 4; ++i) {
+      const std::size_t dot = i < 3 ? rest.find('.') : rest.size();
+      std::int64_t part = 0;
+      if (dot == std::string_view::npos || !ReadInt(rest.substr(0, dot), 10, part) || part < 0 ||
+          part > UINT16_MAX) {
+        Fail(Quoted(whole) + " is not a version");
+      }
+      *parts[i] = static_cast<std::uint16_t>(part);
+      rest = rest.substr(std::min(rest.size(), dot + 1));
+    }
+  }
+  // Identifiers are kept as text until the whole report tells their mode.
+  void Id(std::string_view label, std::int32_t& slot) {
+    ids_.push_back({&slot, Value(label), LineNumber()});
+  }
+
+  // Reads the kept identifiers in the mode they show: hexadecimal when one
+  // has a letter, decimal when one has a minus sign; both is unreadable.
+  void ResolveIds(ParsedReport& report) const {
+    const Pending* hexWitness = nullptr;
+    const Pending* decimalWitness = nullptr;
+    for (const Pending& id : ids_) {
+      const bool letter = id.text.find_first_of("ABCDEFabcdef") != std::string_view::npos;
+      const bool minus = id.text.find('-') != std::string_view::npos;
+      if (letter && hexWitness == nullptr) {
+        hexWitness = &id;
+      }
+      if (minus && decimalWitness == nullptr) {
+        decimalWitness = &id;
+      }
+    }
+    if (hexWitness != nullptr && decimalWitness != nullptr) {
+      const Pending& later =
+          hexWitness->line > decimalWitness->line ? *hexWitness : *decimalWitness;
+      throw Unreadable{later.line,
+                       Quoted(later.text) + " mixes hexadecimal and decimal identifiers"};
+    }
+    report.idViewKnown = hexWitness != nullptr || decimalWitness != nullptr;
+    report.idView = hexWitness != nullptr ? 1 : 0;
+    for (const Pending& id : ids_) {
+      std::int64_t value = 0;
+      const bool read = report.idView != 0 ? id.text.size() <= 8 && ReadInt(id.text, 16, value)
+                                           : ReadInt(id.text, 10, value) && value >= INT32_MIN &&
+                                                 value <= INT32_MAX;
+      if (!read) {
+        throw Unreadable{id.line, Quoted(id.text) + " is not an identifier"};
+      }
+      *id.slot = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+    }
+  }
+
+ private:
+  struct Pending {
+    std::int32_t* slot;
+    std::string_view text;
+    std::int32_t line;
+  };
+
+  std::vector<std::string_view> lines_;
+  std::size_t next_ = 0;
+  std::vector<Pending> ids_;
+};
+
+std::int32_t PriorityOf(Reader& reader) {
+  const std::string_view name = reader.Value("Process Priority:      ");
+  const std::pair<std::string_view, std::int32_t> known[] = {{"High", kPriorityHigh},
+                                                             {"Idle", kPriorityIdle},
+                                                             {"Normal", kPriorityNormal},
+                                                             {"Realtime", kPriorityRealtime},
+                                                             {"Undetermined", 0}};
+  for (const auto& [text, priority] : known) {
+    if (name == text) {
+      return priority;
+    }
+  }
+  reader.Fail(Quoted(name) + " is not a priority");
+}
+
+// Runs `read` on a record that is kept only when it is read whole: a record
+// cut short is dropped with the identifiers it was waiting for.
+template <class Record, class Read>
+std::unique_ptr<Record> Whole(Reader& reader, Read read) {
+  const std::size_t ids = reader.PendingIds();
+  auto record = std::make_unique<Record>();
+  try {
+    read(*record);
+  } catch (const CutShort&) {
+    reader.DropIdsFrom(ids);
+    throw;
+  }
+  return record;
+}
+
+void ReadModule(Reader& reader, clsProcess& process, std::int32_t& moduleId) {
+  reader.Line("");
+  auto module = Whole<clsModule>(reader, [&reader](clsModule& m) {
+    m.msName = reader.Text("    Module Name: ");
+    m.msExePath = reader.Text("    File Path:   ");
+    m.mlFileSize = reader.Number("    File Size:   ");
+    m.msFileDateTime = reader.Text("    File Date:   ");
+    reader.Version("    Version:     ", m.moVersionInfo);
+    reader.Line("    The Following Are 'In Context Of The Owning Process'");
+    m.mProccntUsage = reader.Number("      Module Usage Count : ");
+    reader.Id("      Module ID          : ", m.mlth32ModuleID);
+    reader.Id("      Module Base Address: ", m.mmodBaseAddr);
+    reader.Id("      Module Handle      : ", m.mhModule);
+  });
+  module->mlID = ++moduleId;
+  process.mcolModules.Add(std::move(module));
+}
+
+void ReadProcess(Reader& reader, ParsedReport& report, std::int32_t& moduleId) {
+  std::int32_t modules = 0;
+  auto read = Whole<clsProcess>(reader, [&reader, &modules](clsProcess& p) {
+    p.msExePath = reader.Text("Process Name:          ");
+    p.msFileDateTime = reader.Text("File Date:             ");
+    p.mlFileSize = reader.Number("File Size:             ");
+    reader.Version("Version:               ", p.moVersionInfo);
+    reader.Id("Process ID:            ", p.mlth32ProcessID);
+    p.mlProcessHandle = reader.Number("Process Handle:        ");
+    p.mlPriority = PriorityOf(reader);
+    p.mcntUsage = reader.Number("References To Process: ");
+    p.mcntThreads = reader.Number("Threads:               ");
+    p.mlpcPriClassBase = reader.Number("Base Priority:         ");
+    reader.Id("Default Heap ID:       ", p.mlth32DefaultHeapID);
+    reader.Id("Parent Process ID:     ", p.mlth32ParentProcessID);
+    reader.Id("Module ID (Assoc EXE): ", p.mlth32ModuleID);
+    modules = reader.Number("Number Of Associated Modules: ");
+    if (modules < 0) {
+      reader.Fail("a negative number of modules");
+    }
+  });
+  read->mlID = report.processes.Count() + 1;
+  clsProcess& process = report.processes.Add(std::move(read));
+  for (std::int32_t j = 0; j < modules; ++j) {
+    ReadModule(reader, process, moduleId);
+  }
+  reader.Line("");
+}
+
+// Where each module path first occurs.
+using FirstOccurrence = std::unordered_map<std::string_view, std::pair<std::int32_t, std::int32_t>>;
+
+FirstOccurrence FirstOccurrences(const kes::Collection<clsProcess>& processes) {
+  FirstOccurrence first;
+  for (std::int32_t i = 1; i <= processes.Count(); ++i) {
+    const kes::Collection<clsModule>& modules = processes.Item(i).mcolModules;
+    for (std::int32_t j = 1; j <= modules.Count(); ++j) {
+      first.emplace(modules.Item(j).msExePath, std::make_pair(i, j));
+    }
+  }
+  return first;
+}
+
+// A distinct module is written from the first module record with its path;
+// it must agree with it.
+void ReadDistinctModule(Reader& reader, ParsedReport& report, const FirstOccurrence& first) {
+  const std::string name = reader.Text("File Name:          ");
+  const std::string path = reader.Text("File Path:          ");
+  const auto found = first.find(path);
+  if (found == first.end()) {
+    reader.Fail("no process lists the module " + Quoted(path));
+  }
+  const auto [procId, modId] = found->second;
+  clsModule& module = report.processes.Item(procId).mcolModules.Item(modId);
+  const std::int32_t size = reader.Number("File Size:          ");
+  const std::string date = reader.Text("File Date:          ");
+  clsVersionInfo version;
+  reader.Version("Version:            ", version);
+  if (name != module.msName || size != module.mlFileSize || date != module.msFileDateTime ||
+      Display::VersionText(version) != Display::VersionText(module.moVersionInfo)) {
+    reader.Fail("the module " + Quoted(path) + " differs from its first listing");
+  }
+  module.mmodBaseSize = reader.Number("Base Size:          ");
+  module.mGlblcntUsage = reader.Number("Global Usage Count: ");
+  reader.Line("");
+  auto& unique = report.uniqueModules.Add(std::make_unique<clsUniqueModule>());
+  unique.mlProcID = procId;
+  unique.mlModID = modId;
+  unique.msExePath = path;
+}
+
+void ReadSections(Reader& reader, ParsedReport& report) {
+  if (reader.Next().substr(0, 11) != "Kestrel(tm)") {
+    reader.Fail("not a Kestrel report");
+  }
+  report.generatedOn = reader.Text("Output Generated On ");
+  reader.Line(kSeparator);
+  report.caption = std::string(reader.Next());
+  reader.Line(kSeparator);
+  reader.Line("");
+
+  reader.Line("TOP WINDOWS");
+  while (reader.Peek() != kSeparator) {
+    auto& task = report.tasks.Add(std::make_unique<clsTask>());
+    task.mlID = report.tasks.Count();
+    task.msName = reader.Text("Name: ");
+  }
+  reader.Next();
+  report.tasksComplete = true;
+  reader.Line("");
+
+  reader.Line("PROCESSES");
+  const std::int32_t processes = reader.Number("Total Processes: ");
+  reader.Line(" ");
+  std::int32_t moduleId = 0;
+  while (reader.Peek() != kSeparator) {
+    ReadProcess(reader, report, moduleId);
+  }
+  reader.Next();
+  if (report.processes.Count() != processes) {
+    reader.Fail("the report lists " + std::to_string(report.processes.Count()) +
+                " processes, its total says " + std::to_string(processes));
+  }
+  report.processesComplete = true;
+  reader.Line("");
+
+  reader.Line("MODULES");
+  const std::int32_t modules = reader.Number("Total Modules: ");
+  reader.Line(" ");
+  const FirstOccurrence first = FirstOccurrences(report.processes);
+  while (reader.Peek() != kEndLine) {
+    ReadDistinctModule(reader, report, first);
+  }
+  reader.Next();
+  if (report.uniqueModules.Count() != modules) {
+    reader.Fail("the report lists " + std::to_string(report.uniqueModules.Count()) +
+                " modules, its total says " + std::to_string(modules));
+  }
+  report.modulesComplete = true;
+  report.complete = true;
+  if (!reader.AtEnd()) {
+    reader.Next();
+    reader.Fail("text after the end of the report");
+  }
+}
+
+}  // namespace
+
+ParsedReport ParseReport(std::string_view text) {
+  ParsedReport report;
+  Reader reader(text);
+  try {
+    try {
+      ReadSections(reader, report);
+    } catch (const CutShort&) {
+      // Read as far as it goes; the flags say how far.
+      if (reader.LineNumber() == 0) {
+        throw Unreadable{1, "not a Kestrel report (no line)"};
+      }
+    }
+    report.linesRead = reader.LineNumber();
+    reader.ResolveIds(report);
+    // A module's owner is its process, whose identifier is known only now.
+    for (std::int32_t i = 1; i <= report.processes.Count(); ++i) {
+      clsProcess& process = report.processes.Item(i);
+      for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
+        process.mcolModules.Item(j).mlth32ProcessID = process.mlth32ProcessID;
+      }
+    }
+  } catch (const Unreadable& unreadable) {
+    report.errorLine = unreadable.line;
+    report.error = unreadable.why;
+  }
+  return report;
+}
+
+}  // namespace Report

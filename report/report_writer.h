@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/text_sink.h"
+#include "report/report_records.h"
+
+namespace Report {
+
+// The first line, as wide as the separator lines.
+inline constexpr std::string_view kBanner =
+    "Kestrel(tm) Snapshot Report - top windows, processes, modules, versions.";
+inline constexpr std::size_t kSeparatorWidth = 72;
+static_assert(kBanner.size() == kSeparatorWidth);
+
+// What a report depends on besides the records: the moment of writing as the
+// general date-and-time text, and the ID display setting (`giIDView`).
+struct ReportInputs {
+  std::string generatedOn;
+  std::int16_t idView = 0;
+};
+
+// Writes every line of the report, in order, each ending in CR LF and handed
+// to the sink in one write. A failure (the sink refuses, or a distinct module
+// points at no module record) stops the writing there and passes on; the
+// lines written before it stay written.
+void WriteReport(const SnapshotRecords& records, const ReportInputs& inputs,
+                 platform::TextSink& sink);
+
+}  // namespace Report

@@ -1,0 +1,73 @@
+#include "explorer/explorer_menus.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Subs::FrameMenu;
+
+// "caption" or "-", with "(off)" for an item that cannot be chosen.
+std::vector<std::string> Items(const Subs::FrameMenuSpec& menu) {
+  std::vector<std::string> items;
+  for (const Subs::MenuItemSpec& item : menu.items) {
+    std::string text = item.caption == nullptr ? "-" : item.caption;
+    if (!item.enabled) text += " (off)";
+    items.push_back(text);
+  }
+  return items;
+}
+
+TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
+  const auto bar = Explorer::ExplorerMenuBar();
+  ASSERT_EQ(bar.size(), 5u);
+  const std::vector<std::pair<const char*, std::vector<std::string>>> expected{
+      {"&File", {"&Print To File...", "-", "E&xit"}},
+      {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
+      {"&Tools", {"&Options"}},
+      {"&Window", {"Tile &Horizontal", "Tile &Vertical", "&Cascade", "&Arrange Icons"}},
+      {"&Help", {"&Contents / Index", "-", "", "-", "&About Kestrel"}},
+  };
+  for (std::size_t i = 0; i < bar.size(); ++i) {
+    EXPECT_STREQ(bar[i].caption, expected[i].first);
+    EXPECT_EQ(Items(bar[i]), expected[i].second) << bar[i].caption;
+  }
+  EXPECT_STREQ(bar[4].items[0].shortcut, "F1");
+  EXPECT_EQ(
+      Items(Explorer::ExplorerWebSubmenu()),
+      (std::vector<std::string>{"Our &Home Page", "-", "&Kestrel Home Page", "-", "&Order... (off)",
+                                "Other &Products", "&Technical Support (off)"}));
+}
+
+TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
+  using Action = Explorer::MenuRoute::Action;
+  struct Case {
+    FrameMenu menu;
+    int index;
+    Action action;
+  };
+  const Case cases[] = {
+      {FrameMenu::kFile, 0, Action::kPrintToFile}, {FrameMenu::kFile, 1, Action::kNothing},
+      {FrameMenu::kFile, 2, Action::kForward},     {FrameMenu::kFile, 3, Action::kNothing},
+      {FrameMenu::kView, 0, Action::kForward},     {FrameMenu::kView, 3, Action::kForward},
+      {FrameMenu::kTools, 0, Action::kForward},    {FrameMenu::kWindow, 2, Action::kForward},
+      {FrameMenu::kHelp, 4, Action::kForward},     {FrameMenu::kHelpWeb, 4, Action::kForward},
+  };
+  for (const Case& c : cases) {
+    const Explorer::MenuRoute route = Explorer::RouteMenuChoice(c.menu, c.index);
+    EXPECT_EQ(route.action, c.action) << static_cast<int>(c.menu) << "/" << c.index;
+    EXPECT_EQ(route.index, c.index);
+  }
+}
+
+TEST(ExplorerTexts, CaptionAndStatusPanels) {
+  EXPECT_EQ(Explorer::SnapshotCaption("12/6/99 3:04:05 PM"),
+            "Snapshot Taken At 12/6/99 3:04:05 PM");
+  EXPECT_EQ(
+      Explorer::StatusPanels(0, 12, 345),
+      (std::array<std::string, 4>{"Totals:", "Top Windows: 0", "Processes: 12", "Modules: 345"}));
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+#include "report/report_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "tests/fakes/failure_of.h"
+#include "tests/fakes/memory_text_files.h"
+#include "tests/native/report/sample_snapshot.h"
+
+std::string_view GoldenReport(std::string_view file);
+
+namespace {
+
+using kes_test::MemorySink;
+using kes_test::SampleSnapshot;
+
+constexpr const char* kGeneratedOn = "12/7/99 9:15:00 AM";
+
+TEST(WriteReport, ThreeProcessesMatchTheGoldenReportInBothIdentifierModes) {
+  SampleSnapshot snapshot;
+  kes_test::FillThreeProcesses(snapshot);
+  const std::pair<std::int16_t, const char*> modes[] = {{1, "three_processes_hex.txt"},
+                                                        {0, "three_processes_dec.txt"},
+                                                        {-1, "three_processes_hex.txt"}};
+  for (const auto& [idView, golden] : modes) {
+    MemorySink sink;
+    Report::WriteReport(snapshot.Records(), {kGeneratedOn, idView}, sink);
+    ASSERT_FALSE(GoldenReport(golden).empty()) << golden;
+    EXPECT_EQ(sink.Text(), GoldenReport(golden)) << "IDView " << idView;
+  }
+}
+
+TEST(WriteReport, EmptySnapshotAndEmptyTextsKeepEverySectionLine) {
+  SampleSnapshot snapshot;
+  MemorySink sink;
+  Report::WriteReport(snapshot.Records(), {"", 1}, sink);
+  EXPECT_EQ(sink.Text(), GoldenReport("empty.txt"));
+}
+
+TEST(WriteReport, EachLineIsOneWriteEndingInCarriageReturnLineFeed) {
+  SampleSnapshot snapshot;
+  kes_test::FillThreeProcesses(snapshot);
+  MemorySink sink;
+  Report::WriteReport(snapshot.Records(), {kGeneratedOn, 1}, sink);
+  ASSERT_EQ(sink.writes.size(), 133u);
+  for (const std::string& write : sink.writes) {
+    ASSERT_GE(write.size(), 2u);
+    EXPECT_EQ(write.substr(write.size() - 2), "\r\n") << write;
+    EXPECT_EQ(write.find_first_of("\r\n"), write.size() - 2) << write;
+  }
+}
+
+TEST(WriteReport, ADistinctModuleThatPointsAtNoRecordStopsAfterTheModulesHeading) {
+  SampleSnapshot snapshot;
+  kes_test::FillThreeProcesses(snapshot);
+  auto stray = std::make_unique<clsUniqueModule>();
+  stray->mlProcID = 3;  // a process without modules
+  stray->mlModID = 1;
+  snapshot.uniqueModules.Add(std::move(stray));
+  MemorySink sink;
+  EXPECT_EQ(kes_test::FailureNumber([&] {
+              Report::WriteReport(snapshot.Records(), {kGeneratedOn, 1}, sink);
+            }),
+            kes::kErrSubscriptOutOfRange);
+  // The three good distinct modules are written, then nothing more.
+  const std::string_view golden = GoldenReport("three_processes_hex.txt");
+  const std::string expected(golden.substr(0, golden.rfind("***End")));
+  EXPECT_EQ(sink.Text(),
+            expected.substr(0, expected.find("Total Modules: 3")) + "Total Modules: 4\r\n" +
+                expected.substr(expected.find(" \r\n", expected.find("Total Modules: 3"))));
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "report/report_parser.h"
+#include "tests/fakes/win32_helpers.h"
+#include "tests/wine/snapshot/child_process.h"
+
+namespace kes_test {
+namespace {
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// What one run of kesreport printed and how it ended.
+struct Outcome {
+  DWORD status = 0xFFFFFFFF;
+  std::string out, err;
+};
+
+Outcome Kesreport(const std::string& arguments) {
+  // Fresh names for every run: a finished child's handles may close a little
+  // after it has ended.
+  static int runs = 0;
+  const std::string number = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++runs);
+  const std::string outPath = TempPath("kesreport-out-" + number + ".txt");
+  const std::string errPath = TempPath("kesreport-err-" + number + ".txt");
+  Outcome run;
+  {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    platform::ScopedHandle out(CreateFileA(outPath.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    platform::ScopedHandle err(CreateFileA(errPath.c_str(), GENERIC_WRITE,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    std::string line = "\"" + ProgramFolder() + "kesreport.exe\" " + arguments;
+    // The child inherits this program's standard handles, pointed at the
+    // files while it starts.
+    const HANDLE ownOut = GetStdHandle(STD_OUTPUT_HANDLE);
+    const HANDLE ownErr = GetStdHandle(STD_ERROR_HANDLE);
+    SetStdHandle(STD_OUTPUT_HANDLE, out.Get());
+    SetStdHandle(STD_ERROR_HANDLE, err.Get());
+    const BOOL created = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &started);
+    SetStdHandle(STD_OUTPUT_HANDLE, ownOut);
+    SetStdHandle(STD_ERROR_HANDLE, ownErr);
+    if (!created) {
+      return run;
+    }
+    platform::ScopedHandle process(started.hProcess), thread(started.hThread);
+    if (WaitForSingleObject(process.Get(), 60000) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process.Get(), &run.status);
+    }
+  }
+  run.out = ReadAll(outPath);
+  run.err = ReadAll(errPath);
+  DeleteFileA(outPath.c_str());
+  DeleteFileA(errPath.c_str());
+  return run;
+}
+
+class KesreportTest : public testing::Test {
+ protected:
+  void TearDown() override {
+    DeleteFileA(first.c_str());
+    DeleteFileA(second.c_str());
+  }
+  const std::string first = TempPath("kesreport-first.txt");
+  const std::string second = TempPath("kesreport-second.txt");
+};
+
+TEST_F(KesreportTest, WritesAReportThatTheParserReadsWhole) {
+  for (const char* mode : {"/hex", "/dec"}) {
+    const Outcome run = Kesreport(std::string(mode) + " \"" + first + "\"");
+    EXPECT_EQ(run.status, 0u) << run.err;
+    EXPECT_EQ(run.out, "");
+    const Report::ParsedReport parsed = Report::ParseReport(ReadAll(first));
+    EXPECT_EQ(parsed.error, "") << "line " << parsed.errorLine;
+    EXPECT_TRUE(parsed.complete) << mode;
+    EXPECT_GT(parsed.processes.Count(), 0) << mode;
+    EXPECT_EQ(parsed.caption.rfind("Snapshot Taken At ", 0), 0u);
+  }
+}
+
+TEST_F(KesreportTest, WithoutAFileTheReportGoesToStandardOutput) {
+  const Outcome run = Kesreport("");
+  EXPECT_EQ(run.status, 0u) << run.err;
+  const Report::ParsedReport parsed = Report::ParseReport(run.out);
+  EXPECT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.complete);
+}
+
+TEST_F(KesreportTest, ASecondReportAfterAChildStartsDiffersByThatProcessAndItsLibrary) {
+  ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+  {
+    ChildProcess child(ProgramFolder() + "snapshot_child.exe", "kesver.dll");
+    ASSERT_TRUE(child.ready);
+    ASSERT_EQ(Kesreport("/hex \"" + second + "\"").status, 0u);
+  }
+  const Outcome run = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
+  EXPECT_EQ(run.status, 1u) << run.err;
+  const std::string folder = ProgramFolder();
+  const std::string expected =
+      "Old: " + first + " (" + Report::ParseReport(ReadAll(first)).caption + ")\r\nNew: " + second +
+      " (" + Report::ParseReport(ReadAll(second)).caption + ")\r\n\r\nPROCESSES STARTED\r\n  " +
+      folder + "snapshot_child.exe\r\n\r\nMODULE FILES ADDED\r\n  " + folder + "kesver.dll\r\n";
+  EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(KesreportTest, ExitStatusesSayWhatHappened) {
+  const Outcome usage = Kesreport("/?");
+  EXPECT_EQ(usage.status, 0u) << usage.out << "/" << usage.err;
+  EXPECT_EQ(usage.out.rfind("Writes a report of what is running", 0), 0u) << usage.out;
+
+  const Outcome bad = Kesreport("/hex /dec");
+  EXPECT_EQ(bad.status, 2u);
+  EXPECT_EQ(bad.err.rfind("kesreport: /HEX and /DEC cannot both be given\r\n", 0), 0u);
+
+  const Outcome unwritable = Kesreport("\"" + TempPath("no-such-folder\\report.txt") + "\"");
+  EXPECT_EQ(unwritable.status, 1u);
+  EXPECT_EQ(unwritable.err.rfind("kesreport: cannot write the report to ", 0), 0u);
+
+  const Outcome snapshot = Kesreport("\"" + first + "\"");
+  ASSERT_EQ(snapshot.status, 0u) << snapshot.err;
+  EXPECT_EQ(Kesreport("/compare \"" + first + "\" \"" + first + "\"").status, 0u);
+  std::ofstream(second) << "not a report\r\n";
+  const Outcome notReport = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
+  EXPECT_EQ(notReport.status, 2u);
+  EXPECT_EQ(notReport.err, "kesreport: " + second + " line 1: not a Kestrel report\r\n");
+}
+
+}  // namespace
+}  // namespace kes_test
