@@ -83,14 +83,14 @@ class FrameDisabled {
 };
 
 // One popup of the window's menu bar; the Help menu carries `web`.
-HMENU BuildMenu(const Subs::FrameMenuSpec& spec, HMENU web) {
+HMENU BuildMenu(const Subs::FrameMenuSpec& menuLayout, HMENU web) {
   HMENU popup = CreatePopupMenu();
-  for (std::size_t i = 0; i < spec.items.size(); ++i) {
-    const Subs::MenuItemSpec& item = spec.items[i];
+  for (std::size_t i = 0; i < menuLayout.items.size(); ++i) {
+    const Subs::MenuItemSpec& item = menuLayout.items[i];
     const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
     if (item.caption == nullptr) {
       AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    } else if (spec.menu == Subs::FrameMenu::kHelp && i == Subs::kHelpWebItem) {
+    } else if (menuLayout.menu == Subs::FrameMenu::kHelp && i == Subs::kHelpWebItem) {
       AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(web),
                   Subs::WebSubmenuCaption().c_str());
     } else {
@@ -98,7 +98,7 @@ HMENU BuildMenu(const Subs::FrameMenuSpec& spec, HMENU web) {
                                       ? item.caption
                                       : item.caption + std::string("\t") + item.shortcut;
       AppendMenuA(popup, MF_STRING | state,
-                  frmExplorer::MenuCommand(spec.menu, static_cast<int>(i)), caption.c_str());
+                  frmExplorer::MenuCommand(menuLayout.menu, static_cast<int>(i)), caption.c_str());
     }
   }
   return popup;
@@ -254,14 +254,14 @@ void frmExplorer::CreateControls() {
 void frmExplorer::CreateMenus() {
   menu_ = CreateMenu();
   HMENU web = BuildMenu(Explorer::ExplorerWebSubmenu(), nullptr);
-  for (const Subs::FrameMenuSpec& spec : Explorer::ExplorerMenuBar()) {
-    HMENU popup = BuildMenu(spec, web);
-    if (spec.menu == Subs::FrameMenu::kWindow) {
+  for (const Subs::FrameMenuSpec& menuLayout : Explorer::ExplorerMenuBar()) {
+    HMENU popup = BuildMenu(menuLayout, web);
+    if (menuLayout.menu == Subs::FrameMenu::kWindow) {
       windowMenu_ = popup;
-    } else if (spec.menu == Subs::FrameMenu::kView) {
+    } else if (menuLayout.menu == Subs::FrameMenu::kView) {
       viewMenu_ = popup;
     }
-    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), spec.caption);
+    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
   }
 }
 
