@@ -118,6 +118,33 @@ TEST_F(KesreportTest, ASecondReportAfterAChildStartsDiffersByThatProcessAndItsLi
   EXPECT_EQ(run.out, expected);
 }
 
+TEST_F(KesreportTest, AWalkThatStopsStillWritesWhatWasReadAndSaysSo) {
+  const std::string hidden = TempPath("kes_hidden_report_child.exe");
+  ASSERT_TRUE(CopyFileA((ProgramFolder() + "snapshot_child.exe").c_str(), hidden.c_str(), FALSE));
+  {
+    ChildProcess running(hidden, "");
+    ASSERT_TRUE(running.ready);
+    // A hidden program file cannot be read for its facts.
+    ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    const Outcome run = Kesreport("\"" + first + "\"");
+    EXPECT_EQ(run.status, 1u);
+    EXPECT_EQ(run.err.rfind("kesreport: the process walk stopped early; the report holds what "
+                            "was read: The Following Error Occurred: 53 - File Not Found: ",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_NE(run.err.find("kes_hidden_report_child.exe"), std::string::npos);
+    const Report::ParsedReport parsed = Report::ParseReport(ReadAll(first));
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.complete);
+    for (std::int32_t i = 1; i <= parsed.processes.Count(); ++i) {
+      EXPECT_EQ(parsed.processes.Item(i).msExePath.find("kes_hidden"), std::string::npos);
+    }
+  }
+  SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(hidden.c_str());
+}
+
 TEST_F(KesreportTest, ExitStatusesSayWhatHappened) {
   const Outcome usage = Kesreport("/?");
   EXPECT_EQ(usage.status, 0u) << usage.out << "/" << usage.err;
