@@ -93,6 +93,23 @@ TEST_F(KesreportTest, WritesAReportThatTheParserReadsWhole) {
   }
 }
 
+TEST_F(KesreportTest, WithoutASwitchTheStoredIdSettingChoosesTheMode) {
+  for (const char* stored : {"1", "0"}) {
+    ASSERT_TRUE(PutRegistryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel", "IDView", REG_SZ,
+                                 std::string(stored) + '\0'));
+    ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+    const Report::ParsedReport parsed = Report::ParseReport(ReadAll(first));
+    EXPECT_EQ(parsed.error, "");
+    // Under Wine module addresses such as 7BC00000 show letters in hexadecimal.
+    EXPECT_EQ(parsed.idView, stored[0] == '1' ? 1 : 0) << stored;
+  }
+  // Without the key it writes decimal and creates nothing.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel");
+  ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+  EXPECT_EQ(Report::ParseReport(ReadAll(first)).idView, 0);
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel"));
+}
+
 TEST_F(KesreportTest, WithoutAFileTheReportGoesToStandardOutput) {
   const Outcome run = Kesreport("");
   EXPECT_EQ(run.status, 0u) << run.err;
