@@ -20,7 +20,7 @@ TEST_F(TextFileTest, ManyShortWritesAcrossSeveralBlocksArriveWholeAndInOrder) {
   std::string expected;
   {
     auto file = files.Create(path);
-    for (int i = 0; i < 30000; ++i) {
+    for (int i = 0; i < 40000; ++i) {
       const std::string line = "line " + std::to_string(i) + "\r\n";
       file->Write(line);
       expected += line;
