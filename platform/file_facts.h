@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_finder.h"
+
 namespace platform {
 
 // A file's last-write time on the local clock.
@@ -22,14 +24,10 @@ struct DateTimeSeparators {
 };
 
 // What a snapshot learns about the file behind a process or module: the
-// file-system facts and the raw calls of the version library.
-class FileFacts {
+// file-system facts (FindNormalFile among them) and the raw calls of the
+// version library.
+class FileFacts : public FileFinder {
  public:
-  virtual ~FileFacts() = default;
-
-  // True when a search among normal files finds the path; files with the
-  // hidden or system attribute are not found.
-  virtual bool FindNormalFile(const std::string& path) = 0;
   // Raise kes::Failure (53) when the file cannot be read.
   virtual FileDateTime LastWriteLocalTime(const std::string& path) = 0;
   virtual std::int32_t Length(const std::string& path) = 0;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace platform {
 
 std::string Win32SystemFolders::ProgramFolder() {
@@ -20,6 +22,18 @@ std::string Win32SystemFolders::ProgramFolder() {
 
 std::uint32_t Win32SystemFolders::WindowsDirectory(std::span<char> buffer) {
   return GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+}
+
+std::string RunningProgramStem() {
+  std::vector<char> path(MAX_PATH + 1, '\0');
+  const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
+  std::string name(path.data(), length);
+  name.erase(0, name.find_last_of("\\/") + 1);
+  const auto dot = name.find_last_of('.');
+  if (dot != std::string::npos) {
+    name.erase(dot);
+  }
+  return name;
 }
 
 }  // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "platform/system_folders.h"
 
 namespace platform {
@@ -9,5 +11,8 @@ class Win32SystemFolders final : public SystemFolders {
   std::string ProgramFolder() override;
   std::uint32_t WindowsDirectory(std::span<char> buffer) override;
 };
+
+// The running program's file name without folder and extension.
+std::string RunningProgramStem();
 
 }  // namespace platform

@@ -37,11 +37,11 @@ bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string
 
     const platform::FoundExecutable browser = shell_.FindExecutableFor(tempPage);
     if (browser.code <= platform::kShellSuccessAbove) {
-      report_.Boxes().Show(0, "Could not find Web Browser!", kAppTitle,
+      report_.Boxes().Show(owner, "Could not find Web Browser!", kAppTitle,
                            platform::kMbOk | platform::kMbIconExclamation);
     } else if (shell_.ShellExecuteFile(owner, "open", browser.path, QuoteAddress(address),
                                        platform::kSwShowNormal) <= platform::kShellSuccessAbove) {
-      report_.Boxes().Show(0, "Web Page Not Opened", "URL Failed",
+      report_.Boxes().Show(owner, "Web Page Not Opened", "URL Failed",
                            platform::kMbOk | platform::kMbIconExclamation);
     }
 

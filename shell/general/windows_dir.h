@@ -9,7 +9,11 @@ namespace Subs {
 
 // The Windows directory with a trailing backslash. Empty text when the
 // system gives none or when it does not fit the 145-character buffer the
-// routine offers; an unexpected failure is reported and gives empty text.
+// routine offers. An unexpected failure travels on.
+std::string WindowsDirWithBackslash(platform::SystemFolders& folders);
+
+// WindowsDirWithBackslash; an unexpected failure is reported and gives empty
+// text.
 std::string GetWindowsDir(platform::SystemFolders& folders, const ErrorReport& report);
 
 }  // namespace Subs

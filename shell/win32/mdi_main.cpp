@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/failure.h"
 #include "platform/registry.h"
 #include "settings/settings_store.h"
 #include "shell/frame_menus.h"
 #include "shell/res/resource.h"
+#include "shell/status_bar_layout.h"
 #include "shell/win32/frm_message.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/modal_loop.h"
@@ -28,9 +30,10 @@ constexpr int kImageSize = 16;
 constexpr int kImageCount = 7;
 constexpr COLORREF kMaskColour = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kSpacerWidth = 8;
-// Status bar panels: the web notice, the widest (the rest), the label.
-constexpr int kWebPanelWidth = 260;
-constexpr int kLabelPanelWidth = 90;
+// Room on either side of a status-bar panel's text.
+constexpr int kPanelPaddingTwips = 90;
+// A failure of the program's own: the system would not make a window.
+constexpr std::int32_t kErrWindowNotCreated = kes::kErrApplicationBase + 1;
 
 int MenuBase(Subs::FrameMenu menu) {
   switch (menu) {
@@ -77,6 +80,17 @@ HMENU BuildPopup(const Subs::FrameMenuSpec& menuLayout, HMENU webSubmenu) {
   return popup;
 }
 
+// The width of `text` in the font the control draws with.
+int TextWidth(HWND control, const std::string& text) {
+  WindowDC dc(control);
+  auto font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ previous = SelectObject(dc.Get(), font != nullptr ? font : DialogFont());
+  SIZE size{};
+  GetTextExtentPoint32A(dc.Get(), text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc.Get(), previous);
+  return size.cx;
+}
+
 void SaveBarSetting(const ShellContext& context, const char* valueName, bool show) {
   context.registry.SetKeyValue(platform::kHkeyLocalMachine, Subs::kSettingsKey, valueName,
                                show ? "1" : "0", platform::kRegSz);
@@ -91,20 +105,26 @@ MDIMain::MDIMain(const ShellContext& context, FrameCommands commands)
 MDIMain::~MDIMain() { Destroy(); }
 
 void MDIMain::Load() {
+  loading_ = true;
   try {
     CreateFrame();
-    if (Handle() == nullptr) {
-      return;
-    }
     ShowToolbar(Subs::giToolbar == 1);
     ShowStatusBar(Subs::giStatusBar == 1);
     ShowWindow(Handle(), SW_SHOW);
     UpdateWindow(Handle());
     DoEvents();
-    About();
-    OpenExplorer();
+    // A close among the pending messages ends the load before the first
+    // snapshot is taken.
+    if (!closePending_) {
+      About();
+      OpenExplorer();
+    }
   } catch (const std::exception& failure) {
     context_.Report().ShowFailure(failure, "MDIMain", "FormLoad");
+  }
+  loading_ = false;
+  if (closePending_ && Handle() != nullptr) {
+    RequestClose();
   }
 }
 
@@ -118,9 +138,12 @@ void MDIMain::CreateFrame() {
   Create(context_.instance, kClassName, 0, Subs::kFrameCaption, kStyle, CW_USEDEFAULT,
          CW_USEDEFAULT, size.cx, size.cy, nullptr, menu_);
   if (Handle() == nullptr) {
+    const DWORD code = GetLastError();
     DestroyMenu(menu_);
     menu_ = nullptr;
-    return;
+    throw kes::Failure(
+        kErrWindowNotCreated,
+        "The frame window could not be created (system error " + std::to_string(code) + ")");
   }
 
   CLIENTCREATESTRUCT clientInfo{windowMenu_, static_cast<UINT>(kFirstChildId)};
@@ -190,11 +213,23 @@ void MDIMain::CreateStatusBar() {
   statusBar_ =
       CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
                       reinterpret_cast<HMENU>(kStatusBarId), context_.instance, nullptr);
+  // The panels first: a text for a panel the bar does not have yet is lost.
+  SizeStatusPanels();
   const std::string web = Subs::StatusBarWebText();
-  std::array<int, 3> parts{kWebPanelWidth, kWebPanelWidth + 1, -1};
-  SendMessageA(statusBar_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
   SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(web.c_str()));
   SendMessageA(statusBar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Subs::kStatusBarLabel));
+}
+
+void MDIMain::SizeStatusPanels() {
+  // The first and third panels fit their texts in the bar's own font, which
+  // grows with the display's resolution; the second takes the rest.
+  RECT bar{};
+  GetClientRect(statusBar_, &bar);
+  const auto edges = Subs::StatusBarPanelEdges(
+      bar.right, TextWidth(statusBar_, Subs::StatusBarWebText()),
+      TextWidth(statusBar_, Subs::kStatusBarLabel), TwipsLayout().X(kPanelPaddingTwips),
+      GetSystemMetrics(SM_CXVSCROLL));
+  SendMessageA(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
 bool MDIMain::BarVisible(HWND bar) {
@@ -220,10 +255,7 @@ void MDIMain::Layout() {
     RECT bar{};
     GetWindowRect(statusBar_, &bar);
     bottom -= bar.bottom - bar.top;
-    // The middle panel takes what the two fixed ones leave.
-    const int labelLeft = std::max<int>(kWebPanelWidth, area.right - kLabelPanelWidth);
-    std::array<int, 3> parts{kWebPanelWidth, labelLeft, -1};
-    SendMessageA(statusBar_, SB_SETPARTS, parts.size(), reinterpret_cast<LPARAM>(parts.data()));
+    SizeStatusPanels();
   }
   if (client_ != nullptr) {
     MoveWindow(client_, 0, top, area.right, std::max(0, bottom - top), TRUE);
@@ -267,6 +299,20 @@ void MDIMain::OpenOptions() {
   } catch (const std::exception& failure) {
     context_.Report().ShowFailure(failure, "MDIMain", "mnutools");
   }
+}
+
+void MDIMain::RequestClose() {
+  // While a modal window is up over the frame (which it disables), or the
+  // frame or an explorer window is loading, that code still runs beneath this
+  // message and uses the windows a close would free. The close waits for it:
+  // the modal windows are asked to close, and once the frame is enabled
+  // again (WM_ENABLE) the close comes back through the message loop.
+  if (loading_ || !IsWindowEnabled(Handle())) {
+    closePending_ = true;
+    CloseOwnedWindows(Handle());
+    return;
+  }
+  Close();
 }
 
 void MDIMain::Close() {
@@ -437,8 +483,13 @@ LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_CLOSE:
-      Close();
+      RequestClose();
       return 0;
+    case WM_ENABLE:
+      if (wParam != FALSE && closePending_ && !loading_) {
+        PostMessageA(Handle(), WM_CLOSE, 0, 0);
+      }
+      break;
     case WM_DESTROY:
       client_ = nullptr;
       toolbar_ = nullptr;

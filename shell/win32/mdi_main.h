@@ -84,11 +84,15 @@ class MDIMain : public Window {
   void CreateMenus();
   void CreateToolbar();
   void CreateStatusBar();
+  void SizeStatusPanels();
   void Layout();
   bool OnCommand(int command);
   bool OnNotify(NMHDR& header, LRESULT& result);
   void OpenExplorer();
   void OpenOptions();
+  // WM_CLOSE: closes now, or once the modal windows or the load that hold
+  // the frame have ended.
+  void RequestClose();
   void Close();
   static bool BarVisible(HWND bar);
 
@@ -103,6 +107,8 @@ class MDIMain : public Window {
   OwnedAccelerators accelerators_;
   CommonDialog commonDialog_;
   std::unique_ptr<frmAbout> about_;
+  bool loading_ = false;
+  bool closePending_ = false;
 };
 
 }  // namespace shellwin

@@ -2,6 +2,24 @@
 
 namespace shellwin {
 
+namespace {
+
+BOOL CALLBACK CloseIfOwned(HWND window, LPARAM ownerParam) {
+  const auto owner = reinterpret_cast<HWND>(ownerParam);
+  if (window == owner || !IsWindowVisible(window)) {
+    return TRUE;
+  }
+  for (HWND up = GetWindow(window, GW_OWNER); up != nullptr; up = GetWindow(up, GW_OWNER)) {
+    if (up == owner) {
+      PostMessageA(window, WM_CLOSE, 0, 0);
+      break;
+    }
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 void RunModal(HWND window, HWND owner, const bool& done,
               const std::function<bool(const MSG&)>& preview) {
   const bool ownerWasEnabled = owner != nullptr && IsWindowEnabled(owner);
@@ -36,6 +54,10 @@ void RunModal(HWND window, HWND owner, const bool& done,
   if (owner != nullptr) {
     SetActiveWindow(owner);
   }
+}
+
+void CloseOwnedWindows(HWND owner) {
+  EnumThreadWindows(GetCurrentThreadId(), &CloseIfOwned, reinterpret_cast<LPARAM>(owner));
 }
 
 void DoEvents() {

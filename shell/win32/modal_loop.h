@@ -14,6 +14,11 @@ namespace shellwin {
 void RunModal(HWND window, HWND owner, const bool& done,
               const std::function<bool(const MSG&)>& preview);
 
+// Asks every visible window of this thread that `owner` owns, itself or
+// through another owned window, to close (a posted WM_CLOSE): the modal
+// windows shown over it end their loops.
+void CloseOwnedWindows(HWND owner);
+
 // Lets pending window messages run, so that a change is painted during long
 // work.
 void DoEvents();

@@ -2,38 +2,20 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/system_folders_win32.h"
 #include "shell/general/text_helpers.h"
 #include "shell/win32/frm_message.h"
 #include "shell/win32/os_platform.h"
 
 namespace shellwin {
 
-namespace {
-
-// The running program's file name without folder and extension.
-std::string ProgramStem() {
-  std::vector<char> path(MAX_PATH + 1, '\0');
-  const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
-  std::string name(path.data(), length);
-  name.erase(0, name.find_last_of("\\/") + 1);
-  const auto dot = name.find_last_of('.');
-  if (dot != std::string::npos) {
-    name.erase(dot);
-  }
-  return name;
-}
-
-}  // namespace
-
 Win32StartupHost::Win32StartupHost(const ShellContext& context, platform::SystemFolders& folders,
                                    FrameCommands commands)
     : context_(context), folders_(folders), commands_(std::move(commands)) {}
 
 std::string Win32StartupHost::ProgramFile() {
-  return Subs::AddBackslash(folders_.ProgramFolder()) + ProgramStem() + ".exe";
+  return Subs::AddBackslash(folders_.ProgramFolder()) + platform::RunningProgramStem() + ".exe";
 }
 
 Subs::CivilDate Win32StartupHost::FileDate(const std::string& path) {

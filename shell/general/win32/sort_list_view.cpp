@@ -9,11 +9,14 @@ namespace Subs {
 
 namespace {
 
-// The settings live in window properties of the control itself. They hold
-// plain numbers, no memory, and the system drops them with the window.
+// The settings live in window properties of the control itself; they hold
+// plain numbers, no memory. A named property holds a global atom that
+// Windows 95 and 98 never give back for a window destroyed with it, so the
+// control is subclassed to remove them all before it goes.
 constexpr const char* kPropSortKey = "KestrelSortKey";
 constexpr const char* kPropSorted = "KestrelSorted";
 constexpr const char* kPropSortOrder = "KestrelSortOrder";
+constexpr const char* kPropProcedure = "KestrelSortProc";
 
 std::intptr_t GetNumber(HWND window, const char* name) {
   return reinterpret_cast<std::intptr_t>(GetPropA(window, name));
@@ -21,6 +24,26 @@ std::intptr_t GetNumber(HWND window, const char* name) {
 
 void SetNumber(HWND window, const char* name, std::intptr_t value) {
   SetPropA(window, name, reinterpret_cast<HANDLE>(value));
+}
+
+LRESULT CALLBACK RemovePropsOnDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto previous = reinterpret_cast<WNDPROC>(GetPropA(window, kPropProcedure));
+  if (message == WM_NCDESTROY) {
+    for (const char* name : {kPropSortKey, kPropSorted, kPropSortOrder, kPropProcedure}) {
+      RemovePropA(window, name);
+    }
+  }
+  return CallWindowProcA(previous, window, message, wParam, lParam);
+}
+
+// Once per control, before its first property is set.
+void RemovePropsWhenDestroyed(HWND window) {
+  if (GetPropA(window, kPropProcedure) != nullptr) {
+    return;
+  }
+  SetPropA(window, kPropProcedure,
+           reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_WNDPROC)));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RemovePropsOnDestroy));
 }
 
 std::string CellText(HWND listView, int row, int column) {
@@ -87,6 +110,7 @@ void SortListView(HWND listView, std::int16_t column) {
   if (!IsWindow(listView)) {
     return;
   }
+  RemovePropsWhenDestroyed(listView);
   SetNumber(listView, kPropSortKey, column - 1);
   SetNumber(listView, kPropSorted, 1);
   const bool wasAscending = GetListViewSort(listView).order == SortOrder::kAscending;

@@ -3,14 +3,39 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "platform/win32/common_controls.h"
-
 #include <string>
 #include <vector>
+
+#include "platform/win32/common_controls.h"
 
 namespace {
 
 using Rows = std::vector<std::vector<std::string>>;
+
+// The named properties a window still holds as it is destroyed, seen by a
+// subclass placed over everything else on it.
+struct DestroyWatch {
+  WNDPROC previous = nullptr;
+  bool destroyed = false;
+  std::vector<std::string> properties;
+};
+DestroyWatch gWatch;
+
+BOOL CALLBACK CollectProperty(HWND, LPCSTR name, HANDLE) {
+  if (HIWORD(reinterpret_cast<ULONG_PTR>(name)) != 0) {  // not a bare atom
+    gWatch.properties.push_back(name);
+  }
+  return TRUE;
+}
+
+LRESULT CALLBACK WatchDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CallWindowProcA(gWatch.previous, window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    gWatch.destroyed = true;
+    EnumPropsA(window, &CollectProperty);
+  }
+  return result;
+}
 
 // A hidden window holding a list view in report view, destroyed with the test.
 class SortListViewTest : public ::testing::Test {
@@ -127,6 +152,27 @@ TEST_F(SortListViewTest, SettingsStayWithTheListForTheNextFill) {
   AddRows({{"x", "10"}, {"y", "9"}, {"z", "11"}});
   Subs::ApplyListViewSort(list_);
   EXPECT_EQ(Column(1), (Texts{"9", "11", "10"}));
+}
+
+// Windows 95 and 98 keep the atom of a named property left on a destroyed
+// window for good.
+TEST_F(SortListViewTest, TheListGoesWithoutItsSortProperties) {
+  AddRows({{"b", "1"}, {"a", "2"}});
+  Subs::SortListView(list_, 1);
+  Subs::SortListView(list_, 2);
+  gWatch = {};
+  gWatch.previous = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(list_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchDestroy)));
+  DestroyWindow(parent_);
+  parent_ = nullptr;
+  ASSERT_TRUE(gWatch.destroyed);
+  std::vector<std::string> ours;
+  for (const std::string& name : gWatch.properties) {
+    if (name.rfind("Kestrel", 0) == 0) {
+      ours.push_back(name);
+    }
+  }
+  EXPECT_EQ(ours, Texts{});
 }
 
 TEST_F(SortListViewTest, IgnoresAWindowThatIsGone) {

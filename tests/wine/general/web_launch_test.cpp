@@ -153,6 +153,18 @@ TEST_F(WebLaunchTest, AProgramFolderThatCannotBeWrittenIsReported) {
       << text;
 }
 
+// The project's prefix opens HTML pages in Wine's own browser, which hands
+// them to the desktop's; help and web commands work for a user there.
+TEST(HtmlPages, ThePrefixHasABrowserForThem) {
+  const std::string page = kes_test::TempPath("kes_find_browser.htm");
+  { std::ofstream(page) << "<HTML></HTML>\r\n"; }
+  const platform::FoundExecutable browser = platform::Win32ShellLauncher().FindExecutableFor(page);
+  DeleteFileA(page.c_str());
+  EXPECT_GT(browser.code, 32);
+  EXPECT_EQ(lstrcmpiA(browser.path.c_str(), "C:\\windows\\system32\\winebrowser.exe"), 0)
+      << browser.path;
+}
+
 TEST(SystemFolders, WindowsDirectoryEndsInABackslashAndExists) {
   platform::Win32SystemFolders folders;
   RecordingBoxes boxes;

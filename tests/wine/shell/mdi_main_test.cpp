@@ -2,13 +2,16 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/failure.h"
+#include "platform/win32/message_box_win32.h"
 #include "settings/settings_store.h"
 #include "shell/frame_menus.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/frm_message.h"
+#include "shell/win32/modal_loop.h"
 #include "tests/wine/shell/shell_fixture.h"
 
 namespace kes_test {
@@ -47,14 +50,18 @@ class MDIMainTest : public ShellFixture {
   }
 
   MDIMain& Load() {
-    frame = std::make_unique<MDIMain>(
-        context, shellwin::FrameCommands{[this](MDIMain&) { ++explorersOpened; },
-                                         [this](MDIMain&) {
-                                           ++optionsOpened;
-                                           if (optionsFailure) {
-                                             throw *optionsFailure;
-                                           }
-                                         }});
+    frame = std::make_unique<MDIMain>(context, shellwin::FrameCommands{[this](MDIMain& f) {
+                                                                         ++explorersOpened;
+                                                                         if (explorerLoad) {
+                                                                           explorerLoad(f);
+                                                                         }
+                                                                       },
+                                                                       [this](MDIMain&) {
+                                                                         ++optionsOpened;
+                                                                         if (optionsFailure) {
+                                                                           throw *optionsFailure;
+                                                                         }
+                                                                       }});
     frame->Load();
     return *frame;
   }
@@ -65,9 +72,16 @@ class MDIMainTest : public ShellFixture {
     return (GetMenuState(Popup(2), viewIndex, MF_BYPOSITION) & MF_CHECKED) != 0;
   }
   void Command(int id) { SendMessageA(frame->Handle(), WM_COMMAND, id, 0); }
+  // One error report was shown, naming the frame and `routine`.
+  void ExpectOneFrameReport(const std::string& routine) {
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
+    EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), routine);
+  }
 
   std::unique_ptr<MDIMain> frame;
   int explorersOpened = 0;
+  std::function<void(MDIMain&)> explorerLoad;
   int optionsOpened = 0;
   std::optional<kes::Failure> optionsFailure;
 };
@@ -154,6 +168,8 @@ TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
   char text[128] = {};
   SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Visit us at http://www.fernbrook.example");
+  SendMessageA(status, SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "Version 1.0");
   RECT client;
   GetClientRect(frame->Handle(), &client);
   const int second = rights[1] - rights[0];
@@ -165,6 +181,36 @@ TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
   ImageList_GetIconSize(frame->ImageList1(), &width, &height);
   EXPECT_EQ(width, 16);
   EXPECT_EQ(height, 16);
+}
+
+// Large fonts make the status bar's texts wider; the first and third panels
+// follow them.
+TEST_F(MDIMainTest, StatusPanelsFitTheirTextsInTheBarsFont) {
+  Load();
+  HWND status = frame->StatusBar1();
+  LOGFONTA face{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof face, &face);
+  face.lfHeight = -28;
+  HFONT large = CreateFontIndirectA(&face);
+  SendMessageA(status, WM_SETFONT, reinterpret_cast<WPARAM>(large), FALSE);
+  SetWindowPos(frame->Handle(), nullptr, 0, 0, 1000, 500, SWP_NOMOVE | SWP_NOZORDER);
+
+  const auto widthOf = [status, large](const std::string& text) {
+    HDC dc = GetDC(status);
+    const HGDIOBJ previous = SelectObject(dc, large);
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    ReleaseDC(status, dc);
+    return size.cx;
+  };
+  RECT web{}, label{};
+  SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&web));
+  SendMessageA(status, SB_GETRECT, 2, reinterpret_cast<LPARAM>(&label));
+  EXPECT_GT(web.right - web.left, widthOf("Visit us at http://www.fernbrook.example"));
+  EXPECT_GT(label.right - label.left - GetSystemMetrics(SM_CXVSCROLL), widthOf("Version 1.0"));
+  frame.reset();
+  DeleteObject(large);
 }
 
 TEST_F(MDIMainTest, ViewItemsToggleTheBarsTickAndSaveThem) {
@@ -213,16 +259,21 @@ TEST_F(MDIMainTest, StoredValueOtherThanOneStartsHiddenAndIsRewrittenZero) {
 TEST_F(MDIMainTest, WebItemsOpenTheirAddressesSeparatorsAnEmptyOne) {
   Subs::giShowMsg1 = 0;
   Load();
-  // Each item opens its own address (the addresses are checked natively).
-  std::vector<std::string> addresses;
   for (std::int16_t index = 0; index <= 6; ++index) {
     frame->mnuHelpWeb_Hook(index);
-    addresses.push_back(Subs::WebAddressForIndex(index));
   }
-  EXPECT_EQ(browser.opened, addresses);
   // The menu item reaches the same action.
   Command(MDIMain::kHelpWebBase + 2);
-  EXPECT_EQ(browser.opened.back(), addresses[2]);
+  EXPECT_EQ(browser.opened, (std::vector<std::string>{
+                                "http://www.fernbrook.example",
+                                "",
+                                "http://www.fernbrook.example/kestrel",
+                                "http://www.fernbrook.example/kestrel/order.htm",
+                                "",
+                                "http://www.fernbrook.example/software.htm",
+                                "http://www.fernbrook.example/kestrel/support.htm",
+                                "http://www.fernbrook.example/kestrel",
+                            }));
 }
 
 TEST_F(MDIMainTest, WebNoticeSwitchedOffIsNotShownAgainInTheSameRun) {
@@ -298,9 +349,132 @@ TEST_F(MDIMainTest, ExplorerAndOptionsCommandsReachTheirWindows) {
 
   optionsFailure = kes::Failure(5, "Invalid procedure call");
   frame->mnuTools_Hook(0);
-  ASSERT_EQ(boxes.shown.size(), 1u);
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "MDIMain");
-  EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "mnutools");
+  ExpectOneFrameReport("mnutools");
+}
+
+// A posted WM_CLOSE, as "End Task" or tools/run's remote close send it,
+// while a modal window the frame owns runs its loop: the close waits until
+// that loop has ended, asks the window to close, then closes the frame.
+TEST_F(MDIMainTest, ACloseWhileAModalWindowIsUpWaitsForItsLoopToEnd) {
+  struct Modal {
+    const char* caption;
+    std::function<void(MDIMain&)> show;
+  };
+  const Modal modals[] = {
+      {shellwin::frmAbout::kCaption, [](MDIMain& f) { f.mnuHelp_Hook(Subs::kHelpAbout); }},
+      {shellwin::frmMessage::kCaption, [](MDIMain& f) { f.mnuHelpWeb_Hook(0); }},
+      {"Kestrel Test Box",
+       [](MDIMain& f) {
+         platform::Win32MessageBoxes().Show(shellwin::AsOwner(f.Handle()), "Closing?",
+                                            "Kestrel Test Box", platform::kMbOk);
+       }},
+      {"Save The Test Snapshot",
+       [](MDIMain& f) {
+         f.CommonDialog1().DialogTitle = "Save The Test Snapshot";
+         EXPECT_FALSE(f.CommonDialog1().ShowSave(f.Handle()));
+       }},
+  };
+  for (const Modal& modal : modals) {
+    SCOPED_TRACE(modal.caption);
+    Load();
+    HWND handle = frame->Handle();
+    HWND about = frame->About().Handle();
+    HWND shown = nullptr;
+    driver.When(modal.caption, [&shown, handle](HWND window) {
+      shown = window;
+      PostMessageA(handle, WM_CLOSE, 0, 0);
+    });
+    // Gives up the loop rather than hang when the modal window never ends.
+    QuitAfter guard(kGuardMs);
+    modal.show(*frame);
+
+    EXPECT_FALSE(guard.Fired()) << "the modal window was left running";
+    EXPECT_TRUE(IsWindow(handle)) << "the frame went while the modal loop ran";
+    EXPECT_FALSE(shown != nullptr && IsWindowVisible(shown));
+    Pump();
+    EXPECT_EQ(frame->Handle(), nullptr);
+    EXPECT_FALSE(IsWindow(handle));
+    EXPECT_FALSE(IsWindow(about));
+  }
+}
+
+// The frame's own load lets pending messages run after showing the frame; a
+// close among them ends the load there, without a snapshot.
+TEST_F(MDIMainTest, ACloseDuringTheLoadEndsItBeforeTheFirstExplorer) {
+  CreationHook closer("KestrelMDIMain", CreationHook::Act::kPostClose);
+  Load();
+  EXPECT_EQ(explorersOpened, 0);
+  EXPECT_EQ(frame->Handle(), nullptr);
+  EXPECT_FALSE(IsWindow(closer.Created()));
+  EXPECT_TRUE(boxes.shown.empty());
+}
+
+// An explorer window's load holds the frame disabled while it lets pending
+// messages run; a close among them waits for the load to end.
+TEST_F(MDIMainTest, ACloseDuringAnExplorerLoadWaitsForIt) {
+  Load();
+  bool frameThroughoutLoad = false;
+  explorerLoad = [&frameThroughoutLoad](MDIMain& f) {
+    EnableWindow(f.Handle(), FALSE);
+    PostMessageA(f.Handle(), WM_CLOSE, 0, 0);
+    shellwin::DoEvents();
+    frameThroughoutLoad = IsWindow(f.Handle()) != FALSE;
+    EnableWindow(f.Handle(), TRUE);
+  };
+  HWND handle = frame->Handle();
+  frame->mnuView_Hook(Subs::kViewExplorer);
+  EXPECT_TRUE(frameThroughoutLoad);
+  EXPECT_TRUE(IsWindow(handle));
+  Pump();
+  EXPECT_FALSE(IsWindow(handle));
+}
+
+TEST_F(MDIMainTest, AFrameThatCannotBeCreatedIsReported) {
+  CreationHook refuse("KestrelMDIMain", CreationHook::Act::kRefuse);
+  Load();
+  EXPECT_EQ(frame->Handle(), nullptr);
+  EXPECT_EQ(explorersOpened, 0);
+  ExpectOneFrameReport("FormLoad");
+}
+
+// A real message box is modal to the window it belongs to, so the frame
+// cannot start another command behind an error report or a notice.
+TEST_F(MDIMainTest, AMessageBoxHoldsTheFrameWhileItIsUp) {
+  struct Case {
+    const char* what;
+    bool frameShown;
+    bool ownerGiven;
+    bool ownedByFrame;  // else task-modal, owned by nothing
+  };
+  const Case cases[] = {
+      {"no owner given: the active frame", true, false, true},
+      {"the frame given as owner", true, true, true},
+      {"no window active: task-modal", false, false, false},
+  };
+  platform::Win32MessageBoxes real;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Load();
+    Pump();  // the quit message of the frame before
+    if (!c.frameShown) {
+      ShowWindow(frame->Handle(), SW_HIDE);
+      ASSERT_EQ(GetActiveWindow(), nullptr);
+    }
+    bool frameEnabled = true;
+    HWND owner = reinterpret_cast<HWND>(-1);
+    driver.When("Kestrel Test Box", [&](HWND box) {
+      frameEnabled = IsWindowEnabled(frame->Handle());
+      owner = GetWindow(box, GW_OWNER);
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    QuitAfter guard(kGuardMs);
+    real.Show(c.ownerGiven ? shellwin::AsOwner(frame->Handle()) : 0, "Held?", "Kestrel Test Box",
+              platform::kMbOk | platform::kMbIconExclamation);
+    EXPECT_FALSE(guard.Fired());
+    EXPECT_FALSE(frameEnabled);
+    EXPECT_EQ(owner, c.ownedByFrame ? frame->Handle() : nullptr);
+    EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
+  }
 }
 
 class MDIMainChildrenTest : public MDIMainTest {

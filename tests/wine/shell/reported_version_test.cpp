@@ -1,9 +1,8 @@
 // Built into the start-up tests that the project's prefix runs as Windows 95:
 // the start-up tests beside it then show that the platform check passes and
 // the frame opens there too.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "platform/registry.h"
 #include "settings/settings_store.h"
-#include "shell/general/text_helpers.h"
+#include "tests/fakes/win32_helpers.h"
 
 namespace kes_test {
 
@@ -43,6 +43,55 @@ void ModalDriver::Poll() {
   steps_.pop_front();
   seen_.push_back(step.caption);
   step.action(window);
+}
+
+namespace {
+QuitAfter* gGuard = nullptr;
+CreationHook* gHook = nullptr;
+}  // namespace
+
+QuitAfter::QuitAfter(UINT ms) {
+  gGuard = this;
+  timer_ = SetTimer(nullptr, 0, ms, &QuitAfter::Tick);
+}
+
+QuitAfter::~QuitAfter() {
+  KillTimer(nullptr, timer_);
+  gGuard = nullptr;
+}
+
+void CALLBACK QuitAfter::Tick(HWND, UINT, UINT_PTR, DWORD) {
+  if (gGuard != nullptr && !gGuard->fired_) {
+    gGuard->fired_ = true;
+    PostQuitMessage(0);
+  }
+}
+
+CreationHook::CreationHook(const std::string& className, Act act)
+    : className_(className), act_(act) {
+  gHook = this;
+  hook_ = SetWindowsHookExA(WH_CBT, &CreationHook::Hook, nullptr, GetCurrentThreadId());
+}
+
+CreationHook::~CreationHook() {
+  UnhookWindowsHookEx(hook_);
+  gHook = nullptr;
+}
+
+LRESULT CALLBACK CreationHook::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && gHook != nullptr && gHook->created_ == nullptr) {
+    const auto window = reinterpret_cast<HWND>(wParam);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (gHook->className_ == name) {
+      gHook->created_ = window;
+      if (gHook->act_ == Act::kRefuse) {
+        return 1;
+      }
+      PostMessageA(window, WM_CLOSE, 0, 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 void ClickButton(HWND window, int id) { SendMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0); }
@@ -87,7 +136,10 @@ void ShellFixture::Store(const std::string& name, const std::string& text) {
 }
 
 std::string ShellFixture::HelpPage(const std::string& page) {
-  return Subs::QuoteAddress(Subs::AddBackslash(folders.ProgramFolder()) + page);
+  // The page beside the test program, in double quotes when its path holds a
+  // blank, so that it reaches the browser as one argument.
+  const std::string path = ProgramFolder() + page;
+  return path.find(' ') == std::string::npos ? path : '"' + path + '"';
 }
 
 void ShellFixture::Pump() {

@@ -61,6 +61,43 @@ class ModalDriver {
   std::vector<std::string> seen_;
 };
 
+// Ends the running message loop (a posted WM_QUIT) if it is still running
+// after `ms`, so that a modal window that never ends fails a test rather than
+// hangs it.
+class QuitAfter {
+ public:
+  explicit QuitAfter(UINT ms);
+  ~QuitAfter();
+  QuitAfter(const QuitAfter&) = delete;
+  QuitAfter& operator=(const QuitAfter&) = delete;
+  bool Fired() const { return fired_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+  UINT_PTR timer_ = 0;
+  bool fired_ = false;
+};
+inline constexpr UINT kGuardMs = 20000;
+
+// Watches this thread's windows being created: the first of the class is
+// either refused or sent a posted WM_CLOSE as soon as it exists.
+class CreationHook {
+ public:
+  enum class Act { kPostClose, kRefuse };
+  CreationHook(const std::string& className, Act act);
+  ~CreationHook();
+  CreationHook(const CreationHook&) = delete;
+  CreationHook& operator=(const CreationHook&) = delete;
+  HWND Created() const { return created_; }
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  std::string className_;
+  Act act_;
+  HHOOK hook_ = nullptr;
+  HWND created_ = nullptr;
+};
+
 // Window actions as a user makes them.
 void ClickButton(HWND window, int id);
 void PressKey(HWND window, int id, WPARAM key);  // posted to the control `id`
@@ -79,7 +116,8 @@ class ShellFixture : public testing::Test {
   // The stored text of a settings value, or "<missing>".
   std::string Stored(const std::string& name);
   void Store(const std::string& name, const std::string& text);
-  std::string HelpPage(const std::string& page);
+  // What the browser is given for a help page of the program's folder.
+  static std::string HelpPage(const std::string& page);
   // Lets pending messages run.
   static void Pump();
 

@@ -1,0 +1,63 @@
+// The uninstaller's reading of a setup log and its path split, over any
+// input: the log's entries, the path split and the keep-or-delete decision
+// hold their promises whatever the text holds.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/failure.h"
+#include "platform/folder_files.h"
+#include "uninstall/known_files.h"
+
+namespace {
+
+void Require(bool holds) {
+  if (!holds) {
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+
+  // The log: every entry is trimmed, and the limit is a failure, not a crash.
+  std::vector<std::string> list;
+  try {
+    list = kesclean::KnownFilesIn(text);
+  } catch (const kes::Failure& failure) {
+    Require(failure.Number() == kesclean::kErrSubscriptOutOfRange);
+  }
+  Require(list.size() <= kesclean::kMaxKnownFiles);
+  for (const std::string& entry : list) {
+    Require(entry.empty() || (entry.front() != ' ' && entry.back() != ' '));
+    Require(entry.find_first_of("\r\n") == std::string::npos);
+  }
+
+  // The path split: the parts make the whole, the file name holds no
+  // backslash, and the folder ends in one unless it is empty.
+  for (const std::string& line : kesclean::LogLines(text)) {
+    const kesclean::PathParts parts = kesclean::SplitPath(line);
+    Require(parts.folder + parts.fileName == line);
+    Require(parts.fileName.find('\\') == std::string::npos);
+    Require(parts.folder.empty() || parts.folder.back() == '\\');
+  }
+
+  // Every line taken as a file name in a folder: a file that the log lists is
+  // never deleted, and nothing outside the folder is ever named.
+  std::vector<platform::FolderEntry> listing;
+  for (const std::string& line : kesclean::LogLines(text)) {
+    listing.push_back({line, static_cast<std::uint32_t>(line.size() % 64)});
+  }
+  const std::string folder = "C:\\Kestrel\\";
+  for (const kesclean::FileAction& action :
+       kesclean::PlanRemoval(folder, listing, "ST5UNST.LOG", list)) {
+    Require(action.path.compare(0, folder.size(), folder) == 0);
+    Require(action.path.find('\\', folder.size()) == std::string::npos);
+    Require(!(action.remove && kesclean::IsKnownFile(action.path, list)));
+  }
+  return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/program_starter.h"
+
+namespace platform {
+
+class Win32ProgramStarter final : public ProgramStarter {
+ public:
+  void StartProgram(const std::string& commandLine) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "settings/shortcuts.h"
+
+#include <exception>
+
+#include "settings/failure_handler.h"
+#include "shell/app_strings.h"
+#include "shell/general/text_helpers.h"
+#include "shell/general/windows_dir.h"
+
+namespace Subs {
+
+const std::array<ShortcutPlaceInfo, 5> kShortcutPlaces = {{
+    {ShortcutPlace::kQuickLaunch,
+     "..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch",
+     "Application Data\\Microsoft\\Internet Explorer\\Quick Launch", 5,
+     "Couldn't Create QuickLaunch Shortcut", "Couldn't Remove QuickLaunch Shortcut"},
+    {ShortcutPlace::kDesktop, "..\\..\\Desktop", "Desktop", 1, "Couldn't Create Desktop Shortcut",
+     "Couldn't Remove Desktop Shortcut"},
+    {ShortcutPlace::kProgramMenu, "", "Start Menu\\Programs", 3,
+     "Couldn't Create Program Menu Shortcut", "Couldn't Remove Program Menu Shortcut"},
+    {ShortcutPlace::kStartup, "\\Startup", "Start Menu\\Programs\\Startup", 0,
+     "Couldn't Create Startup Shortcut", "Couldn't Remove Startup Shortcut"},
+    {ShortcutPlace::kStartMenu, "..\\..\\Start Menu", "Start Menu", 2,
+     "Couldn't Create Start Menu Shortcut", "Couldn't Remove Start Menu Shortcut"},
+}};
+
+const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place) {
+  return kShortcutPlaces[static_cast<std::size_t>(place)];
+}
+
+std::string ShellLinkLibraryPath(platform::SystemFolders& folders) {
+  return AddBackslash(folders.ProgramFolder()) + platform::kShellLinkLibrary;
+}
+
+bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
+               const ErrorReport& report, const std::string& folder, const std::string& name) {
+  return settings_detail::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
+    const std::string windows = GetWindowsDir(folders, report);
+    // Without the Windows directory the path would name a file below the
+    // current folder instead.
+    if (windows.empty()) {
+      return false;
+    }
+    return files.FindNormalFile(windows + folder + "\\" + name + ".LNK");
+  });
+}
+
+bool SetShortcuts(platform::ShellLinks& links, platform::MessageBoxes& boxes,
+                  const std::string& linkName, const std::string& target, std::int16_t desktop,
+                  std::int16_t programMenu, std::int16_t startup, std::int16_t startMenu,
+                  std::int16_t quickLaunch) {
+  const std::array<std::int16_t, 5> wanted = {quickLaunch, desktop, programMenu, startup,
+                                              startMenu};
+  std::string failures;
+  for (const ShortcutPlaceInfo& info : kShortcutPlaces) {
+    const bool create = wanted[static_cast<std::size_t>(info.place)] != 0;
+    try {
+      if (create) {
+        links.CreateShellLink(info.libraryFolder, linkName, target, "");
+      } else {
+        links.RemoveShellLink(info.libraryFolder, linkName);
+      }
+    } catch (const std::exception&) {
+      failures += create ? info.createFailedLine : info.removeFailedLine;
+      failures += kLF;
+    }
+  }
+  if (!failures.empty()) {
+    boxes.Show(0, failures, kAppTitle, platform::kMbOk | platform::kMbIconStop);
+  }
+  return true;
+}
+
+}  // namespace Subs

@@ -1,0 +1,161 @@
+// The shell-link library that the setup kit installs beside the viewer:
+// fCreateShellLink writes a shortcut file "<name>.LNK" through the shell's
+// own link object, fRemoveShellLink deletes it. Folders are named relative
+// to the Programs menu folder of the Windows directory. Both return non-zero
+// only when the file is there, or gone, afterwards.
+// clang-format off
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+// clang-format on
+
+#include <string>
+#include <vector>
+
+#include "setupkit/link_folder.h"
+
+namespace {
+
+// A COM interface pointer, released once.
+template <typename Interface>
+class ComPtr {
+ public:
+  ComPtr() = default;
+  ~ComPtr() {
+    if (pointer_ != nullptr) {
+      pointer_->Release();
+    }
+  }
+  ComPtr(const ComPtr&) = delete;
+  ComPtr& operator=(const ComPtr&) = delete;
+
+  Interface* operator->() const { return pointer_; }
+  Interface* get() const { return pointer_; }
+  void** out() { return reinterpret_cast<void**>(&pointer_); }
+
+ private:
+  Interface* pointer_ = nullptr;
+};
+
+// COM for the length of one call. A thread that already runs COM in another
+// mode keeps it, and is not uninitialised here.
+class ComScope {
+ public:
+  ComScope() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComScope() {
+    if (initialised_) {
+      CoUninitialize();
+    }
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+constexpr LONG kDone = 1;
+constexpr LONG kFailed = 0;
+
+std::string WindowsDirectory() {
+  char buffer[MAX_PATH + 1] = {};
+  const UINT length = GetWindowsDirectoryA(buffer, MAX_PATH);
+  return length == 0 || length > MAX_PATH ? std::string() : std::string(buffer, length);
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The link file's path, or empty text when there is no sound one: no
+// Windows directory, or a name that is empty or would leave the folder.
+std::string LinkFile(LPCSTR folder, LPCSTR name) {
+  if (folder == nullptr || name == nullptr || *name == '\0' ||
+      std::string(name).find_first_of("\\/:") != std::string::npos) {
+    return {};
+  }
+  const std::string windows = WindowsDirectory();
+  if (windows.empty()) {
+    return {};
+  }
+  const std::string resolved = setupkit::ResolveLinkFolder(windows, folder);
+  return resolved.back() == '\\' ? resolved + name + ".LNK" : resolved + "\\" + name + ".LNK";
+}
+
+std::wstring Wide(const std::string& text) {
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (length <= 0) {
+    return {};
+  }
+  std::vector<wchar_t> wide(static_cast<std::size_t>(length));
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
+  return std::wstring(wide.data());
+}
+
+// The folder a program starts in: its own.
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+bool WriteLink(const std::string& file, LPCSTR path, LPCSTR arguments) {
+  const ComScope com;
+  ComPtr<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              link.out()))) {
+    return false;
+  }
+  ComPtr<IPersistFile> persist;
+  if (FAILED(link->SetPath(path)) ||
+      FAILED(link->SetArguments(arguments != nullptr ? arguments : "")) ||
+      FAILED(link->SetWorkingDirectory(FolderOf(path).c_str())) ||
+      FAILED(link->QueryInterface(IID_IPersistFile, persist.out()))) {
+    return false;
+  }
+  const std::wstring wideFile = Wide(file);
+  return !wideFile.empty() && SUCCEEDED(persist->Save(wideFile.c_str(), TRUE));
+}
+
+}  // namespace
+
+extern "C" LONG WINAPI fCreateShellLink(LPCSTR folder, LPCSTR name, LPCSTR path, LPCSTR arguments) {
+  try {
+    const std::string file = LinkFile(folder, name);
+    if (file.empty() || path == nullptr) {
+      return kFailed;
+    }
+    const std::string target = FolderOf(file);
+    for (const std::string& step : setupkit::FolderChain(target)) {
+      CreateDirectoryA(step.c_str(), nullptr);  // an existing folder is fine
+    }
+    if (!IsFolder(target) || !WriteLink(file, path, arguments)) {
+      return kFailed;
+    }
+    return IsFile(file) ? kDone : kFailed;
+  } catch (...) {
+    return kFailed;
+  }
+}
+
+extern "C" LONG WINAPI fRemoveShellLink(LPCSTR folder, LPCSTR name) {
+  try {
+    const std::string file = LinkFile(folder, name);
+    if (file.empty()) {
+      return kFailed;
+    }
+    if (IsFile(file)) {
+      // A read-only file would refuse to go.
+      SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(file.c_str());
+    }
+    return IsFile(file) ? kFailed : kDone;
+  } catch (...) {
+    return kFailed;
+  }
+}

@@ -1,0 +1,90 @@
+#include "setupkit/st5unst/st5unst_log.h"
+
+#include "uninstall/known_files.h"
+
+namespace st5unst {
+
+namespace {
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsFullPath(const std::string& path) {
+  const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
+                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+  const bool share = path.size() > 2 && path.compare(0, 2, "\\\\") == 0;
+  return drive || share;
+}
+
+// The text inside one pair of double quotes around the whole text.
+std::optional<std::string> Unquoted(const std::string& text) {
+  if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
+    return std::nullopt;
+  }
+  std::string inner = text.substr(1, text.size() - 2);
+  if (inner.find('"') != std::string::npos) {
+    return std::nullopt;
+  }
+  return inner;
+}
+
+}  // namespace
+
+std::string ArgumentsOf(const std::string& commandLine) {
+  const std::string line = Trim(commandLine);
+  std::size_t end = 0;
+  if (!line.empty() && line.front() == '"') {
+    end = line.find('"', 1);
+    end = end == std::string::npos ? line.size() : end + 1;
+  } else {
+    end = line.find_first_of(" \t");
+    end = end == std::string::npos ? line.size() : end;
+  }
+  return Trim(line.substr(end));
+}
+
+std::optional<std::string> LogPathFromArguments(const std::string& arguments) {
+  const std::string text = Trim(arguments);
+  if (text.size() < 3 || (text.compare(0, 2, "-n") != 0 && text.compare(0, 2, "-N") != 0) ||
+      (text[2] != ' ' && text[2] != '\t')) {
+    return std::nullopt;
+  }
+  const std::string path = Trim(text.substr(3));
+  if (path.empty()) {
+    return std::nullopt;
+  }
+  if (path.front() == '"') {
+    return Unquoted(path);
+  }
+  return path;
+}
+
+std::vector<std::string> PrivateFiles(const std::string& logText) {
+  std::vector<std::string> files;
+  for (const std::string& line : kesclean::LogLines(logText)) {
+    const auto entry = kesclean::KnownFileEntry(line);
+    if (!entry) {
+      continue;
+    }
+    const auto path = Unquoted(*entry);
+    if (path && IsFullPath(*path)) {
+      files.push_back(*path);
+    }
+  }
+  return files;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::string folder = kesclean::SplitPath(path).folder;
+  if (!folder.empty()) {
+    folder.pop_back();  // the backslash
+  }
+  return folder;
+}
+
+}  // namespace st5unst

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace st5unst {
+
+// The log path from the program's arguments (the command line after the
+// program's own name): "-n" and the path, quoted or not. Nothing when the
+// arguments are not of that form.
+std::optional<std::string> LogPathFromArguments(const std::string& arguments);
+
+// The arguments of a whole command line: everything after the program's own
+// name, which may be quoted.
+std::string ArgumentsOf(const std::string& commandLine);
+
+// The files the log's "PrivateFile:" lines name: only entries that are a
+// full path ("C:\..." or "\\server\...") in double quotes, in file order.
+std::vector<std::string> PrivateFiles(const std::string& logText);
+
+// The folder that holds `path`, without its trailing backslash; empty when
+// the path names no folder.
+std::string FolderOf(const std::string& path);
+
+}  // namespace st5unst

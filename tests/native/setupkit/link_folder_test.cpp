@@ -1,0 +1,38 @@
+#include "setupkit/link_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(ResolveLinkFolder, FoldersAreTakenFromTheProgramsMenu) {
+  const struct {
+    const char* windows;
+    const char* folder;
+    const char* resolved;
+  } cases[] = {
+      {"C:\\WINDOWS", "", "C:\\WINDOWS\\Start Menu\\Programs"},
+      {"C:\\WINDOWS\\", "\\Startup", "C:\\WINDOWS\\Start Menu\\Programs\\Startup"},
+      {"C:\\WINDOWS", "..\\..\\Desktop", "C:\\WINDOWS\\Desktop"},
+      {"C:\\WINDOWS", "..\\..\\Start Menu", "C:\\WINDOWS\\Start Menu"},
+      {"C:\\WINDOWS", "..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch",
+       "C:\\WINDOWS\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch"},
+      {"C:\\WINDOWS", "Games\\.\\Cards\\", "C:\\WINDOWS\\Start Menu\\Programs\\Games\\Cards"},
+      {"C:\\WINDOWS", "..\\..\\..\\..\\..\\Top", "C:\\Top"},
+      {"C:\\WINDOWS", "..\\..\\..", "C:\\"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(setupkit::ResolveLinkFolder(c.windows, c.folder), c.resolved) << c.folder;
+  }
+}
+
+TEST(FolderChain, LeadsFromBelowTheRootToThePath) {
+  EXPECT_EQ(setupkit::FolderChain("C:\\WINDOWS\\Start Menu\\Programs"),
+            (std::vector<std::string>{"C:\\WINDOWS", "C:\\WINDOWS\\Start Menu",
+                                      "C:\\WINDOWS\\Start Menu\\Programs"}));
+  EXPECT_TRUE(setupkit::FolderChain("C:\\").empty());
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include "uninstall/known_files.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/fakes/failure_of.h"
+
+namespace kesclean {
+void PrintTo(const FileAction& action, std::ostream* out) {
+  *out << "{" << action.path << ", " << (action.remove ? "remove" : "keep") << "}";
+}
+}  // namespace kesclean
+
+namespace {
+
+using kesclean::FileAction;
+using platform::FolderEntry;
+
+TEST(KnownFileEntryTest, TakesTheRestAfterTheKeywordAndOneSeparator) {
+  struct Case {
+    std::string line;
+    std::optional<std::string> entry;
+  };
+  const Case cases[] = {
+      {"PrivateFile: \"C:\\K\\a.exe\"", "\"C:\\K\\a.exe\""},
+      {"File1=x PrivateFile: \"C:\\K\\b.dll\" ", "\"C:\\K\\b.dll\""},  // in the middle
+      {"PrivateFile:x\"C:\\K\\c\"", "\"C:\\K\\c\""},                   // any separator
+      {"PrivateFile:   \"C:\\K\\d\"   ", "\"C:\\K\\d\""},              // blanks around
+      {"PrivateFile:", ""},                                            // an empty entry
+      {"PrivateFile: ", ""},
+      {"privatefile: \"C:\\K\\e\"", std::nullopt},  // the keyword's case counts
+      {"PRIVATEFILE: \"C:\\K\\f\"", std::nullopt},
+      {"SharedFile: \"C:\\K\\g\"", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(kesclean::KnownFileEntry(c.line), c.entry) << c.line;
+  }
+}
+
+TEST(KnownFilesInTest, ReadsEveryLineEndingInFileOrder) {
+  EXPECT_EQ(kesclean::KnownFilesIn("PrivateFile: \"a\"\r\nnothing\nPrivateFile: \"b\"\r"
+                                   "PrivateFile:\nPrivateFile: \"c\""),
+            (std::vector<std::string>{"\"a\"", "\"b\"", "", "\"c\""}));
+  EXPECT_TRUE(kesclean::KnownFilesIn("no keyword here\r\n").empty());
+}
+
+TEST(KnownFilesInTest, TakesAtMost32767Entries) {
+  std::string log;
+  for (int i = 0; i < 32767; ++i) {
+    log += "PrivateFile: \"x\"\r\n";
+  }
+  EXPECT_EQ(kesclean::KnownFilesIn(log).size(), 32767u);
+  log += "PrivateFile: \"one too many\"\r\n";
+  EXPECT_EQ(kes_test::FailureOf([&] { kesclean::KnownFilesIn(log); }),
+            "9 - Subscript out of range");
+}
+
+TEST(IsKnownFileTest, MatchesTheQuotedPathIgnoringLetterCase) {
+  const std::vector<std::string> list = {"\"C:\\Program Files\\Kestrel\\KESVIEW.EXE\"", "",
+                                         "\"C:\\K\\caf\xC9.txt\""};
+  struct Case {
+    std::string path;
+    bool known;
+  };
+  const Case cases[] = {
+      {"C:\\Program Files\\Kestrel\\kesview.exe", true},
+      {"c:\\program files\\kestrel\\KesView.Exe", true},
+      {"C:\\K\\caf\xE9.txt", true},  // é on disk, É in the log
+      {"C:\\Program Files\\Kestrel\\kesview.ex", false},
+      {"C:\\Program Files\\Kestrel\\kesview.exe ", false},
+      {"", false},  // the empty entry is not a quoted empty path
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(kesclean::IsKnownFile(c.path, list), c.known) << c.path;
+  }
+  EXPECT_FALSE(kesclean::IsKnownFile("C:\\Program Files\\Kestrel\\kesview.exe", {}));
+}
+
+TEST(PlanRemovalTest, KeepsListedFilesAndTheLogAndLeavesSubfoldersOut) {
+  const std::vector<FolderEntry> listing = {
+      {".", platform::kAttrDirectory},
+      {"..", platform::kAttrDirectory},
+      {"KESVIEW.EXE", platform::kAttrArchive},
+      {"st5unst.log", 0},
+      {"notes.txt", platform::kAttrReadOnly},
+      {"hidden.dat", platform::kAttrHidden | platform::kAttrSystem},
+      {"plugins", platform::kAttrDirectory},
+      {"LABEL", platform::kAttrVolume},
+      {"..\\outside.txt", 0},
+  };
+  const std::vector<std::string> list = {"\"C:\\Kes\\kesview.exe\""};
+  EXPECT_EQ(kesclean::PlanRemoval("C:\\Kes\\", listing, "ST5UNST.LOG", list),
+            (std::vector<FileAction>{{"C:\\Kes\\KESVIEW.EXE", false},
+                                     {"C:\\Kes\\st5unst.log", false},
+                                     {"C:\\Kes\\notes.txt", true},
+                                     {"C:\\Kes\\hidden.dat", true}}));
+}
+
+}  // namespace

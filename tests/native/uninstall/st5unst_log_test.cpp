@@ -1,0 +1,43 @@
+#include "setupkit/st5unst/st5unst_log.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(St5unstLogTest, LogPathFromTheCommandLine) {
+  struct Case {
+    std::string commandLine;
+    std::optional<std::string> log;
+  };
+  const Case cases[] = {
+      {"C:\\WINDOWS\\ST5UNST.EXE -n \"C:\\Program Files\\Kestrel\\ST5UNST.LOG\"",
+       "C:\\Program Files\\Kestrel\\ST5UNST.LOG"},
+      {"\"C:\\My Windows\\ST5UNST.EXE\"  -n  C:\\K\\ST5UNST.LOG ", "C:\\K\\ST5UNST.LOG"},
+      {"ST5UNST.EXE", std::nullopt},
+      {"ST5UNST.EXE -n", std::nullopt},
+      {"ST5UNST.EXE -x \"C:\\K\\ST5UNST.LOG\"", std::nullopt},
+      {"ST5UNST.EXE -n \"C:\\K\\ST5UNST.LOG", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(st5unst::LogPathFromArguments(st5unst::ArgumentsOf(c.commandLine)), c.log)
+        << c.commandLine;
+  }
+}
+
+TEST(St5unstLogTest, OnlyQuotedFullPathsAreNamed) {
+  EXPECT_EQ(st5unst::PrivateFiles("PrivateFile: \"C:\\K\\a.exe\"\r\n"
+                                  "PrivateFile: C:\\K\\unquoted.exe\r\n"
+                                  "PrivateFile: \"relative.exe\"\r\n"
+                                  "PrivateFile: \"\"\r\n"
+                                  "SharedFile: \"C:\\K\\shared.dll\"\r\n"
+                                  "PrivateFile: \"\\\\server\\share\\b.dll\"\r\n"),
+            (std::vector<std::string>{"C:\\K\\a.exe", "\\\\server\\share\\b.dll"}));
+}
+
+TEST(St5unstLogTest, FolderOfTheLog) {
+  EXPECT_EQ(st5unst::FolderOf("C:\\Program Files\\Kestrel\\ST5UNST.LOG"),
+            "C:\\Program Files\\Kestrel");
+  EXPECT_EQ(st5unst::FolderOf("ST5UNST.LOG"), "");
+}
+
+}  // namespace

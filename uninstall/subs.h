@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/file_store.h"
+#include "platform/folder_files.h"
+#include "platform/message_box.h"
+#include "platform/program_starter.h"
+#include "platform/shell_links.h"
+#include "platform/system_folders.h"
+#include "settings/registry_api.h"
+#include "shell/general/error_report.h"
+#include "uninstall/uninstall_host.h"
+
+namespace kesclean {
+
+// The platform pieces the uninstaller works through.
+struct UninstallPlatform {
+  RegistryAPI& registry;  // reporting with the uninstaller's own error report
+  platform::MessageBoxes& boxes;
+  platform::SystemFolders& folders;
+  platform::FolderFiles& files;
+  platform::FileStore& store;
+  platform::ShellLinks& links;  // only its removal call is used
+  platform::ProgramStarter& starter;
+  UninstallHost& host;
+};
+
+// The command line of the hand-over: the setup toolkit's uninstaller in the
+// Windows directory (`windowsDir` ends in a backslash or is empty), told the
+// quoted path of the log in the install folder.
+std::string SetupUninstallCommand(const std::string& windowsDir, const std::string& installFolder);
+
+// The uninstaller's general module: its routines and its two process-wide
+// values. Every message box that names no title of its own carries the
+// program's title.
+class Subs {
+ public:
+  explicit Subs(const UninstallPlatform& platform);
+
+  // The start routine: install check, confirmation, cleaning with the window
+  // shown, hand-over to the setup toolkit's uninstaller. A step that faults is
+  // skipped.
+  void Main();
+
+  // Finds the install folder from the viewer's "Path" value; true if found.
+  bool GetInstallInfo();
+  // Splits at the last backslash; false (outputs unchanged) for empty text.
+  bool FilePathBreakDown(const std::string& fullPath, std::string& fileName, std::string& folder);
+  // The entries of the log's "PrivateFile:" lines; false when the log is
+  // missing or cannot be read (told to the user).
+  bool GetKnownFiles(std::vector<std::string>& list, const std::string& logFileName);
+  // Deletes every file of the folder that the log does not list; nothing at
+  // all without a readable log.
+  void RemoveUnknownFiles(const std::string& folder, const std::string& logFileName);
+  // Removes the shortcut from the five places of the viewer's shortcut table,
+  // in the uninstaller's own order; one box lists the failures.
+  void RemoveShortcuts(const std::string& linkName);
+  void DeleteSettingsKey();
+  // The Windows directory with a trailing backslash, or empty; tells nothing.
+  std::string GetWindowsDir();
+
+  std::string gsAppName;
+  std::string gsInstallFolder;  // always ends in a backslash once found
+
+ private:
+  int Box(const std::string& text, unsigned style, const char* title = nullptr);
+
+  UninstallPlatform platform_;
+};
+
+}  // namespace kesclean
