@@ -18,7 +18,7 @@
 
 namespace {
 
-constexpr int kRounds = 9;
+constexpr int kRounds = 15;
 
 class MemoryText final : public platform::TextSink {
  public:

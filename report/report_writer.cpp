@@ -7,32 +7,34 @@ namespace Report {
 namespace {
 
 // Builds each line in one reused buffer and hands it to the sink with its
-// CR LF, one write per line.
+// CR LF, one write per line. Labels and line ends are copied with their
+// lengths known here, so short lines cost few calls.
 class Lines {
  public:
   explicit Lines(platform::TextSink& sink) : sink_(sink) {}
 
   void Put(std::string_view text) {
-    line_.assign(text);
+    line_.clear();
+    Add(text);
     End();
   }
   void Text(std::string_view label, std::string_view value) {
-    line_.assign(label);
-    line_ += value;
+    Start(label);
+    Add(value);
     End();
   }
   void Number(std::string_view label, std::int32_t value) {
-    line_.assign(label);
+    Start(label);
     Display::AppendDecimal(line_, value);
     End();
   }
   void Id(std::string_view label, std::int32_t value, std::int16_t idView) {
-    line_.assign(label);
+    Start(label);
     Display::AppendIdentifier(line_, value, idView);
     End();
   }
   void Version(std::string_view label, const clsVersionInfo& version) {
-    line_.assign(label);
+    Start(label);
     Display::AppendVersion(line_, version);
     End();
   }
@@ -44,8 +46,14 @@ class Lines {
       "------------------------------------------------------------------------";
   static_assert(kSeparator.size() == kSeparatorWidth);
 
+  void Start(std::string_view label) {
+    line_.clear();
+    Add(label);
+  }
+  void Add(std::string_view text) { line_.append(text.data(), text.size()); }
   void End() {
-    line_ += "\r\n";
+    line_.push_back('\r');
+    line_.push_back('\n');
     sink_.Write(line_);
   }
 

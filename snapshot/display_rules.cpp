@@ -1,6 +1,5 @@
 #include "snapshot/display_rules.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace Display {
@@ -21,8 +20,11 @@ void AppendNumber(std::string& out, std::int64_t value, int base) {
   const std::size_t from = out.size();
   out.append(digits, end);
   if (base == 16) {
+    // to_chars writes lower-case letters; the digits stay as they are.
     for (std::size_t i = from; i < out.size(); ++i) {
-      out[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[i])));
+      if (out[i] >= 'a' && out[i] <= 'f') {
+        out[i] = static_cast<char>(out[i] - 'a' + 'A');
+      }
     }
   }
 }

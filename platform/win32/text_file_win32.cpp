@@ -53,10 +53,12 @@ void Win32TextFile::Write(std::string_view text) {
     SetLastError(ERROR_INVALID_HANDLE);
     throw FileFailure(path_);
   }
-  pending_.append(text);
-  if (pending_.size() >= kBlock) {
+  // Stored before the block would outgrow its room, so the buffer is never
+  // moved to a larger one.
+  if (pending_.size() + text.size() > kBlock) {
     Flush();
   }
+  pending_.append(text);
 }
 
 void Win32TextFile::Close() {

@@ -83,7 +83,9 @@ class CompareTest : public testing::Test {
   }
   static std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
+    for (const std::string& line : lines) {
+      text += line + "\r\n";
+    }
     return text;
   }
 

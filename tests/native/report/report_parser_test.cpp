@@ -22,7 +22,9 @@ std::string Golden(std::string_view name) { return std::string(GoldenReport(name
 std::string WithLine(std::string_view golden, int number, const std::string& line) {
   std::string text = Golden(golden);
   std::size_t from = 0;
-  for (int i = 1; i < number; ++i) from = text.find("\r\n", from) + 2;
+  for (int i = 1; i < number; ++i) {
+    from = text.find("\r\n", from) + 2;
+  }
   return text.replace(from, text.find("\r\n", from) - from, line);
 }
 
@@ -30,7 +32,9 @@ std::string WithLine(std::string_view golden, int number, const std::string& lin
 std::string FirstLines(std::string_view golden, int lines, const std::string& extra = {}) {
   const std::string text = Golden(golden);
   std::size_t end = 0;
-  for (int i = 0; i < lines; ++i) end = text.find("\r\n", end) + 2;
+  for (int i = 0; i < lines; ++i) {
+    end = text.find("\r\n", end) + 2;
+  }
   return text.substr(0, end) + extra;
 }
 

@@ -93,6 +93,23 @@ TEST_F(KesreportTest, WritesAReportThatTheParserReadsWhole) {
   }
 }
 
+TEST_F(KesreportTest, WithoutASwitchTheStoredIdSettingChoosesTheMode) {
+  for (const char* stored : {"1", "0"}) {
+    ASSERT_TRUE(PutRegistryValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel", "IDView", REG_SZ,
+                                 std::string(stored) + '\0'));
+    ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+    const Report::ParsedReport parsed = Report::ParseReport(ReadAll(first));
+    EXPECT_EQ(parsed.error, "");
+    // Under Wine module addresses such as 7BC00000 show letters in hexadecimal.
+    EXPECT_EQ(parsed.idView, stored[0] == '1' ? 1 : 0) << stored;
+  }
+  // Without the key it writes decimal and creates nothing.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel");
+  ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+  EXPECT_EQ(Report::ParseReport(ReadAll(first)).idView, 0);
+  EXPECT_FALSE(RegistryKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Kestrel"));
+}
+
 TEST_F(KesreportTest, WithoutAFileTheReportGoesToStandardOutput) {
   const Outcome run = Kesreport("");
   EXPECT_EQ(run.status, 0u) << run.err;
@@ -116,6 +133,33 @@ TEST_F(KesreportTest, ASecondReportAfterAChildStartsDiffersByThatProcessAndItsLi
       " (" + Report::ParseReport(ReadAll(second)).caption + ")\r\n\r\nPROCESSES STARTED\r\n  " +
       folder + "snapshot_child.exe\r\n\r\nMODULE FILES ADDED\r\n  " + folder + "kesver.dll\r\n";
   EXPECT_EQ(run.out, expected);
+}
+
+TEST_F(KesreportTest, AWalkThatStopsStillWritesWhatWasReadAndSaysSo) {
+  const std::string hidden = TempPath("kes_hidden_report_child.exe");
+  ASSERT_TRUE(CopyFileA((ProgramFolder() + "snapshot_child.exe").c_str(), hidden.c_str(), FALSE));
+  {
+    ChildProcess running(hidden, "");
+    ASSERT_TRUE(running.ready);
+    // A hidden program file cannot be read for its facts.
+    ASSERT_TRUE(SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN));
+    const Outcome run = Kesreport("\"" + first + "\"");
+    EXPECT_EQ(run.status, 1u);
+    EXPECT_EQ(run.err.rfind("kesreport: the process walk stopped early; the report holds what "
+                            "was read: The Following Error Occurred: 53 - File Not Found: ",
+                            0),
+              0u)
+        << run.err;
+    EXPECT_NE(run.err.find("kes_hidden_report_child.exe"), std::string::npos);
+    const Report::ParsedReport parsed = Report::ParseReport(ReadAll(first));
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_TRUE(parsed.complete);
+    for (std::int32_t i = 1; i <= parsed.processes.Count(); ++i) {
+      EXPECT_EQ(parsed.processes.Item(i).msExePath.find("kes_hidden"), std::string::npos);
+    }
+  }
+  SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_NORMAL);
+  DeleteFileA(hidden.c_str());
 }
 
 TEST_F(KesreportTest, ExitStatusesSayWhatHappened) {
