@@ -18,8 +18,7 @@ constexpr DWORD kProcessQueryLimitedInformation = 0x1000;
 using QueryImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPSTR, PDWORD);
 
 std::string FromImageName(DWORD processId) {
-  const auto query =
-      SystemFunction<QueryImageName>("kernel32.dll", "QueryFullProcessImageNameA");
+  const auto query = SystemFunction<QueryImageName>("kernel32.dll", "QueryFullProcessImageNameA");
   if (query == nullptr) {
     return {};
   }
