@@ -26,7 +26,12 @@ HWND FirstExplorer() {
 
 bool ExplorerLoaded() {
   const HWND frame = Frame();
-  return frame != nullptr && IsWindowEnabled(frame) && FirstExplorer() != nullptr;
+  const HWND explorer = FirstExplorer();
+  // The window exists, and the frame works, for a moment before the load
+  // disables the frame; its tree is filled only by the load.
+  return frame != nullptr && IsWindowEnabled(frame) && explorer != nullptr &&
+         SendMessageA(FindWindowExA(explorer, nullptr, WC_TREEVIEWA, nullptr), TVM_GETCOUNT, 0, 0) >
+             0;
 }
 
 bool SaveAs(const std::string& title, const std::string& path) {

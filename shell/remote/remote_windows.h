@@ -22,7 +22,8 @@ HWND Workspace(HWND frame);
 // The first explorer window in the frame's workspace, or null.
 HWND FirstExplorer();
 // An explorer window that has finished loading: it exists in the frame's
-// workspace and the frame, disabled while a snapshot is taken, works again.
+// workspace, its tree holds the snapshot, and the frame, disabled while a
+// snapshot is taken, works again.
 bool ExplorerLoaded();
 
 // Types `path` into the file name box of the visible Save As dialog titled
