@@ -69,8 +69,12 @@ RemoteControl::RemoteControl(HWND control) : control_(control) {
 }
 
 RemoteControl::~RemoteControl() {
-  if (buffer_ != nullptr) VirtualFreeEx(process_, buffer_, 0, MEM_RELEASE);
-  if (process_ != nullptr) CloseHandle(process_);
+  if (buffer_ != nullptr) {
+    VirtualFreeEx(process_, buffer_, 0, MEM_RELEASE);
+  }
+  if (process_ != nullptr) {
+    CloseHandle(process_);
+  }
 }
 
 namespace {
@@ -80,7 +84,9 @@ namespace {
 template <class Item>
 std::string AskForText(HWND control, HANDLE process, char* buffer, UINT message, WPARAM wParam,
                        Item item) {
-  if (buffer == nullptr) return {};
+  if (buffer == nullptr) {
+    return {};
+  }
   item.pszText = buffer + kTextAt;
   item.cchTextMax = kBufferSize - kTextAt;
   const char nothing = 0;
@@ -113,13 +119,17 @@ HTREEITEM RemoteControl::FindItem(HTREEITEM parent, const std::string& text) {
   for (; item != nullptr;
        item = reinterpret_cast<HTREEITEM>(
            SendMessageA(control_, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item)))) {
-    if (lstrcmpiA(ItemText(item).c_str(), text.c_str()) == 0) return item;
+    if (lstrcmpiA(ItemText(item).c_str(), text.c_str()) == 0) {
+      return item;
+    }
   }
   return nullptr;
 }
 
 bool RemoteControl::ClickItem(HTREEITEM item) {
-  if (buffer_ == nullptr) return false;
+  if (buffer_ == nullptr) {
+    return false;
+  }
   SendMessageA(control_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
   // The message takes the item in the rectangle's place and answers there.
   RECT place{};
