@@ -153,9 +153,14 @@ TEST_F(HoursOfUseTest, TwoHundredSnapshotsWhileProcessesComeAndGo) {
   Churn churn{ProgramFolder() + "snapshot_child.exe", "kesver.dll"};
   const platform::ScopedHandle worker(CreateThread(nullptr, 0, ChurnLoop, &churn, 0, nullptr));
   ASSERT_TRUE(worker.Valid());
+  const long windowsBefore = WindowCount();
   const DWORD start = GetTickCount();
   int taken = 0;
-  for (; taken < 200 && !HasFatalFailure(); ++taken) OpenAndClose();
+  while (taken < 200) {
+    OpenAndClose();
+    if (HasFatalFailure()) break;
+    ++taken;
+  }
   churn.stop = true;
   WaitForSingleObject(worker.Get(), INFINITE);
   std::printf("hours of use: %d snapshots in %lu ms while %d other processes started and ended\n",
@@ -164,6 +169,7 @@ TEST_F(HoursOfUseTest, TwoHundredSnapshotsWhileProcessesComeAndGo) {
   EXPECT_GT(churn.started.load(), 0);
   EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
   EXPECT_TRUE(IsWindow(frame->Handle()));
+  EXPECT_EQ(WindowCount(), windowsBefore);
 }
 
 }  // namespace
