@@ -14,27 +14,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "shell/remote/remote_windows.h"
+
 namespace {
-
-constexpr const char* kFrameClass = "KestrelMDIMain";
-constexpr const char* kExplorerClass = "KestrelExplorer";
-// The file name box of the Save As dialog: an edit in the old style, a
-// combo box in the Explorer style.
-constexpr int kFileNameEdit = 0x480;
-constexpr int kFileNameCombo = 0x47C;
-
-HWND Workspace(HWND frame) { return FindWindowExA(frame, nullptr, "MDIClient", nullptr); }
-
-// An explorer window that has finished loading: it exists in the frame's
-// workspace and the frame, disabled while a snapshot is taken, works again.
-bool ExplorerLoaded() {
-  HWND frame = FindWindowA(kFrameClass, nullptr);
-  if (frame == nullptr || !IsWindowEnabled(frame)) {
-    return false;
-  }
-  HWND client = Workspace(frame);
-  return client != nullptr && FindWindowExA(client, nullptr, kExplorerClass, nullptr) != nullptr;
-}
 
 int Usage() {
   std::fputs(
@@ -53,7 +35,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "wait-frame") == 0 && argc == 3) {
     const int tenths = std::atoi(argv[2]) * 10;
     for (int i = 0; i < tenths; ++i) {
-      HWND frame = FindWindowA(kFrameClass, nullptr);
+      HWND frame = kesremote::Frame();
       if (frame != nullptr && IsWindowVisible(frame)) {
         return 0;
       }
@@ -64,7 +46,7 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "wait-explorer") == 0 && argc == 3) {
     const int tenths = std::atoi(argv[2]) * 10;
     for (int i = 0; i < tenths; ++i) {
-      if (ExplorerLoaded()) {
+      if (kesremote::ExplorerLoaded()) {
         return 0;
       }
       Sleep(100);
@@ -72,21 +54,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   if (std::strcmp(argv[1], "save-as") == 0 && argc == 4) {
-    HWND dialog = FindWindowA(nullptr, argv[2]);
-    if (dialog == nullptr || !IsWindowVisible(dialog)) {
-      return 1;
-    }
-    HWND name = GetDlgItem(dialog, kFileNameEdit);
-    if (name == nullptr) {
-      name = GetDlgItem(dialog, kFileNameCombo);
-    }
-    if (name == nullptr) {
-      return 1;
-    }
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-    return 0;
+    return kesremote::SaveAs(argv[2], argv[3]) ? 0 : 1;
   }
   if (std::strcmp(argv[1], "answer") == 0 && argc == 3) {
     HWND box = FindWindowA(nullptr, argv[2]);
@@ -98,7 +66,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (std::strcmp(argv[1], "command") == 0 && argc == 3) {
-    HWND frame = FindWindowA(kFrameClass, nullptr);
+    HWND frame = kesremote::Frame();
     if (frame == nullptr) {
       return 1;
     }
@@ -106,20 +74,20 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (std::strcmp(argv[1], "maximize") == 0 && argc == 2) {
-    HWND frame = FindWindowA(kFrameClass, nullptr);
+    HWND frame = kesremote::Frame();
     if (frame == nullptr) {
       return 1;
     }
     PostMessageA(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    HWND client = Workspace(frame);
-    HWND explorer = FindWindowExA(client, nullptr, kExplorerClass, nullptr);
+    HWND explorer = kesremote::FirstExplorer();
     if (explorer != nullptr) {
-      PostMessageA(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(explorer), 0);
+      PostMessageA(kesremote::Workspace(frame), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(explorer),
+                   0);
     }
     return 0;
   }
   if (std::strcmp(argv[1], "close") == 0 && argc == 2) {
-    HWND frame = FindWindowA(kFrameClass, nullptr);
+    HWND frame = kesremote::Frame();
     if (frame == nullptr) {
       return 1;
     }

@@ -2,19 +2,16 @@
 
 #include <commctrl.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "explorer/win32/explorer_windows.h"
 #include "shell/general/win32/sort_list_view.h"
-#include "tests/wine/shell/shell_fixture.h"
+#include "tests/wine/explorer/explorer_fixture.h"
 
 namespace kes_test {
 namespace {
 
 using explorerwin::frmExplorer;
-using shellwin::MDIMain;
 using Subs::FrameMenu;
 
 std::vector<std::string> Headers(HWND list) {
@@ -76,27 +73,6 @@ void ClickHeader(const frmExplorer& window, int column) {
   click.iSubItem = column - 1;
   SendMessageA(window.Handle(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
 }
-
-// A frame whose Explore opens real explorer windows.
-class ExplorerWineTest : public ShellFixture {
- protected:
-  void TearDown() override {
-    frame.reset();
-    explorers.reset();
-    ShellFixture::TearDown();
-  }
-
-  frmExplorer& LoadFrame() {
-    frame = std::make_unique<MDIMain>(
-        context, shellwin::FrameCommands{[this](MDIMain& opened) { explorers->Open(opened); }, {}});
-    frame->Load();
-    return *explorers->Windows().front();
-  }
-
-  std::unique_ptr<explorerwin::ExplorerWindows> explorers =
-      std::make_unique<explorerwin::ExplorerWindows>(context);
-  std::unique_ptr<MDIMain> frame;
-};
 
 TEST_F(ExplorerWineTest, LoadShowsTheSnapshotTotalsTheFirstNodeAndTheTopWindowsTable) {
   frmExplorer& window = LoadFrame();

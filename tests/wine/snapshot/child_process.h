@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <string>
 
 #include "platform/win32/scoped_handle.h"
@@ -44,5 +45,29 @@ class ChildProcess {
   platform::ScopedHandle process_;
   DWORD id_ = 0;
 };
+
+// Starts short-lived copies of a child program one after another, each
+// loading `libraries` and ending at once, until told to stop: the worker of
+// a thread started with CreateThread(..., ChurnLoop, &churn, ...).
+struct Churn {
+  std::string child;
+  std::string libraries;
+  std::atomic<bool> stop{false};
+  std::atomic<int> started{0};
+};
+
+inline DWORD WINAPI ChurnLoop(LPVOID param) {
+  auto& state = *static_cast<Churn*>(param);
+  while (!state.stop) {
+    const PROCESS_INFORMATION quick = StartProgram("\"" + state.child + "\" - " + state.libraries);
+    platform::ScopedHandle process(quick.hProcess), thread(quick.hThread);
+    if (!process.Valid()) {
+      continue;
+    }
+    ++state.started;
+    WaitForSingleObject(process.Get(), 10000);
+  }
+  return 0;
+}
 
 }  // namespace kes_test

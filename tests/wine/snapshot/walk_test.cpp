@@ -4,7 +4,6 @@
 // After windows.h, whose types it uses.
 #include <tlhelp32.h>
 
-#include <atomic>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -169,33 +168,12 @@ TEST_F(Walk, AHiddenExecutableStopsTheWalkAfterOneReport) {
   DeleteFileA(hidden.c_str());
 }
 
-// Starts and ends short-lived processes on another thread while snapshots run.
-struct Churn {
-  std::string child;
-  std::atomic<bool> stop{false};
-  std::atomic<int> started{0};
-};
-
-DWORD WINAPI ChurnLoop(LPVOID param) {
-  auto& state = *static_cast<Churn*>(param);
-  while (!state.stop) {
-    const PROCESS_INFORMATION quick = StartProgram("\"" + state.child + "\" - kesver.dll");
-    platform::ScopedHandle process(quick.hProcess), thread(quick.hThread);
-    if (!process.Valid()) {
-      continue;
-    }
-    ++state.started;
-    WaitForSingleObject(process.Get(), 10000);
-  }
-  return 0;
-}
-
 TEST_F(Walk, ManySnapshotsWhileProcessesComeAndGoLeakNoHandles) {
   ASSERT_TRUE(Fill());
   const long before = OwnHandleCount();
   ASSERT_GT(before, 0) << "no way to count this process's handles";
 
-  Churn churn{child};
+  Churn churn{child, "kesver.dll"};
   platform::ScopedHandle worker(CreateThread(nullptr, 0, ChurnLoop, &churn, 0, nullptr));
   ASSERT_TRUE(worker.Valid());
   int failed = 0;

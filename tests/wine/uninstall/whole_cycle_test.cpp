@@ -1,10 +1,12 @@
-// The whole cycle as a user makes it, on what tools/install laid out (the
-// runner installs first): run the viewer once, have the shortcut routines
-// make the five shortcuts through the installed keslink.dll, add a few files
-// of one's own, run kesclean and answer Yes, then see what is left once
-// ST5UNST.EXE has finished. A probe stands in for ST5UNST.EXE for the
-// run: it writes down its command line and the install folder as it found
-// it, then hands over to the real program.
+// The whole cycle as a user lives it, on what tools/install laid out (the
+// runner installs first), driven from outside through the programs' windows:
+// the viewer's first start with its welcome, the first explorer window, a
+// click on a process, a report through File > Print To File and the Save As
+// dialog, the five shortcuts ticked in the options dialog; then a few files
+// of one's own, kesclean answered Yes, and what is left once ST5UNST.EXE has
+// finished. A probe stands in for ST5UNST.EXE for the run: it writes down
+// its command line and the install folder as it found it, then hands over to
+// the real program.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -13,10 +15,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/shell_links_win32.h"
+#include "explorer/explorer_menus.h"
+#include "explorer/win32/frm_explorer.h"
 #include "settings/settings_store.h"
-#include "settings/shortcuts.h"
-#include "tests/fakes/recording_boxes.h"
+#include "settings/win32/frm_options.h"
+#include "shell/remote/remote_windows.h"
 #include "tests/fakes/win32_helpers.h"
 #include "tests/wine/uninstall/folder_helpers.h"
 
@@ -24,8 +27,15 @@ namespace uninstall_test {
 namespace {
 
 const std::string kFolder = "C:\\Program Files\\Kestrel\\";
-const std::string kOutside = "C:\\Program Files\\kestrel_outside.txt";
+// The report goes beside the install folder and outlives the uninstall.
+const std::string kReport = "C:\\Program Files\\Kestrel Report.txt";
 constexpr DWORD kPatienceMs = 60000;
+// The explorer window's File > Print To File... and Tools > Options..., as
+// its menu sends them to the frame.
+const int kPrintToFile =
+    explorerwin::frmExplorer::MenuCommand(Subs::FrameMenu::kFile, Explorer::kFilePrintToFile);
+const int kOptions =
+    explorerwin::frmExplorer::MenuCommand(Subs::FrameMenu::kTools, Subs::kToolsOptions);
 
 // Polls `done` every 50 ms until it holds or the time is up.
 bool Within(DWORD ms, const std::function<bool()>& done) {
@@ -50,6 +60,25 @@ std::string BoxText(HWND box) {
   return text;
 }
 
+// A program started for the test; ended by force if it is still running
+// when the test is done with it, so a failed step leaves nothing behind.
+struct Running {
+  explicit Running(const std::string& commandLine) {
+    const PROCESS_INFORMATION started = kes_test::StartProgram(commandLine);
+    process = platform::ScopedHandle(started.hProcess);
+    thread = platform::ScopedHandle(started.hThread);
+  }
+  ~Running() {
+    if (process.Valid() && WaitForSingleObject(process.Get(), 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process.Get(), 1);
+    }
+  }
+  Running(const Running&) = delete;
+  Running& operator=(const Running&) = delete;
+  platform::ScopedHandle process;
+  platform::ScopedHandle thread;
+};
+
 std::string ReadFile(const std::string& path) {
   std::string text;
   if (FILE* file = std::fopen(path.c_str(), "rb")) {
@@ -58,6 +87,17 @@ std::string ReadFile(const std::string& path) {
       text.append(chunk, n);
     }
     std::fclose(file);
+  }
+  return text;
+}
+
+// The report's text with the moment of writing replaced by "<moment>".
+std::string WithoutMoment(std::string text) {
+  const std::string label = "Output Generated On ";
+  const auto at = text.find(label);
+  if (at != std::string::npos) {
+    const auto start = at + label.size();
+    text.replace(start, text.find("\r\n", start) - start, "<moment>");
   }
   return text;
 }
@@ -85,7 +125,7 @@ class WholeCycleTest : public testing::Test {
     }
     DeleteFileA(record_.c_str());
     RemoveTree(kFolder);
-    DeleteFileA(kOutside.c_str());
+    DeleteFileA(kReport.c_str());
     for (const std::string& shortcut : ShortcutFiles()) {
       DeleteFileA(shortcut.c_str());
     }
@@ -100,41 +140,84 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   ASSERT_TRUE(Exists(kFolder + "ST5UNST.LOG")) << "run tools/install first";
   ASSERT_TRUE(Exists(probeAt_));
 
-  // The viewer, once: welcomed, its frame opened and closed again.
+  // The viewer's first start: welcomed, its frame and first explorer window
+  // opened, a process clicked, a report printed to a file, the five shortcuts
+  // ticked in the options dialog, and the frame closed again.
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  DeleteFileA(kReport.c_str());
   {
-    const PROCESS_INFORMATION started = kes_test::StartProgram("\"" + kFolder + "kesview.exe\"");
-    const platform::ScopedHandle viewer(started.hProcess), thread(started.hThread);
-    ASSERT_TRUE(viewer.Valid());
+    const Running viewer("\"" + kFolder + "kesview.exe\"");
+    ASSERT_TRUE(viewer.process.Valid());
     HWND welcome = nullptr;
     ASSERT_TRUE(Within(kPatienceMs, [&] { return (welcome = ShownWindow(nullptr, "Welcome!")); }));
+    EXPECT_NE(BoxText(welcome).find("This appears to be your first time running Kestrel."),
+              std::string::npos)
+        << BoxText(welcome);
     PostMessageA(welcome, WM_COMMAND, IDOK, 0);
-    HWND frame = nullptr;
+    ASSERT_TRUE(Within(kPatienceMs, kesremote::ExplorerLoaded));
+    const HWND frame = kesremote::Frame();
+    const HWND explorer = kesremote::FirstExplorer();
+    EXPECT_EQ(kesremote::Caption(frame), "Kestrel(tm) - What's Running In Memory");
+    const std::string snapshotCaption = kesremote::Caption(explorer);
+    EXPECT_EQ(snapshotCaption.rfind("Snapshot Taken At ", 0), 0u) << snapshotCaption;
+
+    // A click on the viewer's own process in the tree shows its sheet.
+    kesremote::RemoteControl tree(FindWindowExA(explorer, nullptr, WC_TREEVIEWA, nullptr));
+    kesremote::RemoteControl list(FindWindowExA(explorer, nullptr, WC_LISTVIEWA, nullptr));
+    const HTREEITEM processes = tree.FindItem(nullptr, "Processes");
+    ASSERT_NE(processes, nullptr);
+    const HTREEITEM own = tree.FindItem(processes, kFolder + "kesview.exe");
+    ASSERT_NE(own, nullptr);
+    ASSERT_TRUE(tree.ClickItem(own));
+    EXPECT_TRUE(Within(kPatienceMs, [&] { return list.Cell(0, 0) == "Process:"; }));
+    EXPECT_EQ(list.Headers(), (std::vector<std::string>{"Item", "Value"}));
+    EXPECT_EQ(kesclean::UpperCase(list.Cell(0, 1)), kesclean::UpperCase(kFolder + "kesview.exe"));
+    std::printf("whole cycle: the process's sheet begins \"%s %s\", \"%s %s\"\n",
+                list.Cell(0, 0).c_str(), list.Cell(0, 1).c_str(), list.Cell(1, 0).c_str(),
+                list.Cell(1, 1).c_str());
+
+    // File > Print To File..., the Save As dialog, and the confirmation.
+    PostMessageA(frame, WM_COMMAND, kPrintToFile, 0);
+    ASSERT_TRUE(Within(kPatienceMs, [&] { return kesremote::SaveAs("Print To File", kReport); }));
+    HWND confirmed = nullptr;
     ASSERT_TRUE(Within(kPatienceMs,
-                       [&] { return (frame = ShownWindow("KestrelMDIMain", "")) != nullptr; }));
+                       [&] { return (confirmed = ShownWindow(nullptr, kReport)) != nullptr; }));
+    EXPECT_EQ(BoxText(confirmed), "Output File Created");
+    PostMessageA(confirmed, WM_COMMAND, IDOK, 0);
+
+    // Tools > Options..., every shortcut box ticked, OK.
+    PostMessageA(frame, WM_COMMAND, kOptions, 0);
+    HWND options = nullptr;
+    ASSERT_TRUE(Within(kPatienceMs, [&] {
+      return (options = ShownWindow(nullptr, settingswin::frmOptions::kCaption)) != nullptr;
+    }));
+    const HWND page = GetDlgItem(options, settingswin::frmOptions::kPageId);
+    for (int box : {0, 1, 2, 3, 5}) {
+      SendDlgItemMessageA(page, settingswin::frmOptions::kShortcutBoxId + box, BM_CLICK, 0, 0);
+    }
+    PostMessageA(GetDlgItem(options, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(Within(kPatienceMs, [&] { return !IsWindow(options); }));
+    for (const std::string& shortcut : ShortcutFiles()) {
+      EXPECT_TRUE(Exists(shortcut)) << shortcut;
+    }
+
     PostMessageA(frame, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(viewer.Get(), kPatienceMs), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(viewer.process.Get(), kPatienceMs), WAIT_OBJECT_0);
+
+    const std::string report = ReadFile(kReport);
+    const std::string head = report.substr(0, report.find("\r\nTOP WINDOWS\r\n"));
+    std::printf("whole cycle: the report begins\n%s\n", head.c_str());
+    const std::string rule(72, '-');
+    EXPECT_EQ(WithoutMoment(head),
+              "Kestrel(tm) Snapshot Report - top windows, processes, modules, versions.\r\n"
+              "Output Generated On <moment>\r\n" +
+                  rule + "\r\n" + snapshotCaption + "\r\n" + rule + "\r\n");
   }
   EXPECT_EQ(StoredPath(), kFolder + "kesview.exe");
 
-  // The five shortcuts, as the options dialog makes them: the shortcut
-  // routines and the shell-link library installed beside the viewer.
-  {
-    platform::Win32ShellLinks links(kFolder + "keslink.dll");
-    kes_test::RecordingBoxes boxes;
-    ASSERT_TRUE(
-        Subs::SetShortcuts(links, boxes, "Kestrel", kFolder + "kesview.exe", 1, 1, 1, 1, 1));
-    EXPECT_TRUE(boxes.shown.empty()) << boxes.shown.front().text;
-  }
-  for (const std::string& shortcut : ShortcutFiles()) {
-    ASSERT_TRUE(Exists(shortcut)) << shortcut;
-  }
-
-  // Files of the user's own: read-only, hidden, in a subfolder, outside.
+  // Files of the user's own in the install folder: read-only, hidden.
   MakeFile(kFolder + "notes.txt", "mine", FILE_ATTRIBUTE_READONLY);
   MakeFile(kFolder + "TEMP.HTM", "", FILE_ATTRIBUTE_HIDDEN);
-  MakeFile(kFolder + "Saved\\report.txt", "kept");
-  MakeFile(kOutside, "outside");
 
   // The probe takes ST5UNST.EXE's place for this run.
   DeleteFileA(record_.c_str());
@@ -148,9 +231,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   std::string confirmation;
   bool sawWindow = false;
   {
-    const PROCESS_INFORMATION started = kes_test::StartProgram("\"" + kFolder + "kesclean.exe\"");
-    const platform::ScopedHandle cleaner(started.hProcess), thread(started.hThread);
-    ASSERT_TRUE(cleaner.Valid());
+    const Running cleaner("\"" + kFolder + "kesclean.exe\"");
+    ASSERT_TRUE(cleaner.process.Valid());
     HWND confirm = nullptr;
     ASSERT_TRUE(Within(kPatienceMs, [&] {
       return (confirm = ShownWindow(nullptr, "Confirm Uninstall")) != nullptr;
@@ -165,7 +247,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
           PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
       }
-      return WaitForSingleObject(cleaner.Get(), 0) == WAIT_OBJECT_0;
+      return WaitForSingleObject(cleaner.process.Get(), 0) == WAIT_OBJECT_0;
     }));
   }
   EXPECT_EQ(confirmation,
@@ -182,7 +264,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   std::printf("whole cycle: ST5UNST.EXE's record:\n%s", record.c_str());
   EXPECT_EQ(record.substr(0, record.find("\r\n")), probeAt_ + " -n \"" + kFolder + "ST5UNST.LOG\"");
   for (const char* listed : {"kesview.exe", "kesclean.exe", "keslink.dll", "index.htm",
-                             "options.htm", "contact.htm", "ST5UNST.LOG", "Saved"}) {
+                             "options.htm", "contact.htm", "ST5UNST.LOG"}) {
     EXPECT_NE(record.find(std::string("\r\n") + listed + "\r\n"), std::string::npos) << listed;
   }
   for (const char* unlisted : {"notes.txt", "TEMP.HTM"}) {
@@ -190,11 +272,9 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   }
   EXPECT_NE(record.find("\r\ndone 0\r\n"), std::string::npos);
 
-  // What is left.
-  const std::string left = Listing(kFolder);
-  std::printf("whole cycle: left in the install folder: %s\n", left.c_str());
-  EXPECT_EQ(left, "Saved:16 [report.txt:0 ] ");
-  EXPECT_TRUE(Exists(kOutside));
+  // What is left: the report, and nothing of the install.
+  EXPECT_FALSE(Exists(kFolder)) << Listing(kFolder);
+  EXPECT_TRUE(Exists(kReport));
   for (const std::string& shortcut : ShortcutFiles()) {
     EXPECT_FALSE(Exists(shortcut)) << shortcut;
   }

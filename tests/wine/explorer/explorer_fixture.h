@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include "explorer/win32/explorer_windows.h"
+#include "explorer/win32/frm_explorer.h"
+#include "shell/win32/mdi_main.h"
+#include "tests/wine/shell/shell_fixture.h"
+
+namespace kes_test {
+
+// A frame whose Explore opens real explorer windows.
+class ExplorerWineTest : public ShellFixture {
+ protected:
+  void TearDown() override {
+    frame.reset();
+    explorers.reset();
+    ShellFixture::TearDown();
+  }
+
+  explorerwin::frmExplorer& LoadFrame() {
+    frame = std::make_unique<shellwin::MDIMain>(
+        context, shellwin::FrameCommands{
+                     [this](shellwin::MDIMain& opened) { explorers->Open(opened); }, {}});
+    frame->Load();
+    return *explorers->Windows().front();
+  }
+
+  std::unique_ptr<explorerwin::ExplorerWindows> explorers =
+      std::make_unique<explorerwin::ExplorerWindows>(context);
+  std::unique_ptr<shellwin::MDIMain> frame;
+};
+
+}  // namespace kes_test
