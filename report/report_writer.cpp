@@ -1,5 +1,8 @@
 #include "report/report_writer.h"
 
+#include <vector>
+
+#include "platform/text_copy.h"
 #include "snapshot/display_rules.h"
 
 namespace Report {
@@ -7,36 +10,35 @@ namespace Report {
 namespace {
 
 // Builds each line in one reused buffer and hands it to the sink with its
-// CR LF, one write per line. Labels and line ends are copied with their
-// lengths known here, so short lines cost few calls.
+// CR LF, one write per line. Pieces are copied without calls into the C
+// runtime and numbers are formatted on the stack, so a line costs little
+// more than its characters.
 class Lines {
  public:
-  explicit Lines(platform::TextSink& sink) : sink_(sink) {}
+  explicit Lines(platform::TextSink& sink) : sink_(sink), line_(kLineRoom) {}
 
   void Put(std::string_view text) {
-    line_.clear();
+    used_ = 0;
     Add(text);
     End();
   }
   void Text(std::string_view label, std::string_view value) {
-    Start(label);
+    used_ = 0;
+    Add(label);
     Add(value);
     End();
   }
   void Number(std::string_view label, std::int32_t value) {
-    Start(label);
-    Display::AppendDecimal(line_, value);
-    End();
+    Display::TextRoom room;
+    Text(label, Display::FormatDecimal(room, value));
   }
   void Id(std::string_view label, std::int32_t value, std::int16_t idView) {
-    Start(label);
-    Display::AppendIdentifier(line_, value, idView);
-    End();
+    Display::TextRoom room;
+    Text(label, Display::FormatIdentifier(room, value, idView));
   }
   void Version(std::string_view label, const clsVersionInfo& version) {
-    Start(label);
-    Display::AppendVersion(line_, version);
-    End();
+    Display::TextRoom room;
+    Text(label, Display::FormatVersion(room, version));
   }
   void Separator() { Put(kSeparator); }
   void Empty() { Put({}); }
@@ -45,20 +47,28 @@ class Lines {
   static constexpr std::string_view kSeparator =
       "------------------------------------------------------------------------";
   static_assert(kSeparator.size() == kSeparatorWidth);
+  // Longer than most lines; a longer one makes the buffer grow.
+  static constexpr std::size_t kLineRoom = 512;
 
-  void Start(std::string_view label) {
-    line_.clear();
-    Add(label);
+  void Add(std::string_view text) {
+    Room(text.size());
+    used_ = static_cast<std::size_t>(platform::CopyText(line_.data() + used_, text) - line_.data());
   }
-  void Add(std::string_view text) { line_.append(text.data(), text.size()); }
   void End() {
-    line_.push_back('\r');
-    line_.push_back('\n');
-    sink_.Write(line_);
+    Room(2);
+    line_[used_++] = '\r';
+    line_[used_++] = '\n';
+    sink_.Write({line_.data(), used_});
+  }
+  void Room(std::size_t more) {
+    if (line_.size() - used_ < more) {
+      line_.resize(used_ + more + kLineRoom);
+    }
   }
 
   platform::TextSink& sink_;
-  std::string line_;
+  std::vector<char> line_;  // the line so far is its first used_ characters
+  std::size_t used_ = 0;
 };
 
 void WriteModule(Lines& lines, const clsModule& module, std::int16_t idView) {

@@ -1,7 +1,5 @@
 #include "snapshot/display_rules.h"
 
-#include <charconv>
-
 namespace Display {
 
 namespace {
@@ -11,47 +9,71 @@ constexpr std::int32_t kIdlePriorityClass = 64;
 constexpr std::int32_t kNormalPriorityClass = 32;
 constexpr std::int32_t kRealtimePriorityClass = 256;
 
-// Room for any 32-bit number in any base the rules use, sign included.
-constexpr std::size_t kDigits = 16;
+// The digits are written backwards from the end of a small buffer with
+// 32-bit arithmetic only: a report formats thousands of numbers, and 64-bit
+// division is a library call on the 32-bit target.
+char* PutDecimal(char* end, std::uint32_t value) {
+  do {
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  return end;
+}
 
-void AppendNumber(std::string& out, std::int64_t value, int base) {
-  char digits[kDigits];
-  const auto end = std::to_chars(digits, digits + kDigits, value, base).ptr;
-  const std::size_t from = out.size();
-  out.append(digits, end);
-  if (base == 16) {
-    // to_chars writes lower-case letters; the digits stay as they are.
-    for (std::size_t i = from; i < out.size(); ++i) {
-      if (out[i] >= 'a' && out[i] <= 'f') {
-        out[i] = static_cast<char>(out[i] - 'a' + 'A');
-      }
-    }
+char* PutSignedDecimal(char* end, std::int32_t value) {
+  if (value >= 0) {
+    return PutDecimal(end, static_cast<std::uint32_t>(value));
   }
+  char* first = PutDecimal(end, 0u - static_cast<std::uint32_t>(value));
+  *--first = '-';
+  return first;
+}
+
+char* PutHex(char* end, std::uint32_t value) {
+  constexpr char kHexDigits[] = "0123456789ABCDEF";
+  do {
+    *--end = kHexDigits[value & 0xF];
+    value >>= 4;
+  } while (value != 0);
+  return end;
+}
+
+// The text from `first` to the end of the room.
+std::string_view Tail(const TextRoom& room, const char* first) {
+  return {first, static_cast<std::size_t>(room.data() + room.size() - first)};
 }
 
 }  // namespace
 
-void AppendDecimal(std::string& out, std::int32_t value) { AppendNumber(out, value, 10); }
+std::string_view FormatDecimal(TextRoom& room, std::int32_t value) {
+  return Tail(room, PutSignedDecimal(room.data() + room.size(), value));
+}
+
+void AppendDecimal(std::string& out, std::int32_t value) {
+  TextRoom room;
+  out.append(FormatDecimal(room, value));
+}
 
 std::string Decimal(std::int32_t value) {
-  std::string text;
-  AppendDecimal(text, value);
-  return text;
+  TextRoom room;
+  return std::string(FormatDecimal(room, value));
+}
+
+std::string_view FormatIdentifier(TextRoom& room, std::int32_t value, std::int16_t idView) {
+  char* const end = room.data() + room.size();
+  // The bits as they are: a negative value is its two's complement.
+  return Tail(room, idView == 0 ? PutSignedDecimal(end, value)
+                                : PutHex(end, static_cast<std::uint32_t>(value)));
 }
 
 void AppendIdentifier(std::string& out, std::int32_t value, std::int16_t idView) {
-  if (idView == 0) {
-    AppendDecimal(out, value);
-    return;
-  }
-  // The bits as they are: a negative value is its two's complement.
-  AppendNumber(out, static_cast<std::uint32_t>(value), 16);
+  TextRoom room;
+  out.append(FormatIdentifier(room, value, idView));
 }
 
 std::string Identifier(std::int32_t value, std::int16_t idView) {
-  std::string text;
-  AppendIdentifier(text, value, idView);
-  return text;
+  TextRoom room;
+  return std::string(FormatIdentifier(room, value, idView));
 }
 
 const char* PriorityName(std::int32_t mlPriority) {
@@ -69,20 +91,26 @@ const char* PriorityName(std::int32_t mlPriority) {
   }
 }
 
+std::string_view FormatVersion(TextRoom& room, const clsVersionInfo& version) {
+  // Four parts of at most five digits and three stops fit the room.
+  char* first = PutDecimal(room.data() + room.size(), version.mnFileVerRevLo);
+  *--first = '.';
+  first = PutDecimal(first, version.mnFileVerRevHi);
+  *--first = '.';
+  first = PutDecimal(first, version.mnFileVerMin);
+  *--first = '.';
+  first = PutDecimal(first, version.mnFileVerMaj);
+  return Tail(room, first);
+}
+
 void AppendVersion(std::string& out, const clsVersionInfo& version) {
-  AppendNumber(out, version.mnFileVerMaj, 10);
-  out += '.';
-  AppendNumber(out, version.mnFileVerMin, 10);
-  out += '.';
-  AppendNumber(out, version.mnFileVerRevHi, 10);
-  out += '.';
-  AppendNumber(out, version.mnFileVerRevLo, 10);
+  TextRoom room;
+  out.append(FormatVersion(room, version));
 }
 
 std::string VersionText(const clsVersionInfo& version) {
-  std::string text;
-  AppendVersion(text, version);
-  return text;
+  TextRoom room;
+  return std::string(FormatVersion(room, version));
 }
 
 }  // namespace Display

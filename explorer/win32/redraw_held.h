@@ -4,7 +4,8 @@
 
 namespace explorerwin {
 
-// Holds a control's drawing off while it changes, and draws it once after.
+// Holds a window's drawing off while it changes, and draws it once after,
+// frame and child windows included.
 class RedrawHeld {
  public:
   explicit RedrawHeld(HWND window) : window_(window) {
@@ -12,7 +13,8 @@ class RedrawHeld {
   }
   ~RedrawHeld() {
     SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(window_, nullptr, TRUE);
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
   }
   RedrawHeld(const RedrawHeld&) = delete;
   RedrawHeld& operator=(const RedrawHeld&) = delete;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/failure.h"
+#include "platform/text_copy.h"
 #include "platform/win32/file_failure.h"
 
 namespace platform {
@@ -17,17 +18,15 @@ Win32TextFile::Win32TextFile(const std::string& path)
     : path_(path),
       owned_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr)),
-      handle_(owned_.Get()) {
+      handle_(owned_.Get()),
+      block_(new char[kBlock]) {
   if (!owned_.Valid()) {
     throw FileFailure(path);
   }
-  pending_.reserve(kBlock);
 }
 
 Win32TextFile::Win32TextFile(HANDLE handle, std::string name)
-    : path_(std::move(name)), handle_(handle) {
-  pending_.reserve(kBlock);
-}
+    : path_(std::move(name)), handle_(handle), block_(new char[kBlock]) {}
 
 std::unique_ptr<Win32TextFile> Win32TextFile::Standard(DWORD which) {
   const char* name = which == STD_ERROR_HANDLE ? "standard error" : "standard output";
@@ -53,12 +52,16 @@ void Win32TextFile::Write(std::string_view text) {
     SetLastError(ERROR_INVALID_HANDLE);
     throw FileFailure(path_);
   }
-  // Stored before the block would outgrow its room, so the buffer is never
-  // moved to a larger one.
-  if (pending_.size() + text.size() > kBlock) {
+  // Stored before the block would overflow; a piece larger than a whole
+  // block goes out by itself.
+  if (text.size() > kBlock - used_) {
     Flush();
+    if (text.size() > kBlock) {
+      Store(text.data(), text.size());
+      return;
+    }
   }
-  pending_.append(text);
+  used_ = static_cast<std::size_t>(CopyText(block_.get() + used_, text) - block_.get());
 }
 
 void Win32TextFile::Close() {
@@ -78,14 +81,18 @@ void Win32TextFile::Close() {
 }
 
 void Win32TextFile::Flush() {
-  if (pending_.empty()) {
+  if (used_ == 0) {
     return;
   }
+  const std::size_t size = used_;
+  used_ = 0;  // stored or lost, the block is not offered again
+  Store(block_.get(), size);
+}
+
+void Win32TextFile::Store(const char* text, std::size_t size) {
   DWORD written = 0;
-  const BOOL done =
-      WriteFile(handle_, pending_.data(), static_cast<DWORD>(pending_.size()), &written, nullptr);
-  const bool whole = done && written == pending_.size();
-  pending_.clear();  // stored or lost, it is not offered again
+  const BOOL done = WriteFile(handle_, text, static_cast<DWORD>(size), &written, nullptr);
+  const bool whole = done && written == size;
   if (!whole) {
     if (done) {
       SetLastError(ERROR_DISK_FULL);  // a short write means the disk is full

@@ -33,13 +33,15 @@ class Win32TextFile final : public TextFile {
   static constexpr std::size_t kBlock = 64 * 1024;
   Win32TextFile(HANDLE handle, std::string name);
   void Flush();
+  void Store(const char* text, std::size_t size);
 
   bool Open() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
 
   std::string path_;
-  ScopedHandle owned_;       // a file this object opened; empty for a standard handle
-  HANDLE handle_ = nullptr;  // where the text goes; null once closed
-  std::string pending_;
+  ScopedHandle owned_;             // a file this object opened; empty for a standard handle
+  HANDLE handle_ = nullptr;        // where the text goes; null once closed
+  std::unique_ptr<char[]> block_;  // kBlock characters, the first used_ of them pending
+  std::size_t used_ = 0;
 };
 
 class Win32TextFiles final : public TextFiles {

@@ -52,6 +52,20 @@ TEST(WriteReport, EachLineIsOneWriteEndingInCarriageReturnLineFeed) {
   }
 }
 
+TEST(WriteReport, LongTextsAreWrittenWholeOnTheirLines) {
+  // Longer than a line's first room, and longer than a short piece.
+  const std::string title(1500, 'T');
+  const std::string other = std::string(200, 'o') + "!";
+  SampleSnapshot snapshot;
+  snapshot.AddTask(title);
+  snapshot.AddTask(other);
+  MemorySink sink;
+  Report::WriteReport(snapshot.Records(), {kGeneratedOn, 1}, sink);
+  const std::string text = sink.Text();
+  EXPECT_NE(text.find("\r\nTOP WINDOWS\r\nName: " + title + "\r\nName: " + other + "\r\n---"),
+            std::string::npos);
+}
+
 TEST(WriteReport, ADistinctModuleThatPointsAtNoRecordStopsAfterTheModulesHeading) {
   SampleSnapshot snapshot;
   kes_test::FillThreeProcesses(snapshot);

@@ -32,6 +32,18 @@ TEST_F(TextFileTest, ManyShortWritesAcrossSeveralBlocksArriveWholeAndInOrder) {
   EXPECT_EQ(files.Read(path), expected);
 }
 
+TEST_F(TextFileTest, APieceLargerThanABlockArrivesWholeBetweenShortOnes) {
+  const std::string large(200 * 1024, 'x');
+  {
+    auto file = files.Create(path);
+    file->Write("before\r\n");
+    file->Write(large);
+    file->Write("after\r\n");
+    file->Close();
+  }
+  EXPECT_EQ(files.Read(path), "before\r\n" + large + "after\r\n");
+}
+
 TEST_F(TextFileTest, AFileDroppedWithoutCloseKeepsWhatWasWritten) {
   files.Create(path)->Write("kept\r\n");
   EXPECT_EQ(files.Read(path), "kept\r\n");
