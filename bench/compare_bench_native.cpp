@@ -21,7 +21,7 @@ struct Pair {
 };
 
 std::string ReportOf(const bench::Synthetic& snapshot) {
-  bench::MemoryText text;
+  platform::StringSink text;
   Report::WriteReport(snapshot.Records(), {"12/7/99 9:15:00 AM", 1}, text);
   return text.text;
 }

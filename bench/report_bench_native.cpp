@@ -15,12 +15,11 @@
 
 namespace {
 
-using bench::MemoryText;
 using bench::Synthetic;
 
 double CpuMilliseconds() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
-double TimeReport(const Synthetic& snapshot, MemoryText& sink) {
+double TimeReport(const Synthetic& snapshot, platform::StringSink& sink) {
   sink.text.clear();
   const double start = CpuMilliseconds();
   Report::WriteReport(snapshot.Records(), {"12/7/99 9:15:00 AM", 1}, sink);
@@ -31,7 +30,7 @@ double TimeReport(const Synthetic& snapshot, MemoryText& sink) {
 
 int main() {
   const Synthetic small(2000), large(4000);
-  MemoryText sink;
+  platform::StringSink sink;
   std::vector<double> smallTimes, largeTimes;
   TimeReport(large, sink);  // grows the text's room once
   const std::size_t largeBytes = sink.text.size();

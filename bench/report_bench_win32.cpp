@@ -20,12 +20,6 @@ namespace {
 
 constexpr int kRounds = 15;
 
-class MemoryText final : public platform::TextSink {
- public:
-  void Write(std::string_view piece) override { text.append(piece); }
-  std::string text;
-};
-
 struct Snapshot {
   std::string caption = "Snapshot Taken At 12/6/99 3:04:05 PM";
   kes::Collection<clsTask> tasks;
@@ -70,7 +64,7 @@ std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts
   const Report::SnapshotRecords records{snapshot.caption, snapshot.tasks, snapshot.processes,
                                         snapshot.uniqueModules};
   const Report::ReportInputs inputs{"12/7/99 9:15:00 AM", 1};
-  MemoryText bytes;
+  platform::StringSink bytes;
   Report::WriteReport(records, inputs, bytes);
 
   const std::string reportPath = TempFile("kes-bench-report.txt");

@@ -14,13 +14,6 @@ namespace bench {
 constexpr std::int32_t kModulesPerProcess = 60;
 constexpr std::int32_t kSharedLibraries = 400;
 
-// Keeps the text, as a file's buffer would, and reuses its room.
-class MemoryText final : public platform::TextSink {
- public:
-  void Write(std::string_view piece) override { text.append(piece); }
-  std::string text;
-};
-
 // Synthetic snapshots for the report benchmarks.
 // Process i loads 60 libraries starting at i; every library is a distinct
 // module from the first process that loads it.

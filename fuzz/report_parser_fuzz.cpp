@@ -14,14 +14,8 @@
 
 namespace {
 
-class Text final : public platform::TextSink {
- public:
-  void Write(std::string_view piece) override { text.append(piece); }
-  std::string text;
-};
-
 std::string Written(const Report::ParsedReport& report) {
-  Text out;
+  platform::StringSink out;
   Report::WriteReport(report.Records(), {report.generatedOn, report.idView}, out);
   return out.text;
 }

@@ -14,6 +14,14 @@ class TextSink {
   virtual void Write(std::string_view text) = 0;
 };
 
+// Text gathered in memory, for a report that is measured or read back
+// rather than stored.
+class StringSink final : public TextSink {
+ public:
+  void Write(std::string_view piece) override { text.append(piece); }
+  std::string text;
+};
+
 // A text file being written. Close stores everything written so far and
 // throws kes::Failure if it cannot; a file that is dropped without Close
 // stores what it can and stays silent.
