@@ -41,7 +41,7 @@ BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts, Fi
   for (bool more = processes->First(process); more; more = processes->Next(process)) {
     ++counts.processes;
     visit(process.szExeFile);
-    const std::uint32_t handle =
+    const std::uintptr_t handle =
         toolHelp.OpenProcess(platform::kProcessQueryInformation | platform::kProcessVmRead, false,
                              process.th32ProcessID);
     if (handle != 0) {

@@ -44,9 +44,9 @@ class GeneratedToolHelp : public platform::ToolHelp {
   std::unique_ptr<platform::ModuleList> SnapModules(std::uint32_t id) override {
     return std::make_unique<Modules>(id);
   }
-  std::uint32_t OpenProcess(std::uint32_t, bool, std::uint32_t id) override { return id * 4; }
-  std::uint32_t GetPriorityClass(std::uint32_t) override { return 32; }
-  void CloseHandle(std::uint32_t) override {}
+  std::uintptr_t OpenProcess(std::uint32_t, bool, std::uint32_t id) override { return id * 4; }
+  std::uint32_t GetPriorityClass(std::uintptr_t) override { return 32; }
+  void CloseHandle(std::uintptr_t) override {}
 
  private:
   class Processes : public platform::ProcessList {

@@ -125,7 +125,10 @@ class ListBuilder {
   ListContents Take() { return std::move(list_); }
 
  private:
-  std::string Id(std::int32_t value) const { return Display::Identifier(value, hex_ ? 1 : 0); }
+  template <class Integer>
+  std::string Id(Integer value) const {
+    return Display::Identifier(value, hex_ ? 1 : 0);
+  }
 
   const clsModule& ModuleOfUnique(const clsUniqueModule& unique) const {
     return records_.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);

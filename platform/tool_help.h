@@ -6,11 +6,12 @@
 namespace platform {
 
 // A process as the tool-help list of Windows 95 and 98 gives it: szExeFile
-// holds the executable's full path.
+// holds the executable's full path. Members that the platform makes as wide
+// as an address are as wide here.
 struct ProcessEntry {
   std::uint32_t cntUsage = 0;
   std::uint32_t th32ProcessID = 0;
-  std::uint32_t th32DefaultHeapID = 0;
+  std::uintptr_t th32DefaultHeapID = 0;
   std::uint32_t th32ModuleID = 0;
   std::uint32_t cntThreads = 0;
   std::uint32_t th32ParentProcessID = 0;
@@ -24,9 +25,9 @@ struct ModuleEntry {
   std::uint32_t th32ProcessID = 0;
   std::uint32_t GlblcntUsage = 0;
   std::uint32_t ProccntUsage = 0;
-  std::uint32_t modBaseAddr = 0;
+  std::uintptr_t modBaseAddr = 0;
   std::uint32_t modBaseSize = 0;
-  std::uint32_t hModule = 0;
+  std::uintptr_t hModule = 0;
   char szModule[256] = {};
   char szExePath[260] = {};
 };
@@ -55,11 +56,11 @@ class ToolHelp {
   virtual std::unique_ptr<ProcessList> SnapProcesses() = 0;
   virtual std::unique_ptr<ModuleList> SnapModules(std::uint32_t processId) = 0;
 
-  virtual std::uint32_t OpenProcess(std::uint32_t access, bool inherit,
-                                    std::uint32_t processId) = 0;
+  virtual std::uintptr_t OpenProcess(std::uint32_t access, bool inherit,
+                                     std::uint32_t processId) = 0;
   // 0 when the class cannot be read.
-  virtual std::uint32_t GetPriorityClass(std::uint32_t process) = 0;
-  virtual void CloseHandle(std::uint32_t handle) = 0;
+  virtual std::uint32_t GetPriorityClass(std::uintptr_t process) = 0;
+  virtual void CloseHandle(std::uintptr_t handle) = 0;
 };
 
 }  // namespace platform

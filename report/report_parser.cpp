@@ -1,6 +1,7 @@
 #include "report/report_parser.h"
 
 #include <charconv>
+#include <limits>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -98,13 +99,16 @@ class Reader {
     return line.substr(label.size());
   }
   std::string Text(std::string_view label) { return std::string(Value(label)); }
-  std::int32_t Number(std::string_view label) {
+  // Integer: std::int32_t, or kes::Address for the members as wide as one.
+  template <class Integer = std::int32_t>
+  Integer Number(std::string_view label) {
     const std::string_view value = Value(label);
     std::int64_t number = 0;
-    if (!ReadInt(value, 10, number) || number < INT32_MIN || number > INT32_MAX) {
+    if (!ReadInt(value, 10, number) || number < std::numeric_limits<Integer>::min() ||
+        number > std::numeric_limits<Integer>::max()) {
       Fail(Quoted(value) + " is not a number");
     }
-    return static_cast<std::int32_t>(number);
+    return static_cast<Integer>(number);
   }
   void Version(std::string_view label, clsVersionInfo& version) {
     std::string_view rest = Value(label);
@@ -124,7 +128,13 @@ class Reader {
   }
   // Identifiers are kept as text until the whole report tells their mode.
   void Id(std::string_view label, std::int32_t& slot) {
-    ids_.push_back({&slot, Value(label), LineNumber()});
+    ids_.push_back({&slot, nullptr, Value(label), LineNumber()});
+  }
+  // A member as wide as an address, where that is wider than 32 bits.
+  template <class Wide>
+    requires(sizeof(Wide) > sizeof(std::int32_t))
+  void Id(std::string_view label, Wide& slot) {
+    ids_.push_back({nullptr, &slot, Value(label), LineNumber()});
   }
 
   // Reads the kept identifiers in the mode they show: hexadecimal when one
@@ -152,22 +162,47 @@ class Reader {
     report.idView = hexWitness != nullptr ? 1 : 0;
     for (const Pending& id : ids_) {
       std::int64_t value = 0;
-      const bool read = report.idView != 0 ? id.text.size() <= 8 && ReadInt(id.text, 16, value)
-                                           : ReadInt(id.text, 10, value) && value >= INT32_MIN &&
-                                                 value <= INT32_MAX;
-      if (!read) {
+      if (!ReadId(id, report.idView, value)) {
         throw Unreadable{id.line, Quoted(id.text) + " is not an identifier"};
       }
-      *id.slot = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+      if (id.wide != nullptr) {
+        *id.wide = static_cast<kes::Address>(value);
+      } else {
+        *id.slot = static_cast<std::int32_t>(value);
+      }
     }
   }
 
  private:
+  // One identifier's text, kept for a 32-bit member (slot) or a wider one.
   struct Pending {
     std::int32_t* slot;
+    kes::Address* wide;
     std::string_view text;
     std::int32_t line;
   };
+
+  // Eight hexadecimal digits at most are the 32 bits the writer shows for any
+  // value that fits them (a negative one as its two's complement); a wider
+  // member also takes up to sixteen, or any 64-bit decimal.
+  static bool ReadId(const Pending& id, std::int16_t idView, std::int64_t& value) {
+    const bool wide = id.wide != nullptr;
+    if (idView == 0) {
+      return ReadInt(id.text, 10, value) && (wide || (value >= INT32_MIN && value <= INT32_MAX));
+    }
+    if (id.text.size() <= 8) {
+      if (!ReadInt(id.text, 16, value)) {
+        return false;
+      }
+      value = static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+      return true;
+    }
+    std::uint64_t bits = 0;
+    const char* end = id.text.data() + id.text.size();
+    const auto [stop, error] = std::from_chars(id.text.data(), end, bits, 16);
+    value = static_cast<std::int64_t>(bits);
+    return wide && id.text.size() <= 16 && error == std::errc() && stop == end;
+  }
 
   std::vector<std::string_view> lines_;
   std::size_t next_ = 0;
@@ -230,7 +265,7 @@ void ReadProcess(Reader& reader, ParsedReport& report, std::int32_t& moduleId) {
     p.mlFileSize = reader.Number("File Size:             ");
     reader.Version("Version:               ", p.moVersionInfo);
     reader.Id("Process ID:            ", p.mlth32ProcessID);
-    p.mlProcessHandle = reader.Number("Process Handle:        ");
+    p.mlProcessHandle = reader.Number<kes::Address>("Process Handle:        ");
     p.mlPriority = PriorityOf(reader);
     p.mcntUsage = reader.Number("References To Process: ");
     p.mcntThreads = reader.Number("Threads:               ");

@@ -28,11 +28,14 @@ class Lines {
     Add(value);
     End();
   }
-  void Number(std::string_view label, std::int32_t value) {
+  // Integer: std::int32_t, or kes::Address for the members as wide as one.
+  template <class Integer>
+  void Number(std::string_view label, Integer value) {
     Display::TextRoom room;
     Text(label, Display::FormatDecimal(room, value));
   }
-  void Id(std::string_view label, std::int32_t value, std::int16_t idView) {
+  template <class Integer>
+  void Id(std::string_view label, Integer value, std::int16_t idView) {
     Display::TextRoom room;
     Text(label, Display::FormatIdentifier(room, value, idView));
   }

@@ -1,5 +1,8 @@
 #include "snapshot/display_rules.h"
 
+#include <climits>
+#include <type_traits>
+
 namespace Display {
 
 namespace {
@@ -9,10 +12,11 @@ constexpr std::int32_t kIdlePriorityClass = 64;
 constexpr std::int32_t kNormalPriorityClass = 32;
 constexpr std::int32_t kRealtimePriorityClass = 256;
 
-// The digits are written backwards from the end of a small buffer with
-// 32-bit arithmetic only: a report formats thousands of numbers, and 64-bit
-// division is a library call on the 32-bit target.
-char* PutDecimal(char* end, std::uint32_t value) {
+// The digits are written backwards from the end of a small buffer, with
+// 32-bit arithmetic for every 32-bit value: a report formats thousands of
+// numbers, and 64-bit division is a library call on the 32-bit target.
+template <class Unsigned>
+char* PutDecimal(char* end, Unsigned value) {
   do {
     *--end = static_cast<char>('0' + value % 10);
     value /= 10;
@@ -20,16 +24,19 @@ char* PutDecimal(char* end, std::uint32_t value) {
   return end;
 }
 
-char* PutSignedDecimal(char* end, std::int32_t value) {
+template <class Signed>
+char* PutSignedDecimal(char* end, Signed value) {
+  using Unsigned = std::make_unsigned_t<Signed>;
   if (value >= 0) {
-    return PutDecimal(end, static_cast<std::uint32_t>(value));
+    return PutDecimal(end, static_cast<Unsigned>(value));
   }
-  char* first = PutDecimal(end, 0u - static_cast<std::uint32_t>(value));
+  char* first = PutDecimal(end, Unsigned{0} - static_cast<Unsigned>(value));
   *--first = '-';
   return first;
 }
 
-char* PutHex(char* end, std::uint32_t value) {
+template <class Unsigned>
+char* PutHex(char* end, Unsigned value) {
   constexpr char kHexDigits[] = "0123456789ABCDEF";
   do {
     *--end = kHexDigits[value & 0xF];
@@ -42,6 +49,8 @@ char* PutHex(char* end, std::uint32_t value) {
 std::string_view Tail(const TextRoom& room, const char* first) {
   return {first, static_cast<std::size_t>(room.data() + room.size() - first)};
 }
+
+bool Fits32(std::int64_t value) { return value >= INT32_MIN && value <= INT32_MAX; }
 
 }  // namespace
 
@@ -64,6 +73,32 @@ std::string_view FormatIdentifier(TextRoom& room, std::int32_t value, std::int16
   // The bits as they are: a negative value is its two's complement.
   return Tail(room, idView == 0 ? PutSignedDecimal(end, value)
                                 : PutHex(end, static_cast<std::uint32_t>(value)));
+}
+
+std::string_view FormatDecimal(TextRoom& room, std::int64_t value) {
+  if (Fits32(value)) {
+    return FormatDecimal(room, static_cast<std::int32_t>(value));
+  }
+  return Tail(room, PutSignedDecimal(room.data() + room.size(), value));
+}
+
+std::string Decimal(std::int64_t value) {
+  TextRoom room;
+  return std::string(FormatDecimal(room, value));
+}
+
+std::string_view FormatIdentifier(TextRoom& room, std::int64_t value, std::int16_t idView) {
+  if (Fits32(value)) {
+    return FormatIdentifier(room, static_cast<std::int32_t>(value), idView);
+  }
+  char* const end = room.data() + room.size();
+  return Tail(room, idView == 0 ? PutSignedDecimal(end, value)
+                                : PutHex(end, static_cast<std::uint64_t>(value)));
+}
+
+std::string Identifier(std::int64_t value, std::int16_t idView) {
+  TextRoom room;
+  return std::string(FormatIdentifier(room, value, idView));
 }
 
 void AppendIdentifier(std::string& out, std::int32_t value, std::int16_t idView) {

@@ -13,7 +13,7 @@
 // per value.
 namespace Display {
 
-// Room for the text of any one value below: a 32-bit number in decimal with
+// Room for the text of any one value below: a 64-bit number in decimal with
 // its sign or in hexadecimal, or the four parts of a version.
 using TextRoom = std::array<char, 24>;
 
@@ -21,6 +21,9 @@ using TextRoom = std::array<char, 24>;
 void AppendDecimal(std::string& out, std::int32_t value);
 std::string Decimal(std::int32_t value);
 std::string_view FormatDecimal(TextRoom& room, std::int32_t value);
+// A value wider than 32 bits (a kes::Address of the 64-bit build) in full.
+std::string Decimal(std::int64_t value);
+std::string_view FormatDecimal(TextRoom& room, std::int64_t value);
 
 // An identifier: upper-case hexadecimal without prefix or leading zeros when
 // `idView` is non-zero (a negative value shows as its eight-digit two's
@@ -28,6 +31,10 @@ std::string_view FormatDecimal(TextRoom& room, std::int32_t value);
 void AppendIdentifier(std::string& out, std::int32_t value, std::int16_t idView);
 std::string Identifier(std::int32_t value, std::int16_t idView);
 std::string_view FormatIdentifier(TextRoom& room, std::int32_t value, std::int16_t idView);
+// A wider value that fits 32 signed bits shows as above, so a 64-bit build
+// shows what the 32-bit programs show for it; a larger one in full.
+std::string Identifier(std::int64_t value, std::int16_t idView);
+std::string_view FormatIdentifier(TextRoom& room, std::int64_t value, std::int16_t idView);
 
 // The name of a priority class: "High", "Idle", "Normal", "Realtime", or
 // "Undetermined" for any other value (0 when it could not be read).

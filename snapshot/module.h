@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/file_facts.h"
+#include "snapshot/address.h"
 #include "snapshot/version_info.h"
 
 // One module as loaded by one process.
@@ -17,8 +18,8 @@ class clsModule {
   std::int32_t mlth32ProcessID = 0;
   std::int32_t mlth32ModuleID = 0;
   std::int32_t mProccntUsage = 0;
-  std::int32_t mmodBaseAddr = 0;
-  std::int32_t mhModule = 0;
+  kes::Address mmodBaseAddr = 0;
+  kes::Address mhModule = 0;
   clsVersionInfo moVersionInfo;
   std::int32_t mlFileSize = 0;
   std::string msFileDateTime;

@@ -26,16 +26,17 @@ std::string TrimSpaces(const std::string& text) {
 }
 
 std::int32_t Signed(std::uint32_t value) { return static_cast<std::int32_t>(value); }
+kes::Address AsAddress(std::uintptr_t value) { return static_cast<kes::Address>(value); }
 
 // The process handle is needed only to read the priority; the record keeps
 // its number for display.
 class ProcessHandle {
  public:
-  ProcessHandle(platform::ToolHelp& toolHelp, std::int32_t handle)
+  ProcessHandle(platform::ToolHelp& toolHelp, kes::Address handle)
       : toolHelp_(toolHelp), handle_(handle) {}
   ~ProcessHandle() {
     if (handle_ != 0) {
-      toolHelp_.CloseHandle(static_cast<std::uint32_t>(handle_));
+      toolHelp_.CloseHandle(static_cast<std::uintptr_t>(handle_));
     }
   }
   ProcessHandle(const ProcessHandle&) = delete;
@@ -43,7 +44,7 @@ class ProcessHandle {
 
  private:
   platform::ToolHelp& toolHelp_;
-  std::int32_t handle_;
+  kes::Address handle_;
 };
 
 void ReadPriority(clsProcess& process, platform::ToolHelp& toolHelp) {
@@ -68,8 +69,8 @@ void AddModules(clsProcess& process, std::int32_t& moduleCounter, platform::Tool
     ++moduleCounter;
     process.AddModule(FieldText(entry.szModule), path, Signed(entry.th32ModuleID),
                       Signed(entry.th32ProcessID), Signed(entry.GlblcntUsage),
-                      Signed(entry.ProccntUsage), Signed(entry.modBaseAddr),
-                      Signed(entry.modBaseSize), Signed(entry.hModule), moduleCounter, facts);
+                      Signed(entry.ProccntUsage), AsAddress(entry.modBaseAddr),
+                      Signed(entry.modBaseSize), AsAddress(entry.hModule), moduleCounter, facts);
   }
 }
 
@@ -102,7 +103,7 @@ bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::Too
       process->mcntThreads = Signed(entry.cntThreads);
       process->mcntUsage = Signed(entry.cntUsage);
       process->mlpcPriClassBase = entry.pcPriClassBase;
-      process->mlth32DefaultHeapID = Signed(entry.th32DefaultHeapID);
+      process->mlth32DefaultHeapID = AsAddress(entry.th32DefaultHeapID);
       process->mlth32ModuleID = Signed(entry.th32ModuleID);
       process->mlth32ParentProcessID = Signed(entry.th32ParentProcessID);
       process->mlth32ProcessID = Signed(entry.th32ProcessID);

@@ -5,6 +5,7 @@
 
 #include "platform/file_facts.h"
 #include "platform/tool_help.h"
+#include "snapshot/address.h"
 #include "snapshot/collection.h"
 #include "snapshot/module.h"
 #include "snapshot/version_info.h"
@@ -16,13 +17,13 @@ class clsProcess {
   std::int32_t mlID = 0;
   std::int32_t mcntUsage = 0;
   std::int32_t mlth32ProcessID = 0;
-  std::int32_t mlth32DefaultHeapID = 0;
+  kes::Address mlth32DefaultHeapID = 0;
   std::int32_t mlth32ModuleID = 0;
   std::int32_t mcntThreads = 0;
   std::int32_t mlth32ParentProcessID = 0;
   std::int32_t mlpcPriClassBase = 0;
   std::string msExePath;
-  std::int32_t mlProcessHandle = 0;
+  kes::Address mlProcessHandle = 0;
   std::int32_t mlPriority = 0;
   clsVersionInfo moVersionInfo;
   std::int32_t mlFileSize = 0;
@@ -33,15 +34,15 @@ class clsProcess {
   // carries no information.
   bool AddModule(const std::string& psModule, const std::string& psExePath, std::int32_t plModuleID,
                  std::int32_t plProcessID, std::int32_t plGlobalCountUsage,
-                 std::int32_t plProcCountUsage, std::int32_t plBaseAddr, std::int32_t plBaseSize,
-                 std::int32_t plModuleHandle, std::int32_t plID, platform::FileFacts& facts);
+                 std::int32_t plProcCountUsage, kes::Address plBaseAddr, std::int32_t plBaseSize,
+                 kes::Address plModuleHandle, std::int32_t plID, platform::FileFacts& facts);
 
   // Stores the path and collects the file's date, length and version.
   void ExePath(const std::string& psFile, platform::FileFacts& facts);
 
   // A handle that may read the process's priority; 0 when it cannot be
   // opened. The caller closes it.
-  std::int32_t ProcFromProcID(std::int32_t idProc, platform::ToolHelp& toolHelp) const;
+  kes::Address ProcFromProcID(std::int32_t idProc, platform::ToolHelp& toolHelp) const;
   // The priority class (32, 64, 128, 256); 0 when it cannot be read.
-  std::int32_t GetPriority(std::int32_t lProcHandle, platform::ToolHelp& toolHelp) const;
+  std::int32_t GetPriority(kes::Address lProcHandle, platform::ToolHelp& toolHelp) const;
 };

@@ -14,9 +14,10 @@ namespace platform {
 
 namespace {
 
-// The ANSI records as Windows 95 and 98 define them.
-static_assert(sizeof(PROCESSENTRY32) == 296);
-static_assert(sizeof(MODULEENTRY32) == 548);
+// The ANSI records as Windows 95 and 98 define them; the 64-bit platform
+// widens their address members.
+static_assert(sizeof(PROCESSENTRY32) == (sizeof(void*) == 4 ? 296 : 304));
+static_assert(sizeof(MODULEENTRY32) == (sizeof(void*) == 4 ? 548 : 568));
 
 template <std::size_t N>
 void CopyText(char (&to)[N], const char* from) {
@@ -25,9 +26,7 @@ void CopyText(char (&to)[N], const char* from) {
   std::memset(to + length, 0, N - length);
 }
 
-HANDLE AsHandle(std::uint32_t value) {
-  return reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(value));
-}
+HANDLE AsHandle(std::uintptr_t value) { return reinterpret_cast<HANDLE>(value); }
 
 // The entry's executable by full path where one can be found; otherwise the
 // name as the entry gives it, which may be empty.
@@ -66,7 +65,7 @@ class Win32ProcessList final : public ProcessList {
     }
     entry.cntUsage = raw.cntUsage;
     entry.th32ProcessID = raw.th32ProcessID;
-    entry.th32DefaultHeapID = static_cast<std::uint32_t>(raw.th32DefaultHeapID);
+    entry.th32DefaultHeapID = raw.th32DefaultHeapID;
     entry.th32ModuleID = raw.th32ModuleID;
     entry.cntThreads = raw.cntThreads;
     entry.th32ParentProcessID = raw.th32ParentProcessID;
@@ -103,10 +102,9 @@ class Win32ModuleList final : public ModuleList {
     entry.th32ProcessID = raw.th32ProcessID;
     entry.GlblcntUsage = raw.GlblcntUsage;
     entry.ProccntUsage = raw.ProccntUsage;
-    entry.modBaseAddr =
-        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(raw.modBaseAddr));
+    entry.modBaseAddr = reinterpret_cast<std::uintptr_t>(raw.modBaseAddr);
     entry.modBaseSize = raw.modBaseSize;
-    entry.hModule = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(raw.hModule));
+    entry.hModule = reinterpret_cast<std::uintptr_t>(raw.hModule);
     CopyText(entry.szModule, raw.szModule);
     CopyText(entry.szExePath, raw.szExePath);
     return true;
@@ -133,17 +131,17 @@ std::unique_ptr<ModuleList> Win32ToolHelp::SnapModules(std::uint32_t processId) 
   return std::make_unique<Win32ModuleList>(std::move(snapshot));
 }
 
-std::uint32_t Win32ToolHelp::OpenProcess(std::uint32_t access, bool inherit,
-                                         std::uint32_t processId) {
-  return static_cast<std::uint32_t>(
-      reinterpret_cast<std::uintptr_t>(::OpenProcess(access, inherit ? TRUE : FALSE, processId)));
+std::uintptr_t Win32ToolHelp::OpenProcess(std::uint32_t access, bool inherit,
+                                          std::uint32_t processId) {
+  return reinterpret_cast<std::uintptr_t>(
+      ::OpenProcess(access, inherit ? TRUE : FALSE, processId));
 }
 
-std::uint32_t Win32ToolHelp::GetPriorityClass(std::uint32_t process) {
+std::uint32_t Win32ToolHelp::GetPriorityClass(std::uintptr_t process) {
   return ::GetPriorityClass(AsHandle(process));
 }
 
-void Win32ToolHelp::CloseHandle(std::uint32_t handle) {
+void Win32ToolHelp::CloseHandle(std::uintptr_t handle) {
   if (handle != 0) {
     ::CloseHandle(AsHandle(handle));
   }

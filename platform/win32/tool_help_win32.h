@@ -12,9 +12,9 @@ class Win32ToolHelp final : public ToolHelp {
  public:
   std::unique_ptr<ProcessList> SnapProcesses() override;
   std::unique_ptr<ModuleList> SnapModules(std::uint32_t processId) override;
-  std::uint32_t OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
-  std::uint32_t GetPriorityClass(std::uint32_t process) override;
-  void CloseHandle(std::uint32_t handle) override;
+  std::uintptr_t OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
+  std::uint32_t GetPriorityClass(std::uintptr_t process) override;
+  void CloseHandle(std::uintptr_t handle) override;
 };
 
 }  // namespace platform

@@ -23,7 +23,7 @@ bool IsTask(HWND window) {
   // The tests run in this order; only a window that passes all three is read
   // for its title.
   return IsWindowVisible(window) != 0 && GetParent(window) == nullptr &&
-         GetWindowLongA(window, GWL_HWNDPARENT) == 0;
+         GetWindowLongPtrA(window, GWLP_HWNDPARENT) == 0;
 }
 
 }  // namespace

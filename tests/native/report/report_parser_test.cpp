@@ -77,6 +77,41 @@ TEST(ParseReport, IdentifiersWithTheTopBitSetReadTheSameInBothModes) {
   }
 }
 
+// A 64-bit build writes module addresses and handles wider than 32 bits and
+// reads them back; a build whose records hold 32 bits refuses them.
+TEST(ParseReport, ValuesWiderThan32BitsReadBackWhereTheRecordsHoldThem) {
+  struct Case {
+    const char* golden;
+    int line;
+    std::string text;
+    const char* error32;
+  };
+  const Case cases[] = {
+      {"three_processes_hex.txt", 38, "      Module Base Address: 7FF612340000",
+       "\"7FF612340000\" is not an identifier"},
+      {"three_processes_dec.txt", 38, "      Module Base Address: 140694844080128",
+       "\"140694844080128\" is not an identifier"},
+      {"three_processes_hex.txt", 20, "Process Handle:        140694844080128",
+       "\"140694844080128\" is not a number"},
+  };
+  for (const Case& c : cases) {
+    const std::string text = WithLine(c.golden, c.line, c.text);
+    const ParsedReport parsed = ParseReport(text);
+    if (sizeof(kes::Address) == 4) {
+      EXPECT_EQ(parsed.error, c.error32) << c.text;
+      EXPECT_EQ(parsed.errorLine, c.line) << c.text;
+      continue;
+    }
+    ASSERT_EQ(parsed.error, "") << c.text;
+    const clsProcess& explorer = parsed.processes.Item(1);
+    EXPECT_EQ(c.line == 20 ? explorer.mlProcessHandle : explorer.mcolModules.Item(1).mmodBaseAddr,
+              static_cast<kes::Address>(0x7FF612340000)) << c.text;
+    kes_test::MemorySink again;
+    Report::WriteReport(parsed.Records(), {parsed.generatedOn, parsed.idView}, again);
+    EXPECT_EQ(again.Text(), text) << c.text;
+  }
+}
+
 TEST(ParseReport, AReportCutShortIsReadAsFarAsItGoes) {
   struct Case {
     std::string text;

@@ -34,6 +34,28 @@ TEST(DisplayRules, IdentifiersAreUpperCaseHexWithoutLeadingZerosOrSignedDecimal)
   }
 }
 
+// Members as wide as an address: a value that fits 32 signed bits shows as
+// the 32-bit programs show it, a larger one (a 64-bit build's) in full.
+TEST(DisplayRules, WideValuesShowIn32BitsWhereTheyFitAndInFullOtherwise) {
+  struct Case {
+    std::int64_t value;
+    const char* hex;
+    const char* decimal;
+  };
+  const Case cases[] = {
+      {-1074331648, "BFF70000", "-1074331648"},
+      {0x7FFFFFFF, "7FFFFFFF", "2147483647"},
+      {0xBFF70000, "BFF70000", "3220635648"},
+      {0x7FF612340000, "7FF612340000", "140694844080128"},
+      {INT64_MIN, "8000000000000000", "-9223372036854775808"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Display::Identifier(c.value, 1), c.hex) << c.value;
+    EXPECT_EQ(Display::Identifier(c.value, 0), c.decimal) << c.value;
+    EXPECT_EQ(Display::Decimal(c.value), c.decimal) << c.value;
+  }
+}
+
 TEST(DisplayRules, AppendAddsToWhatIsThere) {
   std::string line = "ID: ";
   Display::AppendIdentifier(line, 255, 1);

@@ -24,7 +24,7 @@ class FakeToolHelp : public platform::ToolHelp {
   std::vector<Process> processes;
   bool hasProcessList = true;
   // Handles not yet closed, with the priority each reads.
-  std::map<std::uint32_t, std::uint32_t> openHandles;
+  std::map<std::uintptr_t, std::uint32_t> openHandles;
   int handlesOpened = 0;
 
   Process& AddProcess(const std::string& exeFile, std::uint32_t id) {
@@ -56,7 +56,7 @@ class FakeToolHelp : public platform::ToolHelp {
     }
     return nullptr;
   }
-  std::uint32_t OpenProcess(std::uint32_t, bool, std::uint32_t processId) override {
+  std::uintptr_t OpenProcess(std::uint32_t, bool, std::uint32_t processId) override {
     for (const Process& process : processes) {
       if (process.entry.th32ProcessID != processId || !process.canOpen) continue;
       const std::uint32_t handle = 0x100 + 4 * static_cast<std::uint32_t>(++handlesOpened);
@@ -65,11 +65,11 @@ class FakeToolHelp : public platform::ToolHelp {
     }
     return 0;
   }
-  std::uint32_t GetPriorityClass(std::uint32_t handle) override {
+  std::uint32_t GetPriorityClass(std::uintptr_t handle) override {
     const auto it = openHandles.find(handle);
     return it == openHandles.end() ? 0 : it->second;
   }
-  void CloseHandle(std::uint32_t handle) override { openHandles.erase(handle); }
+  void CloseHandle(std::uintptr_t handle) override { openHandles.erase(handle); }
 
   template <std::size_t N>
   static void Copy(char (&field)[N], const std::string& text) {
