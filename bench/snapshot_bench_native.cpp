@@ -47,6 +47,7 @@ class GeneratedToolHelp : public platform::ToolHelp {
   std::uintptr_t OpenProcess(std::uint32_t, bool, std::uint32_t id) override { return id * 4; }
   std::uint32_t GetPriorityClass(std::uintptr_t) override { return 32; }
   void CloseHandle(std::uintptr_t) override {}
+  bool HasEnded(std::uint32_t) override { return false; }
 
  private:
   class Processes : public platform::ProcessList {

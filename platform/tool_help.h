@@ -61,6 +61,9 @@ class ToolHelp {
   // 0 when the class cannot be read.
   virtual std::uint32_t GetPriorityClass(std::uintptr_t process) = 0;
   virtual void CloseHandle(std::uintptr_t handle) = 0;
+  // Whether the process is known to have ended since the list was taken; a
+  // process that merely cannot be asked counts as running.
+  virtual bool HasEnded(std::uint32_t processId) = 0;
 };
 
 }  // namespace platform

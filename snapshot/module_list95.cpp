@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 
+#include "platform/failure.h"
 #include "snapshot/caching_file_facts.h"
 
 namespace ModuleList95 {
@@ -53,6 +54,23 @@ void ReadPriority(clsProcess& process, platform::ToolHelp& toolHelp) {
   process.mlPriority = process.GetPriority(process.mlProcessHandle, toolHelp);
 }
 
+// Reads the process's file facts. False when the read failed because the
+// process ended after the list named it: its file may have gone with it, or
+// the platform gave only a name that can no longer be found. Such a process
+// is left out of the snapshot; any other failure travels on.
+bool ReadExePath(clsProcess& process, const platform::ProcessEntry& entry,
+                 platform::FileFacts& facts, platform::ToolHelp& toolHelp) {
+  try {
+    process.ExePath(TrimSpaces(FieldText(entry.szExeFile)), facts);
+    return true;
+  } catch (const kes::Failure&) {
+    if (toolHelp.HasEnded(entry.th32ProcessID)) {
+      return false;
+    }
+    throw;
+  }
+}
+
 void AddModules(clsProcess& process, std::int32_t& moduleCounter, platform::ToolHelp& toolHelp,
                 platform::FileFacts& facts) {
   const auto modules = toolHelp.SnapModules(static_cast<std::uint32_t>(process.mlth32ProcessID));
@@ -97,8 +115,10 @@ bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::Too
     platform::ProcessEntry entry;
     for (bool more = processes->First(entry); more; more = processes->Next(entry)) {
       auto process = std::make_unique<clsProcess>();
+      if (!ReadExePath(*process, entry, onceEach, toolHelp)) {
+        continue;
+      }
       process->mlID = ++processCounter;
-      process->ExePath(TrimSpaces(FieldText(entry.szExeFile)), onceEach);
       progress.Report(process->msExePath);
       process->mcntThreads = Signed(entry.cntThreads);
       process->mcntUsage = Signed(entry.cntUsage);

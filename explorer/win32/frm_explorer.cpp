@@ -156,15 +156,20 @@ void frmExplorer::Load() {
   if (Handle() == nullptr) {
     return;
   }
-  shellwin::DoEvents();
-
-  // 5. An empty list.
-  FillListView(listView1_, {}, layout_);
-
-  // 6 to 15: the snapshot, with the frame disabled and the splash window up.
-  loading_ = true;
-  try {
+  {
+    // From here to the end of the snapshot this code runs beneath every
+    // message the pumps below dispatch: a close asked meanwhile waits for it
+    // (Loading), and the frame is disabled before the first pump, so no
+    // second Explore starts inside this one.
+    const Loading loading(*this);
     std::optional<FrameDisabled> disabled(std::in_place, frameWindow_);
+    shellwin::DoEvents();
+
+    // 5. An empty list.
+    FillListView(listView1_, {}, layout_);
+
+    // 6 to 15: the snapshot, with the frame disabled and the splash window
+    // up. Whatever the snapshot got before a failure stays.
     {
       shellwin::frmSplash2 splash(context_, frame_.About());
       splash.Show();
@@ -173,15 +178,22 @@ void frmExplorer::Load() {
     }
     disabled.reset();
     hourglass.reset();
-  } catch (...) {
-    // Whatever the snapshot got so far stays; clicks fill the list again.
-    loading_ = false;
-    throw;
   }
-  loading_ = false;
+  if (closePending_) {
+    return;  // the close comes back through the message loop
+  }
 
   // 16. The list shows the selected node.
   TreeView1_Click();
+}
+
+frmExplorer::Loading::Loading(frmExplorer& window) : window_(window) { window_.loading_ = true; }
+
+frmExplorer::Loading::~Loading() {
+  window_.loading_ = false;
+  if (window_.closePending_ && window_.Handle() != nullptr) {
+    PostMessageA(window_.Handle(), WM_CLOSE, 0, 0);
+  }
 }
 
 void frmExplorer::TakeSnapshot(platform::Progress& progress) {
@@ -512,6 +524,10 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_CLOSE:
+      if (loading_) {
+        closePending_ = true;
+        return 0;
+      }
       Form_QueryUnload();
       break;
     case WM_DESTROY:

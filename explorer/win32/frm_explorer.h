@@ -59,6 +59,19 @@ class frmExplorer : public shellwin::Window {
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Marks the window as loading for as long as it lives; a close asked
+  // meanwhile is posted again when it goes.
+  class Loading {
+   public:
+    explicit Loading(frmExplorer& window);
+    ~Loading();
+    Loading(const Loading&) = delete;
+    Loading& operator=(const Loading&) = delete;
+
+   private:
+    frmExplorer& window_;
+  };
+
   void CreateControls();
   void CreateMenus();
   void TakeSnapshot(platform::Progress& progress);
@@ -100,6 +113,7 @@ class frmExplorer : public shellwin::Window {
   HWND frameWindow_ = nullptr;
   HWND client_ = nullptr;
   bool loading_ = false;
+  bool closePending_ = false;
   bool released_ = false;
 };
 

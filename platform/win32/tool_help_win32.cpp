@@ -133,8 +133,7 @@ std::unique_ptr<ModuleList> Win32ToolHelp::SnapModules(std::uint32_t processId) 
 
 std::uintptr_t Win32ToolHelp::OpenProcess(std::uint32_t access, bool inherit,
                                           std::uint32_t processId) {
-  return reinterpret_cast<std::uintptr_t>(
-      ::OpenProcess(access, inherit ? TRUE : FALSE, processId));
+  return reinterpret_cast<std::uintptr_t>(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
 }
 
 std::uint32_t Win32ToolHelp::GetPriorityClass(std::uintptr_t process) {
@@ -145,6 +144,17 @@ void Win32ToolHelp::CloseHandle(std::uintptr_t handle) {
   if (handle != 0) {
     ::CloseHandle(AsHandle(handle));
   }
+}
+
+bool Win32ToolHelp::HasEnded(std::uint32_t processId) {
+  const ScopedHandle process(::OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
+  if (!process.Valid()) {
+    // No process has that identifier any more; one that refuses to be asked
+    // is still there.
+    return GetLastError() == ERROR_INVALID_PARAMETER;
+  }
+  DWORD code = 0;
+  return GetExitCodeProcess(process.Get(), &code) != 0 && code != STILL_ACTIVE;
 }
 
 }  // namespace platform

@@ -15,6 +15,7 @@ class Win32ToolHelp final : public ToolHelp {
   std::uintptr_t OpenProcess(std::uint32_t access, bool inherit, std::uint32_t processId) override;
   std::uint32_t GetPriorityClass(std::uintptr_t process) override;
   void CloseHandle(std::uintptr_t handle) override;
+  bool HasEnded(std::uint32_t processId) override;
 };
 
 }  // namespace platform

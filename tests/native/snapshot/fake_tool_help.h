@@ -18,6 +18,7 @@ class FakeToolHelp : public platform::ToolHelp {
     std::vector<platform::ModuleEntry> modules;
     bool hasModuleList = true;
     bool canOpen = true;
+    bool ended = false;
     std::uint32_t priority = 32;
   };
 
@@ -70,6 +71,11 @@ class FakeToolHelp : public platform::ToolHelp {
     return it == openHandles.end() ? 0 : it->second;
   }
   void CloseHandle(std::uintptr_t handle) override { openHandles.erase(handle); }
+  bool HasEnded(std::uint32_t processId) override {
+    return std::any_of(processes.begin(), processes.end(), [processId](const Process& process) {
+      return process.entry.th32ProcessID == processId && process.ended;
+    });
+  }
 
   template <std::size_t N>
   static void Copy(char (&field)[N], const std::string& text) {

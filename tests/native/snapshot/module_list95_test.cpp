@@ -154,6 +154,26 @@ TEST_F(FillProcessList, AFailureOnTheThirdProcessKeepsTwoAndReportsOnce) {
   EXPECT_TRUE(toolHelp.openHandles.empty());
 }
 
+// A helper that ends between the list and the read of its file (under Wine
+// the list names it without a folder) is left out without a report; a
+// running process whose file cannot be read still stops the walk.
+TEST_F(FillProcessList, AProcessThatEndedBeforeItsFileWasReadIsLeftOutWithoutAReport) {
+  for (const bool ended : {true, false}) {
+    toolHelp = {};
+    processes = {};
+    boxes.shown.clear();
+    Process("C:\\ONE.EXE", 1);
+    toolHelp.AddProcess("HELPER.EXE", 2).ended = ended;
+    Process("C:\\THREE.EXE", 3);
+
+    EXPECT_EQ(Fill(), ended);
+    ASSERT_EQ(processes.Count(), ended ? 2 : 1);
+    EXPECT_EQ(processes.Item(processes.Count()).msExePath, ended ? "C:\\THREE.EXE" : "C:\\ONE.EXE");
+    EXPECT_EQ(processes.Item(processes.Count()).mlID, processes.Count());
+    EXPECT_EQ(boxes.shown.size(), ended ? 0u : 1u);
+  }
+}
+
 TEST_F(FillProcessList, AnEmptyListGivesTrueAndNothing) {
   EXPECT_TRUE(Fill());
   EXPECT_EQ(processes.Count(), 0);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/general/win32/sort_list_view.h"
+#include "shell/win32/modal_loop.h"
 #include "tests/wine/explorer/explorer_fixture.h"
 
 namespace kes_test {
@@ -211,6 +212,51 @@ TEST_F(ExplorerWineTest, TwoWindowsKeepTheirOwnSnapshotsAndSortAndOutliveEachOth
   SendMessageA(two.Handle(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(explorers->Windows().empty());
   EXPECT_EQ(GetMenu(frame->Handle()), frame->FrameMenu());
+}
+
+// What a click on the close box of the explorer being loaded found, made
+// from the first message the load dispatches.
+struct CloseDuringLoad {
+  HWND frame = nullptr;
+  HWND client = nullptr;
+  bool frameEnabled = true;
+  bool windowLived = false;
+};
+
+LRESULT CALLBACK CloseTheLoadingWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_APP) return DefWindowProcA(window, message, wParam, lParam);
+  auto& seen = *reinterpret_cast<CloseDuringLoad*>(lParam);
+  HWND loading = reinterpret_cast<HWND>(SendMessageA(seen.client, WM_MDIGETACTIVE, 0, 0));
+  seen.frameEnabled = IsWindowEnabled(seen.frame) != FALSE;
+  SendMessageA(loading, WM_SYSCOMMAND, SC_CLOSE, 0);
+  seen.windowLived = IsWindow(loading) != FALSE;
+  return 0;
+}
+
+// A close asked while the window takes its snapshot waits for the load, and
+// the frame, which could start another Explore, is disabled from the start.
+TEST_F(ExplorerWineTest, ACloseDuringTheLoadWaitsForItAndNoExploreCanStartMeanwhile) {
+  LoadFrame();
+  WNDCLASSA type{};
+  type.lpfnWndProc = CloseTheLoadingWindow;
+  type.hInstance = GetModuleHandleA(nullptr);
+  type.lpszClassName = "KesCloseDuringLoad";
+  RegisterClassA(&type);
+  HWND helper = CreateWindowA(type.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              type.hInstance, nullptr);
+  CloseDuringLoad seen{frame->Handle(), frame->Client()};
+  PostMessageA(helper, WM_APP, 0, reinterpret_cast<LPARAM>(&seen));
+
+  frame->mnuView_Hook(Subs::kViewExplorer);
+  DestroyWindow(helper);
+  EXPECT_FALSE(seen.frameEnabled);
+  EXPECT_TRUE(seen.windowLived);
+  ASSERT_EQ(explorers->Windows().size(), 2u);
+  EXPECT_GT(explorers->Windows()[1]->Processes().Count(), 0);
+  // The close comes back once the load is over.
+  shellwin::DoEvents();
+  EXPECT_EQ(explorers->Windows().size(), 1u);
+  EXPECT_TRUE(IsWindowEnabled(frame->Handle()));
 }
 
 TEST_F(ExplorerWineTest, MenuChoicesReachTheFrameAndExitClosesIt) {
