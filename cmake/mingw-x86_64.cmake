@@ -1,10 +1,5 @@
-# 64-bit Windows with the mingw-w64 x86_64 cross compiler, win32 thread variant: the test vehicle for machines that cannot run 32-bit code.
-set(CMAKE_SYSTEM_NAME Windows)
+# 64-bit Windows with the mingw-w64 x86_64 cross compiler: the test vehicle for
+# machines that cannot run 32-bit code.
+set(KESTREL_MINGW_TRIPLET x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

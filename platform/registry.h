@@ -9,7 +9,10 @@ namespace platform {
 // that OpenKey or CreateKey handed out. 0 is no key.
 using RegistryKey = std::uintptr_t;
 
-inline constexpr RegistryKey kHkeyLocalMachine = 0x80000002;
+// The platform's own number: 0x80000002 as a signed 32-bit value, widened
+// with its sign where a handle has 64 bits.
+inline constexpr RegistryKey kHkeyLocalMachine =
+    static_cast<RegistryKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000002u)));
 
 // Value types, with the platform's own numbers.
 inline constexpr std::uint32_t kRegSz = 1;

@@ -128,6 +128,7 @@ TEST_F(RealRegistryTest, SetKeyValueNeverCreatesTheKey) {
 }
 
 TEST_F(RealRegistryTest, KeyIsCreatedAndDeleted) {
+  EXPECT_EQ(reinterpret_cast<HKEY>(platform::kHkeyLocalMachine), HKEY_LOCAL_MACHINE);
   ASSERT_TRUE(api.CreateNewKey(platform::kHkeyLocalMachine, kKey));
   EXPECT_TRUE(api.RegKeyExist(platform::kHkeyLocalMachine, kKey));
   ASSERT_TRUE(
