@@ -105,7 +105,8 @@ TEST(ParseReport, ValuesWiderThan32BitsReadBackWhereTheRecordsHoldThem) {
     ASSERT_EQ(parsed.error, "") << c.text;
     const clsProcess& explorer = parsed.processes.Item(1);
     EXPECT_EQ(c.line == 20 ? explorer.mlProcessHandle : explorer.mcolModules.Item(1).mmodBaseAddr,
-              static_cast<kes::Address>(0x7FF612340000)) << c.text;
+              static_cast<kes::Address>(0x7FF612340000))
+        << c.text;
     kes_test::MemorySink again;
     Report::WriteReport(parsed.Records(), {parsed.generatedOn, parsed.idView}, again);
     EXPECT_EQ(again.Text(), text) << c.text;
@@ -176,6 +177,31 @@ TEST(ParseReport, ALineThatCannotBeReadIsNamedWithItsNumber) {
     const ParsedReport parsed = ParseReport(c.text);
     EXPECT_EQ(parsed.errorLine, c.line) << c.error;
     EXPECT_EQ(parsed.error, c.error);
+  }
+}
+
+// Reports written before titles were cleaned may hold control characters;
+// they read as the spaces they are written as now.
+TEST(ParseReport, ControlCharactersInTextsReadAsSpaces) {
+  struct Case {
+    int line;
+    std::string text;
+    std::string (*member)(const ParsedReport&);
+    std::string read;
+  };
+  const Case cases[] = {
+      {4, "Snapshot\x01Taken\r", [](const ParsedReport& p) { return p.caption; },
+       "Snapshot Taken "},
+      {8, "Name: Program\tManager\x7F",
+       [](const ParsedReport& p) { return p.tasks.Item(1).msName; }, "Program Manager "},
+      {15, "Process Name:          C:\\WINDOWS\\EXPLORER\x1B.EXE",
+       [](const ParsedReport& p) { return p.processes.Item(1).msExePath; },
+       "C:\\WINDOWS\\EXPLORER .EXE"},
+  };
+  for (const Case& c : cases) {
+    const ParsedReport parsed = ParseReport(WithLine("three_processes_hex.txt", c.line, c.text));
+    ASSERT_EQ(parsed.error, "") << c.read;
+    EXPECT_EQ(c.member(parsed), c.read);
   }
 }
 
