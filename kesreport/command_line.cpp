@@ -112,11 +112,14 @@ int RunCompare(const Command& command, platform::TextFiles& files, platform::Tex
   Report::ParsedReport before, after;
   if (!ReadReport(command.oldFile, files, err, before) ||
       !ReadReport(command.newFile, files, err, after)) {
-    return kExitBadUsage;
+    return kExitTrouble;
   }
   const Comparison comparison = CompareReports(before, command.oldFile, after, command.newFile);
   for (const std::string& line : comparison.lines) {
     out.Write(line + "\r\n");
+  }
+  if (!comparison.whole) {
+    return kExitTrouble;
   }
   return comparison.differs ? kExitDiffers : kExitOk;
 }

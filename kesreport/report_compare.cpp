@@ -207,7 +207,14 @@ Comparison CompareReports(const Report::ParsedReport& before, const std::string&
   out.Note("New: " + newName + " (" + after.caption + ")");
   NoteCut(out, before, oldName);
   NoteCut(out, after, newName);
-  if (before.processesComplete && after.processesComplete) {
+  const bool processes = before.processesComplete && after.processesComplete;
+  comparison.whole = before.complete && after.complete;
+  if (!comparison.whole) {
+    out.Note(processes ? "Compared: processes started and ended, modules loaded and unloaded, "
+                         "files changed."
+                       : "Compared: files changed.");
+  }
+  if (processes) {
     CompareProcesses(out, before, after);
   }
   if (before.modulesComplete && after.modulesComplete) {
@@ -216,7 +223,7 @@ Comparison CompareReports(const Report::ParsedReport& before, const std::string&
   CompareFiles(out, before, after);
   if (!comparison.differs) {
     out.Note("");
-    out.Note("No differences.");
+    out.Note(comparison.whole ? "No differences." : "No differences in what was compared.");
   }
   return comparison;
 }

@@ -10,6 +10,7 @@ namespace kesreport {
 struct Comparison {
   std::vector<std::string> lines;  // what to print, without line ends
   bool differs = false;
+  bool whole = true;  // both reports were read to their end line
 };
 
 // What changed from the report `before` (named `oldName`) to `after`, grouped
@@ -18,7 +19,8 @@ struct Comparison {
 // distinct module files added and removed, and files (programs and modules)
 // whose version, size or date changed, old and new side by side. Paths are
 // exact, case-sensitive text. A section that either report holds only in
-// part is not compared, and the comparison says so.
+// part is not compared; the comparison says which report is cut short, after
+// which line, and what was compared.
 Comparison CompareReports(const Report::ParsedReport& before, const std::string& oldName,
                           const Report::ParsedReport& after, const std::string& newName);
 

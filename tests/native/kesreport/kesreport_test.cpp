@@ -164,15 +164,46 @@ TEST_F(CompareTest, ModulesUnloadedAndModuleFilesRemoved) {
                        "  C:\\WINDOWS\\SYSTEM\\USER32.DLL"}));
 }
 
-TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesAndSaysSo) {
-  Store("old.txt", before);
-  const std::string whole = files.Text("old.txt");
-  files.files["new.txt"].writes = {whole.substr(0, whole.find("File Size:             53248"))};
-  EXPECT_EQ(Compare(), 0);
-  EXPECT_EQ(out.Text(),
-            heading + Lines({"new.txt is cut short after line 53: processes, their modules and "
-                             "module files are not compared.",
-                             "", "No differences."}));
+// A report cut short, or a file that only begins like one, is never called
+// equal to a whole one: the compare goes as far as both go and is trouble.
+TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
+  Store("whole.txt", before);
+  after.AddProcess().msExePath = "C:\\WINDOWS\\CALC.EXE";
+  Store("started.txt", after);
+  const std::string whole = files.Text("whole.txt"), started = files.Text("started.txt");
+  struct Case {
+    std::string oldText, newText;
+    std::vector<std::string> lines;  // after the Old: line
+  };
+  const Case cases[] = {
+      {whole,
+       whole.substr(0, whole.find("File Size:             53248")),
+       {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
+        "new.txt is cut short after line 53: processes, their modules and module files are not "
+        "compared.",
+        "Compared: files changed.", "", "No differences in what was compared."}},
+      {whole.substr(0, whole.find("File Name:          USER32.DLL")),
+       started,
+       {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
+        "old.txt is cut short after line 116: module files added and removed are not compared.",
+        "Compared: processes started and ended, modules loaded and unloaded, files changed.", "",
+        "PROCESSES STARTED", "  C:\\WINDOWS\\CALC.EXE"}},
+      {whole,
+       "Kestrel(tm) is the name of this letter\r\n",
+       {"New: new.txt ()",
+        "new.txt is cut short after line 1: processes, their modules and module files are not "
+        "compared.",
+        "Compared: files changed.", "", "No differences in what was compared."}},
+  };
+  for (const Case& c : cases) {
+    files.files["old.txt"].writes = {c.oldText};
+    files.files["new.txt"].writes = {c.newText};
+    out.writes.clear();
+    EXPECT_EQ(Compare(), 2) << c.lines[1];
+    EXPECT_EQ(out.Text(),
+              Lines({"Old: old.txt (Snapshot Taken At 12/6/99 3:04:05 PM)"}) + Lines(c.lines));
+    EXPECT_EQ(err.Text(), "");
+  }
 }
 
 TEST_F(CompareTest, AFileThatIsNoReportOrIsMissingIsBadInput) {
