@@ -107,14 +107,16 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
   return command;
 }
 
-int RunCompare(const Command& command, platform::TextFiles& files, platform::TextSink& out,
+int RunCompare(const Command& command, platform::TextFiles& files,
+               const platform::FileNameRule& rule, platform::TextSink& out,
                platform::TextSink& err) {
   Report::ParsedReport before, after;
   if (!ReadReport(command.oldFile, files, err, before) ||
       !ReadReport(command.newFile, files, err, after)) {
     return kExitTrouble;
   }
-  const Comparison comparison = CompareReports(before, command.oldFile, after, command.newFile);
+  const Comparison comparison =
+      CompareReports(before, command.oldFile, after, command.newFile, rule);
   for (const std::string& line : comparison.lines) {
     out.Write(line + "\r\n");
   }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
 #include "platform/text_sink.h"
 
 namespace kesreport {
@@ -38,7 +39,8 @@ Command ParseCommandLine(const std::vector<std::string>& args);
 // each line ending in CR LF. A file that cannot be read, or a line that
 // cannot, is one line on `err` and gives kExitTrouble; so does a report cut
 // short, after the comparison of what both hold.
-int RunCompare(const Command& command, platform::TextFiles& files, platform::TextSink& out,
+int RunCompare(const Command& command, platform::TextFiles& files,
+               const platform::FileNameRule& rule, platform::TextSink& out,
                platform::TextSink& err);
 
 }  // namespace kesreport

@@ -12,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/general_date_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/text_file_win32.h"
@@ -153,7 +154,8 @@ int Run(const std::vector<std::string>& args) {
       platform::Win32TextFiles files;
       const std::unique_ptr<platform::TextFile> out =
           platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
-      const int status = kesreport::RunCompare(command, files, *out, *err);
+      const platform::Win32FileNameRule rule;
+      const int status = kesreport::RunCompare(command, files, rule, *out, *err);
       out->Close();
       err->Close();
       return status;

@@ -79,7 +79,7 @@ class CompareTest : public testing::Test {
     command.action = Action::kCompare;
     command.oldFile = "old.txt";
     command.newFile = "new.txt";
-    return kesreport::RunCompare(command, files, out, err);
+    return kesreport::RunCompare(command, files, platform::FileNameRule(), out, err);
   }
   static std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
@@ -164,6 +164,23 @@ TEST_F(CompareTest, ModulesUnloadedAndModuleFilesRemoved) {
                        "  C:\\WINDOWS\\SYSTEM\\USER32.DLL"}));
 }
 
+// The same file spelled in other letter cases is the same file: not removed
+// and added, and its version change is not missed.
+TEST_F(CompareTest, PathsCompareWithoutRegardToLetterCase) {
+  Store("old.txt", before);
+  after.processes.Item(1).msExePath = "c:\\windows\\explorer.exe";
+  clsModule& dialogs = after.processes.Item(2).mcolModules.Item(2);
+  dialogs.msExePath = "C:\\WINDOWS\\SYSTEM\\COMDLG32.DLL";
+  kes_test::SetVersion(dialogs.moVersionInfo, 65535, 0, 40001, 0);
+  Store("new.txt", after);
+  EXPECT_EQ(Compare(), 1);
+  EXPECT_EQ(out.Text(),
+            heading + Lines({"", "FILES CHANGED", "  C:\\WINDOWS\\SYSTEM\\COMDLG32.DLL",
+                             "    Version: 65535.0.40000.7 -> 65535.0.40001.0",
+                             "    Size:    94208 -> 94208",
+                             "    Date:    12/31/1999 11:59:59 PM -> 12/31/1999 11:59:59 PM"}));
+}
+
 // A report cut short, or a file that only begins like one, is never called
 // equal to a whole one: the compare goes as far as both go and is trouble.
 TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
@@ -171,6 +188,7 @@ TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
   after.AddProcess().msExePath = "C:\\WINDOWS\\CALC.EXE";
   Store("started.txt", after);
   const std::string whole = files.Text("whole.txt"), started = files.Text("started.txt");
+  const std::string processesCut = ": processes, their modules and module files are not compared.";
   struct Case {
     std::string oldText, newText;
     std::vector<std::string> lines;  // after the Old: line
@@ -179,9 +197,8 @@ TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
       {whole,
        whole.substr(0, whole.find("File Size:             53248")),
        {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
-        "new.txt is cut short after line 53: processes, their modules and module files are not "
-        "compared.",
-        "Compared: files changed.", "", "No differences in what was compared."}},
+        "new.txt is cut short after line 53" + processesCut, "Compared: files changed.", "",
+        "No differences in what was compared."}},
       {whole.substr(0, whole.find("File Name:          USER32.DLL")),
        started,
        {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
@@ -190,9 +207,7 @@ TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
         "PROCESSES STARTED", "  C:\\WINDOWS\\CALC.EXE"}},
       {whole,
        "Kestrel(tm) is the name of this letter\r\n",
-       {"New: new.txt ()",
-        "new.txt is cut short after line 1: processes, their modules and module files are not "
-        "compared.",
+       {"New: new.txt ()", "new.txt is cut short after line 1" + processesCut,
         "Compared: files changed.", "", "No differences in what was compared."}},
   };
   for (const Case& c : cases) {

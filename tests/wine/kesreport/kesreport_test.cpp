@@ -6,7 +6,9 @@
 #include <string>
 
 #include "report/report_parser.h"
+#include "report/report_writer.h"
 #include "tests/fakes/win32_helpers.h"
+#include "tests/native/report/sample_snapshot.h"
 #include "tests/wine/snapshot/child_process.h"
 
 namespace kes_test {
@@ -133,6 +135,29 @@ TEST_F(KesreportTest, ASecondReportAfterAChildStartsDiffersByThatProcessAndItsLi
       " (" + Report::ParseReport(ReadAll(second)).caption + ")\r\n\r\nPROCESSES STARTED\r\n  " +
       folder + "snapshot_child.exe\r\n\r\nMODULE FILES ADDED\r\n  " + folder + "kesver.dll\r\n";
   EXPECT_EQ(run.out, expected);
+}
+
+// One module spelled in two letter cases of the system's code page is one
+// file: neither added nor removed, and its change of size shows.
+TEST_F(KesreportTest, PathsCompareAsTheSystemComparesFileNames) {
+  ASSERT_EQ(GetACP(), 1252u);  // where \xC9 and \xE9 are E acute in both cases
+  SampleSnapshot snapshot;
+  FillThreeProcesses(snapshot);
+  clsModule& dialogs = snapshot.processes.Item(2).mcolModules.Item(2);
+  dialogs.msExePath = "C:\\WINDOWS\\SYSTEM\\CAF\xC9.DLL";
+  for (const std::string& path : {first, second}) {
+    platform::StringSink report;
+    Report::WriteReport(snapshot.Records(), {"12/7/99 9:15:00 AM", 1}, report);
+    std::ofstream(path, std::ios::binary) << report.text;
+    dialogs.msExePath = "c:\\windows\\system\\caf\xE9.dll";
+    dialogs.mlFileSize = 94720;
+  }
+  const Outcome run = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
+  EXPECT_EQ(run.status, 1u) << run.err;
+  EXPECT_EQ(run.out.substr(run.out.find("\r\n\r\n")),
+            "\r\n\r\nFILES CHANGED\r\n  c:\\windows\\system\\caf\xE9.dll\r\n"
+            "    Version: 65535.0.40000.7 -> 65535.0.40000.7\r\n    Size:    94208 -> 94720\r\n"
+            "    Date:    12/31/1999 11:59:59 PM -> 12/31/1999 11:59:59 PM\r\n");
 }
 
 TEST_F(KesreportTest, AWalkThatStopsStillWritesWhatWasReadAndSaysSo) {
