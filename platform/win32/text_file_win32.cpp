@@ -12,8 +12,8 @@ namespace platform {
 namespace {
 
 constexpr DWORD kReadBlock = 64 * 1024;
-constexpr std::size_t kFileBlock = 64 * 1024;
-constexpr std::size_t kConsoleBlock = 16 * 1024;
+constexpr std::size_t kFileBlock = std::size_t{64} * 1024;
+constexpr std::size_t kConsoleBlock = std::size_t{16} * 1024;
 
 }  // namespace
 
