@@ -38,7 +38,8 @@ Command ParseCommandLine(const std::vector<std::string>& args);
 // Compares the reports in the two files and writes the comparison to `out`,
 // each line ending in CR LF. A file that cannot be read, or a line that
 // cannot, is one line on `err` and gives kExitTrouble; so does a report cut
-// short, after the comparison of what both hold.
+// short, after the comparison of what both hold. Any other failure (`out`
+// refuses, memory runs out) passes on, for Guarded to tell.
 int RunCompare(const Command& command, platform::TextFiles& files,
                const platform::FileNameRule& rule, platform::TextSink& out,
                platform::TextSink& err);

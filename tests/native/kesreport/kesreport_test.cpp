@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kesreport/command_line.h"
+#include "kesreport/guarded.h"
 #include "report/report_writer.h"
 #include "tests/fakes/memory_text_files.h"
 #include "tests/native/report/sample_snapshot.h"
@@ -60,6 +62,33 @@ TEST(ParseCommandLine, BadUsageSaysWhy) {
     const Command command = ParseCommandLine(args);
     EXPECT_EQ(command.action, Action::kBadUsage) << problem;
     EXPECT_EQ(command.problem, problem);
+  }
+}
+
+TEST(Guarded, EveryFailureIsALineOnStandardErrorAndTheCommandsFailureStatus) {
+  const auto diskFull = []() -> int { throw kes::Failure(61, "Disk full: standard output"); };
+  struct Case {
+    Action action;
+    std::function<int()> work;
+    bool errWorks;
+    int status;
+    std::string err;
+  };
+  const Case cases[] = {
+      {Action::kCompare, [] { return 1; }, true, 1, ""},
+      {Action::kCompare, diskFull, true, 2, "kesreport: Disk full: standard output\r\n"},
+      {Action::kCompare, []() -> int { throw std::bad_alloc(); }, true, 2,
+       "kesreport: out of memory\r\n"},
+      {Action::kCompare, diskFull, false, 2, ""},
+      {Action::kSnapshot, diskFull, true, 1, "kesreport: Disk full: standard output\r\n"},
+      {Action::kBadUsage, diskFull, false, 2, ""},
+  };
+  for (const Case& c : cases) {
+    kes_test::MemoryTextFiles files;
+    files.writesAllowed = c.errWorks ? -1 : 0;
+    const auto err = files.Create("err");
+    EXPECT_EQ(kesreport::Guarded(c.action, *err, c.work), c.status) << c.err;
+    EXPECT_EQ(files.Text("err"), c.err);
   }
 }
 

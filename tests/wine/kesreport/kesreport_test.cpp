@@ -27,7 +27,14 @@ struct Outcome {
   std::string out, err;
 };
 
-Outcome Kesreport(const std::string& arguments) {
+// The child's standard handles: output that refuses every write (opened for
+// reading only), and no standard error at all.
+struct Streams {
+  bool outWritable = true;
+  bool errGiven = true;
+};
+
+Outcome Kesreport(const std::string& arguments, Streams streams = {}) {
   // Fresh names for every run: a finished child's handles may close a little
   // after it has ended.
   static int runs = 0;
@@ -37,7 +44,8 @@ Outcome Kesreport(const std::string& arguments) {
   Outcome run;
   {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    platform::ScopedHandle out(CreateFileA(outPath.c_str(), GENERIC_WRITE,
+    platform::ScopedHandle out(CreateFileA(outPath.c_str(),
+                                           streams.outWritable ? GENERIC_WRITE : GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     platform::ScopedHandle err(CreateFileA(errPath.c_str(), GENERIC_WRITE,
@@ -52,7 +60,7 @@ Outcome Kesreport(const std::string& arguments) {
     const HANDLE ownOut = GetStdHandle(STD_OUTPUT_HANDLE);
     const HANDLE ownErr = GetStdHandle(STD_ERROR_HANDLE);
     SetStdHandle(STD_OUTPUT_HANDLE, out.Get());
-    SetStdHandle(STD_ERROR_HANDLE, err.Get());
+    SetStdHandle(STD_ERROR_HANDLE, streams.errGiven ? err.Get() : nullptr);
     const BOOL created = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &started);
     SetStdHandle(STD_OUTPUT_HANDLE, ownOut);
@@ -207,6 +215,32 @@ TEST_F(KesreportTest, ExitStatusesSayWhatHappened) {
   const Outcome notReport = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
   EXPECT_EQ(notReport.status, 2u);
   EXPECT_EQ(notReport.err, "kesreport: " + second + " line 1: not a Kestrel report\r\n");
+}
+
+// A compare that fails is trouble, never "different", and says why where
+// there is a standard error; without one, a compare that works still works.
+TEST_F(KesreportTest, ACompareThatFailsIsTroubleAndSaysWhy) {
+  ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+  std::ofstream(second, std::ios::binary) << ReadAll(first).substr(0, 2000);
+  struct Case {
+    std::string files;
+    Streams streams;
+    DWORD status;
+    std::string err;
+  };
+  const std::string same = "\"" + first + "\" \"" + first + "\"";
+  const Case cases[] = {
+      {same, {false, true}, 2, "kesreport: Permission denied: standard output\r\n"},
+      {same, {true, false}, 0, ""},
+      {same, {false, false}, 2, ""},
+      {"\"" + first + "\" \"" + second + "\"", {true, true}, 2, ""},  // cut short
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Kesreport("/compare " + c.files, c.streams);
+    EXPECT_EQ(run.status, c.status) << c.err;
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out.ends_with("\r\n\r\nNo differences.\r\n"), c.status == 0) << run.out;
+  }
 }
 
 }  // namespace
