@@ -81,7 +81,6 @@ TEST(Guarded, EveryFailureIsALineOnStandardErrorAndTheCommandsFailureStatus) {
        "kesreport: out of memory\r\n"},
       {Action::kCompare, diskFull, false, 2, ""},
       {Action::kSnapshot, diskFull, true, 1, "kesreport: Disk full: standard output\r\n"},
-      {Action::kBadUsage, diskFull, false, 2, ""},
   };
   for (const Case& c : cases) {
     kes_test::MemoryTextFiles files;
@@ -217,17 +216,14 @@ TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
   after.AddProcess().msExePath = "C:\\WINDOWS\\CALC.EXE";
   Store("started.txt", after);
   const std::string whole = files.Text("whole.txt"), started = files.Text("started.txt");
-  const std::string processesCut = ": processes, their modules and module files are not compared.";
+  const std::string letterCut =
+      "new.txt is cut short after line 1: processes, their modules and module files are not "
+      "compared.";
   struct Case {
     std::string oldText, newText;
     std::vector<std::string> lines;  // after the Old: line
   };
   const Case cases[] = {
-      {whole,
-       whole.substr(0, whole.find("File Size:             53248")),
-       {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
-        "new.txt is cut short after line 53" + processesCut, "Compared: files changed.", "",
-        "No differences in what was compared."}},
       {whole.substr(0, whole.find("File Name:          USER32.DLL")),
        started,
        {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
@@ -236,8 +232,8 @@ TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
         "PROCESSES STARTED", "  C:\\WINDOWS\\CALC.EXE"}},
       {whole,
        "Kestrel(tm) is the name of this letter\r\n",
-       {"New: new.txt ()", "new.txt is cut short after line 1" + processesCut,
-        "Compared: files changed.", "", "No differences in what was compared."}},
+       {"New: new.txt ()", letterCut, "Compared: files changed.", "",
+        "No differences in what was compared."}},
   };
   for (const Case& c : cases) {
     files.files["old.txt"].writes = {c.oldText};

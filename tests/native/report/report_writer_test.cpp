@@ -75,9 +75,7 @@ TEST(WriteReport, ControlCharactersInTextsAreWrittenAsSpacesSoTheReportReadsBack
   };
   const Case cases[] = {
       {"Two\r\nlines", "Two  lines"},
-      {"\tTab and delete\x7F", " Tab and delete "},
-      {std::string("nul\0byte", 8), "nul byte"},
-      {"\x01\x1F", "  "},
+      {"\tTab\x01 delete\x7F", " Tab  delete "},
       {"\xC9t\xE9 \x80\xFF", "\xC9t\xE9 \x80\xFF"},  // the code page's own characters stay
   };
   // Every text of the report holds `text`; a distinct module's path too.
