@@ -160,7 +160,7 @@ void CompareProcesses(Output& out, const Report::ParsedReport& before,
       std::set_difference(
           loaded.modules.begin(), loaded.modules.end(), other->second.modules.begin(),
           other->second.modules.end(), std::back_inserter(missing),
-          [](const auto& one, const auto& other) { return one.first < other.first; });
+          [](const auto& one, const auto& another) { return one.first < another.first; });
       if (!missing.empty()) {
         out.Entry("  " + std::string(loaded.shown));
         for (const auto& [module, shown] : missing) {

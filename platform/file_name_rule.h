@@ -16,9 +16,6 @@ class FileNameRule {
   // The name with its letters in upper case: two names of one file give the
   // same text.
   virtual std::string Folded(std::string_view name) const;
-  bool Same(std::string_view one, std::string_view other) const {
-    return Folded(one) == Folded(other);
-  }
 };
 
 }  // namespace platform

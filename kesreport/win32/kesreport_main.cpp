@@ -137,7 +137,8 @@ int RunSnapshot(const Command& command, platform::TextSink& err) {
 }
 
 // Standard error, or nowhere when the program has none: a failure is then
-// told by the exit status alone. What is written is stored when it goes.
+// told by the exit status alone. What is written is stored when the program
+// ends and the file closes.
 class StandardError final : public platform::TextSink {
  public:
   StandardError() {
