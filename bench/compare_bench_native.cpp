@@ -36,7 +36,8 @@ double TimeCompare(const Pair& reports, std::size_t& lines) {
   const double start = CpuMilliseconds();
   const Report::ParsedReport before = Report::ParseReport(reports.before);
   const Report::ParsedReport after = Report::ParseReport(reports.after);
-  const kesreport::Comparison comparison = kesreport::CompareReports(before, "old", after, "new");
+  const kesreport::Comparison comparison =
+      kesreport::CompareReports(before, "old", after, "new", platform::FileNameRule());
   const double ms = CpuMilliseconds() - start;
   lines = comparison.lines.size();
   return ms;

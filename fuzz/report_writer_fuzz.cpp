@@ -1,5 +1,6 @@
 // The report writer over snapshots made from the fuzzer's bytes: it never
-// crashes, every write is one line ending in CR LF, and the number of lines
+// crashes, every write is one line ending in CR LF with no other control
+// character (texts from outside have theirs blanked), and the number of lines
 // follows from the records. A distinct module that points at no module record
 // stops the report with failure 9 after the lines before it.
 //
@@ -8,6 +9,7 @@
 // last process, distinct module) and filled from the bytes after it.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -18,6 +20,7 @@
 
 #include "platform/failure.h"
 #include "platform/text_sink.h"
+#include "report/printable_text.h"
 #include "report/report_writer.h"
 
 namespace {
@@ -31,7 +34,8 @@ constexpr std::int32_t kDistinctLines = 8;  // seven labelled lines and an empty
 class CheckedSink final : public platform::TextSink {
  public:
   void Write(std::string_view text) override {
-    if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n") {
+    if (text.size() < 2 || text.substr(text.size() - 2) != "\r\n" ||
+        std::any_of(text.begin(), text.end() - 2, Report::IsControlCharacter)) {
       std::abort();
     }
     ++lines;

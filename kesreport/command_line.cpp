@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <exception>
 
 #include "kesreport/report_compare.h"
+#include "platform/failure.h"
 #include "report/report_parser.h"
 
 namespace kesreport {
@@ -20,8 +20,9 @@ const char* const kUsage =
     "  file      Where the report goes; without it, standard output.\r\n"
     "  /COMPARE  Lists what differs from the report old to the report new.\r\n"
     "\r\n"
-    "Exit status: 0 done (compare: no differences), 1 failed (compare: they\r\n"
-    "differ), 2 bad usage or a report that cannot be read.\r\n";
+    "Exit status: 0 done, 1 failed, 2 bad usage. With /COMPARE: 0 no differences,\r\n"
+    "1 they differ, 2 trouble (bad usage, a report that cannot be read or is cut\r\n"
+    "short, or any other failure).\r\n";
 
 namespace {
 
@@ -45,7 +46,7 @@ bool ReadReport(const std::string& path, platform::TextFiles& files, platform::T
                 Report::ParsedReport& report) {
   try {
     report = Report::ParseReport(files.Read(path));
-  } catch (const std::exception& failure) {
+  } catch (const kes::Failure& failure) {
     err.Write("kesreport: cannot read " + path + ": " + failure.what() + "\r\n");
     return false;
   }
@@ -107,16 +108,21 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
   return command;
 }
 
-int RunCompare(const Command& command, platform::TextFiles& files, platform::TextSink& out,
+int RunCompare(const Command& command, platform::TextFiles& files,
+               const platform::FileNameRule& rule, platform::TextSink& out,
                platform::TextSink& err) {
   Report::ParsedReport before, after;
   if (!ReadReport(command.oldFile, files, err, before) ||
       !ReadReport(command.newFile, files, err, after)) {
-    return kExitBadUsage;
+    return kExitTrouble;
   }
-  const Comparison comparison = CompareReports(before, command.oldFile, after, command.newFile);
+  const Comparison comparison =
+      CompareReports(before, command.oldFile, after, command.newFile, rule);
   for (const std::string& line : comparison.lines) {
     out.Write(line + "\r\n");
+  }
+  if (!comparison.whole) {
+    return kExitTrouble;
   }
   return comparison.differs ? kExitDiffers : kExitOk;
 }

@@ -5,16 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
 #include "platform/text_sink.h"
 
 namespace kesreport {
 
-// Exit statuses: a snapshot written / reports alike; a failure / reports
-// differ; bad usage / bad input.
+// Exit statuses. A snapshot: written, a failure, bad usage. A compare, as
+// comparing tools have them: alike, different, trouble (bad usage, a report
+// that cannot be read or is cut short, any failure).
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitDiffers = 1;
 inline constexpr int kExitBadUsage = 2;
+inline constexpr int kExitTrouble = 2;
 
 extern const char* const kUsage;
 
@@ -34,8 +37,11 @@ Command ParseCommandLine(const std::vector<std::string>& args);
 
 // Compares the reports in the two files and writes the comparison to `out`,
 // each line ending in CR LF. A file that cannot be read, or a line that
-// cannot, is one line on `err` and gives kExitBadUsage.
-int RunCompare(const Command& command, platform::TextFiles& files, platform::TextSink& out,
+// cannot, is one line on `err` and gives kExitTrouble; so does a report cut
+// short, after the comparison of what both hold. Any other failure (`out`
+// refuses, memory runs out) passes on, for Guarded to tell.
+int RunCompare(const Command& command, platform::TextFiles& files,
+               const platform::FileNameRule& rule, platform::TextSink& out,
                platform::TextSink& err);
 
 }  // namespace kesreport

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "report/printable_text.h"
 #include "snapshot/display_rules.h"
 
 namespace Report {
@@ -98,7 +99,11 @@ class Reader {
     }
     return line.substr(label.size());
   }
-  std::string Text(std::string_view label) { return std::string(Value(label)); }
+  std::string Text(std::string_view label) {
+    std::string text(Value(label));
+    BlankControlCharacters(text.data(), text.data() + text.size());
+    return text;
+  }
   // Integer: std::int32_t, or kes::Address for the members as wide as one.
   template <class Integer = std::int32_t>
   Integer Number(std::string_view label) {
@@ -132,8 +137,7 @@ class Reader {
   }
   // A member as wide as an address, where that is wider than 32 bits.
   template <class Wide>
-    requires(sizeof(Wide) > sizeof(std::int32_t))
-  void Id(std::string_view label, Wide& slot) {
+  requires(sizeof(Wide) > sizeof(std::int32_t)) void Id(std::string_view label, Wide& slot) {
     ids_.push_back({nullptr, &slot, Value(label), LineNumber()});
   }
 
@@ -334,7 +338,7 @@ void ReadSections(Reader& reader, ParsedReport& report) {
   }
   report.generatedOn = reader.Text("Output Generated On ");
   reader.Line(kSeparator);
-  report.caption = std::string(reader.Next());
+  report.caption = reader.Text("");
   reader.Line(kSeparator);
   reader.Line("");
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/text_copy.h"
+#include "report/printable_text.h"
 #include "snapshot/display_rules.h"
 
 namespace Report {
@@ -22,10 +23,14 @@ class Lines {
     Add(text);
     End();
   }
+  // A value may come from outside (a window title, a path), so its control
+  // characters are blanked.
   void Text(std::string_view label, std::string_view value) {
     used_ = 0;
     Add(label);
+    const std::size_t from = used_;
     Add(value);
+    BlankControlCharacters(line_.data() + from, line_.data() + used_);
     End();
   }
   // Integer: std::int32_t, or kes::Address for the members as wide as one.
@@ -133,7 +138,7 @@ void WriteReport(const SnapshotRecords& records, const ReportInputs& inputs,
   lines.Put(kBanner);
   lines.Text("Output Generated On ", inputs.generatedOn);
   lines.Separator();
-  lines.Put(records.caption);
+  lines.Text({}, records.caption);
   lines.Separator();
   lines.Empty();
 

@@ -5,13 +5,16 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "kesreport/command_line.h"
+#include "kesreport/guarded.h"
 #include "platform/failure.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/general_date_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/text_file_win32.h"
@@ -133,46 +136,73 @@ int RunSnapshot(const Command& command, platform::TextSink& err) {
   return kesreport::kExitOk;
 }
 
-int Run(const std::vector<std::string>& args) {
-  const std::unique_ptr<platform::TextFile> err =
-      platform::Win32TextFile::Standard(STD_ERROR_HANDLE);
-  const Command command = kesreport::ParseCommandLine(args);
+// Standard error, or nowhere when the program has none: a failure is then
+// told by the exit status alone. What is written is stored when the program
+// ends and the file closes.
+class StandardError final : public platform::TextSink {
+ public:
+  StandardError() {
+    try {
+      file_ = platform::Win32TextFile::Standard(STD_ERROR_HANDLE);
+    } catch (const kes::Failure&) {
+      // No standard error: nothing written here is seen.
+    }
+  }
+  void Write(std::string_view text) override {
+    if (file_) {
+      file_->Write(text);
+    }
+  }
+
+ private:
+  std::unique_ptr<platform::TextFile> file_;
+};
+
+// Standard output is closed, and so its last block stored, inside the guarded
+// work: a full disk at the end is a failure like any other.
+int RunCompare(const Command& command, platform::TextSink& err) {
+  platform::Win32TextFiles files;
+  const platform::Win32FileNameRule rule;
+  const std::unique_ptr<platform::TextFile> out =
+      platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
+  const int status = kesreport::RunCompare(command, files, rule, *out, err);
+  out->Close();
+  return status;
+}
+
+int RunUsage() {
+  const std::unique_ptr<platform::TextFile> out =
+      platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
+  out->Write(kesreport::kUsage);
+  out->Close();
+  return kesreport::kExitOk;
+}
+
+int Run(const Command& command, platform::TextSink& err) {
   switch (command.action) {
-    case kesreport::Action::kUsage: {
-      const std::unique_ptr<platform::TextFile> out =
-          platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
-      out->Write(kesreport::kUsage);
-      out->Close();
-      return kesreport::kExitOk;
-    }
+    case kesreport::Action::kUsage:
+      return RunUsage();
     case kesreport::Action::kBadUsage:
-      err->Write("kesreport: " + command.problem + "\r\n\r\n" + kesreport::kUsage);
-      err->Close();
+      err.Write("kesreport: " + command.problem + "\r\n\r\n" + kesreport::kUsage);
       return kesreport::kExitBadUsage;
-    case kesreport::Action::kCompare: {
-      platform::Win32TextFiles files;
-      const std::unique_ptr<platform::TextFile> out =
-          platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE);
-      const int status = kesreport::RunCompare(command, files, *out, *err);
-      out->Close();
-      err->Close();
-      return status;
-    }
+    case kesreport::Action::kCompare:
+      return RunCompare(command, err);
     case kesreport::Action::kSnapshot:
       break;
   }
-  const int status = RunSnapshot(command, *err);
-  err->Close();
-  return status;
+  return RunSnapshot(command, err);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   try {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    StandardError err;
+    const Command command =
+        kesreport::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    return kesreport::Guarded(command.action, err, [&] { return Run(command, err); });
   } catch (const std::exception&) {
-    // Without standard error there is nobody to tell.
-    return kesreport::kExitFailure;
+    // Out of memory before the command was known: trouble, with nobody to tell.
+    return kesreport::kExitTrouble;
   }
 }

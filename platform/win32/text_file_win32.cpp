@@ -1,5 +1,6 @@
 #include "platform/win32/text_file_win32.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/failure.h"
@@ -11,22 +12,33 @@ namespace platform {
 namespace {
 
 constexpr DWORD kReadBlock = 64 * 1024;
+constexpr std::size_t kFileBlock = std::size_t{64} * 1024;
+constexpr std::size_t kConsoleBlock = std::size_t{16} * 1024;
 
 }  // namespace
+
+std::size_t LargestWrite(HANDLE handle) {
+  return GetFileType(handle) == FILE_TYPE_CHAR ? kConsoleBlock : kFileBlock;
+}
 
 Win32TextFile::Win32TextFile(const std::string& path)
     : path_(path),
       owned_(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr)),
-      handle_(owned_.Get()),
-      block_(new char[kBlock]) {
+      handle_(owned_.Get()) {
   if (!owned_.Valid()) {
     throw FileFailure(path);
   }
+  // A name such as CON or NUL opens a character device.
+  blockSize_ = LargestWrite(handle_);
+  block_.reset(new char[blockSize_]);
 }
 
 Win32TextFile::Win32TextFile(HANDLE handle, std::string name)
-    : path_(std::move(name)), handle_(handle), block_(new char[kBlock]) {}
+    : path_(std::move(name)),
+      handle_(handle),
+      blockSize_(LargestWrite(handle)),
+      block_(new char[blockSize_]) {}
 
 std::unique_ptr<Win32TextFile> Win32TextFile::Standard(DWORD which) {
   const char* name = which == STD_ERROR_HANDLE ? "standard error" : "standard output";
@@ -53,10 +65,10 @@ void Win32TextFile::Write(std::string_view text) {
     throw FileFailure(path_);
   }
   // Stored before the block would overflow; a piece larger than a whole
-  // block goes out by itself.
-  if (text.size() > kBlock - used_) {
+  // block goes out by itself, a block at a time.
+  if (text.size() > blockSize_ - used_) {
     Flush();
-    if (text.size() > kBlock) {
+    if (text.size() > blockSize_) {
       Store(text.data(), text.size());
       return;
     }
@@ -90,14 +102,18 @@ void Win32TextFile::Flush() {
 }
 
 void Win32TextFile::Store(const char* text, std::size_t size) {
-  DWORD written = 0;
-  const BOOL done = WriteFile(handle_, text, static_cast<DWORD>(size), &written, nullptr);
-  const bool whole = done && written == size;
-  if (!whole) {
-    if (done) {
-      SetLastError(ERROR_DISK_FULL);  // a short write means the disk is full
+  while (size > 0) {
+    const std::size_t piece = std::min(size, blockSize_);
+    DWORD written = 0;
+    const BOOL done = WriteFile(handle_, text, static_cast<DWORD>(piece), &written, nullptr);
+    if (!done || written != piece) {
+      if (done) {
+        SetLastError(ERROR_DISK_FULL);  // a short write means the disk is full
+      }
+      throw FileFailure(path_);
     }
-    throw FileFailure(path_);
+    text += piece;
+    size -= piece;
   }
 }
 

@@ -11,9 +11,15 @@
 
 namespace platform {
 
+// The most one WriteFile hands to `handle`. A console on the NT family fails
+// a single write of tens of kilobytes, so a character device takes 16 KB at
+// a time; a file or a pipe takes 64 KB.
+std::size_t LargestWrite(HANDLE handle);
+
 // A text file written through WriteFile. Pieces are gathered in a buffer and
-// stored a block at a time, so a report of many short lines costs few system
-// calls; Close (or the destructor) stores the rest.
+// stored a block at a time (as large as the handle takes in one write), so a
+// report of many short lines costs few system calls; Close (or the
+// destructor) stores the rest.
 class Win32TextFile final : public TextFile {
  public:
   // Creates the file, or empties it if it exists; throws kes::Failure.
@@ -30,7 +36,6 @@ class Win32TextFile final : public TextFile {
   void Close() override;
 
  private:
-  static constexpr std::size_t kBlock = 64 * 1024;
   Win32TextFile(HANDLE handle, std::string name);
   void Flush();
   void Store(const char* text, std::size_t size);
@@ -40,7 +45,8 @@ class Win32TextFile final : public TextFile {
   std::string path_;
   ScopedHandle owned_;             // a file this object opened; empty for a standard handle
   HANDLE handle_ = nullptr;        // where the text goes; null once closed
-  std::unique_ptr<char[]> block_;  // kBlock characters, the first used_ of them pending
+  std::size_t blockSize_ = 0;      // LargestWrite of the handle
+  std::unique_ptr<char[]> block_;  // blockSize_ characters, the first used_ of them pending
   std::size_t used_ = 0;
 };
 

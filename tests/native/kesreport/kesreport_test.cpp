@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <new>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kesreport/command_line.h"
+#include "kesreport/guarded.h"
 #include "report/report_writer.h"
 #include "tests/fakes/memory_text_files.h"
 #include "tests/native/report/sample_snapshot.h"
@@ -63,6 +65,32 @@ TEST(ParseCommandLine, BadUsageSaysWhy) {
   }
 }
 
+TEST(Guarded, EveryFailureIsALineOnStandardErrorAndTheCommandsFailureStatus) {
+  const auto diskFull = []() -> int { throw kes::Failure(61, "Disk full: standard output"); };
+  struct Case {
+    Action action;
+    std::function<int()> work;
+    bool errWorks;
+    int status;
+    std::string err;
+  };
+  const Case cases[] = {
+      {Action::kCompare, [] { return 1; }, true, 1, ""},
+      {Action::kCompare, diskFull, true, 2, "kesreport: Disk full: standard output\r\n"},
+      {Action::kCompare, []() -> int { throw std::bad_alloc(); }, true, 2,
+       "kesreport: out of memory\r\n"},
+      {Action::kCompare, diskFull, false, 2, ""},
+      {Action::kSnapshot, diskFull, true, 1, "kesreport: Disk full: standard output\r\n"},
+  };
+  for (const Case& c : cases) {
+    kes_test::MemoryTextFiles files;
+    files.writesAllowed = c.errWorks ? -1 : 0;
+    const auto err = files.Create("err");
+    EXPECT_EQ(kesreport::Guarded(c.action, *err, c.work), c.status) << c.err;
+    EXPECT_EQ(files.Text("err"), c.err);
+  }
+}
+
 class CompareTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -79,7 +107,7 @@ class CompareTest : public testing::Test {
     command.action = Action::kCompare;
     command.oldFile = "old.txt";
     command.newFile = "new.txt";
-    return kesreport::RunCompare(command, files, out, err);
+    return kesreport::RunCompare(command, files, platform::FileNameRule(), out, err);
   }
   static std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
@@ -164,15 +192,58 @@ TEST_F(CompareTest, ModulesUnloadedAndModuleFilesRemoved) {
                        "  C:\\WINDOWS\\SYSTEM\\USER32.DLL"}));
 }
 
-TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesAndSaysSo) {
+// The same file spelled in other letter cases is the same file: not removed
+// and added, and its version change is not missed.
+TEST_F(CompareTest, PathsCompareWithoutRegardToLetterCase) {
   Store("old.txt", before);
-  const std::string whole = files.Text("old.txt");
-  files.files["new.txt"].writes = {whole.substr(0, whole.find("File Size:             53248"))};
-  EXPECT_EQ(Compare(), 0);
+  after.processes.Item(1).msExePath = "c:\\windows\\explorer.exe";
+  clsModule& dialogs = after.processes.Item(2).mcolModules.Item(2);
+  dialogs.msExePath = "C:\\WINDOWS\\SYSTEM\\COMDLG32.DLL";
+  kes_test::SetVersion(dialogs.moVersionInfo, 65535, 0, 40001, 0);
+  Store("new.txt", after);
+  EXPECT_EQ(Compare(), 1);
   EXPECT_EQ(out.Text(),
-            heading + Lines({"new.txt is cut short after line 53: processes, their modules and "
-                             "module files are not compared.",
-                             "", "No differences."}));
+            heading + Lines({"", "FILES CHANGED", "  C:\\WINDOWS\\SYSTEM\\COMDLG32.DLL",
+                             "    Version: 65535.0.40000.7 -> 65535.0.40001.0",
+                             "    Size:    94208 -> 94208",
+                             "    Date:    12/31/1999 11:59:59 PM -> 12/31/1999 11:59:59 PM"}));
+}
+
+// A report cut short, or a file that only begins like one, is never called
+// equal to a whole one: the compare goes as far as both go and is trouble.
+TEST_F(CompareTest, AReportCutShortIsComparedAsFarAsItGoesSaysSoAndIsTrouble) {
+  Store("whole.txt", before);
+  after.AddProcess().msExePath = "C:\\WINDOWS\\CALC.EXE";
+  Store("started.txt", after);
+  const std::string whole = files.Text("whole.txt"), started = files.Text("started.txt");
+  const std::string letterCut =
+      "new.txt is cut short after line 1: processes, their modules and module files are not "
+      "compared.";
+  struct Case {
+    std::string oldText, newText;
+    std::vector<std::string> lines;  // after the Old: line
+  };
+  const Case cases[] = {
+      {whole.substr(0, whole.find("File Name:          USER32.DLL")),
+       started,
+       {"New: new.txt (Snapshot Taken At 12/6/99 3:04:05 PM)",
+        "old.txt is cut short after line 116: module files added and removed are not compared.",
+        "Compared: processes started and ended, modules loaded and unloaded, files changed.", "",
+        "PROCESSES STARTED", "  C:\\WINDOWS\\CALC.EXE"}},
+      {whole,
+       "Kestrel(tm) is the name of this letter\r\n",
+       {"New: new.txt ()", letterCut, "Compared: files changed.", "",
+        "No differences in what was compared."}},
+  };
+  for (const Case& c : cases) {
+    files.files["old.txt"].writes = {c.oldText};
+    files.files["new.txt"].writes = {c.newText};
+    out.writes.clear();
+    EXPECT_EQ(Compare(), 2) << c.lines[1];
+    EXPECT_EQ(out.Text(),
+              Lines({"Old: old.txt (Snapshot Taken At 12/6/99 3:04:05 PM)"}) + Lines(c.lines));
+    EXPECT_EQ(err.Text(), "");
+  }
 }
 
 TEST_F(CompareTest, AFileThatIsNoReportOrIsMissingIsBadInput) {

@@ -105,7 +105,8 @@ TEST(ParseReport, ValuesWiderThan32BitsReadBackWhereTheRecordsHoldThem) {
     ASSERT_EQ(parsed.error, "") << c.text;
     const clsProcess& explorer = parsed.processes.Item(1);
     EXPECT_EQ(c.line == 20 ? explorer.mlProcessHandle : explorer.mcolModules.Item(1).mmodBaseAddr,
-              static_cast<kes::Address>(0x7FF612340000)) << c.text;
+              static_cast<kes::Address>(0x7FF612340000))
+        << c.text;
     kes_test::MemorySink again;
     Report::WriteReport(parsed.Records(), {parsed.generatedOn, parsed.idView}, again);
     EXPECT_EQ(again.Text(), text) << c.text;
@@ -177,6 +178,15 @@ TEST(ParseReport, ALineThatCannotBeReadIsNamedWithItsNumber) {
     EXPECT_EQ(parsed.errorLine, c.line) << c.error;
     EXPECT_EQ(parsed.error, c.error);
   }
+}
+
+// Reports written before titles were cleaned may hold control characters;
+// they read as the spaces they are written as now.
+TEST(ParseReport, ControlCharactersInTextsReadAsSpaces) {
+  const ParsedReport parsed =
+      ParseReport(WithLine("three_processes_hex.txt", 8, "Name: Program\tManager\x7F\r"));
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.tasks.Item(1).msName, "Program Manager  ");
 }
 
 TEST(ParseReport, BareLineFeedsAreAccepted) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "report/report_parser.h"
 #include "tests/fakes/failure_of.h"
 #include "tests/fakes/memory_text_files.h"
 #include "tests/native/report/sample_snapshot.h"
@@ -64,6 +65,44 @@ TEST(WriteReport, LongTextsAreWrittenWholeOnTheirLines) {
   const std::string text = sink.Text();
   EXPECT_NE(text.find("\r\nTOP WINDOWS\r\nName: " + title + "\r\nName: " + other + "\r\n---"),
             std::string::npos);
+}
+
+// Titles come from other programs and may hold any character; one line end
+// in a title would break the report so that it never reads back.
+TEST(WriteReport, ControlCharactersInTextsAreWrittenAsSpacesSoTheReportReadsBack) {
+  struct Case {
+    std::string text, written;
+  };
+  const Case cases[] = {
+      {"Two\r\nlines", "Two  lines"},
+      {"\tTab\x01 delete\x7F", " Tab  delete "},
+      {"\xC9t\xE9 \x80\xFF", "\xC9t\xE9 \x80\xFF"},  // the code page's own characters stay
+  };
+  // Every text of the report holds `text`; a distinct module's path too.
+  const auto reportWith = [](const std::string& text) {
+    SampleSnapshot snapshot;
+    kes_test::FillThreeProcesses(snapshot);
+    snapshot.caption = text;
+    snapshot.AddTask(text);
+    snapshot.processes.Item(3).msExePath = text;
+    clsModule& dialogs = snapshot.processes.Item(2).mcolModules.Item(2);
+    dialogs.msName = text;
+    dialogs.msExePath = "C:\\" + text;
+    dialogs.msFileDateTime = text;
+    snapshot.uniqueModules.Item(3).msExePath = dialogs.msExePath;
+    MemorySink sink;
+    Report::WriteReport(snapshot.Records(), {text, 1}, sink);
+    return sink.Text();
+  };
+  for (const Case& c : cases) {
+    const std::string report = reportWith(c.text);
+    EXPECT_EQ(report, reportWith(c.written)) << c.written;
+    const Report::ParsedReport parsed = Report::ParseReport(report);
+    EXPECT_EQ(parsed.error, "") << c.written << " line " << parsed.errorLine;
+    EXPECT_TRUE(parsed.complete) << c.written;
+    ASSERT_EQ(parsed.tasks.Count(), 3) << c.written;
+    EXPECT_EQ(parsed.tasks.Item(3).msName, c.written);
+  }
 }
 
 TEST(WriteReport, ADistinctModuleThatPointsAtNoRecordStopsAfterTheModulesHeading) {

@@ -6,7 +6,9 @@
 #include <string>
 
 #include "report/report_parser.h"
+#include "report/report_writer.h"
 #include "tests/fakes/win32_helpers.h"
+#include "tests/native/report/sample_snapshot.h"
 #include "tests/wine/snapshot/child_process.h"
 
 namespace kes_test {
@@ -25,7 +27,14 @@ struct Outcome {
   std::string out, err;
 };
 
-Outcome Kesreport(const std::string& arguments) {
+// The child's standard handles: output that refuses every write (opened for
+// reading only), and no standard error at all.
+struct Streams {
+  bool outWritable = true;
+  bool errGiven = true;
+};
+
+Outcome Kesreport(const std::string& arguments, Streams streams = {}) {
   // Fresh names for every run: a finished child's handles may close a little
   // after it has ended.
   static int runs = 0;
@@ -35,7 +44,8 @@ Outcome Kesreport(const std::string& arguments) {
   Outcome run;
   {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    platform::ScopedHandle out(CreateFileA(outPath.c_str(), GENERIC_WRITE,
+    platform::ScopedHandle out(CreateFileA(outPath.c_str(),
+                                           streams.outWritable ? GENERIC_WRITE : GENERIC_READ,
                                            FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     platform::ScopedHandle err(CreateFileA(errPath.c_str(), GENERIC_WRITE,
@@ -50,7 +60,7 @@ Outcome Kesreport(const std::string& arguments) {
     const HANDLE ownOut = GetStdHandle(STD_OUTPUT_HANDLE);
     const HANDLE ownErr = GetStdHandle(STD_ERROR_HANDLE);
     SetStdHandle(STD_OUTPUT_HANDLE, out.Get());
-    SetStdHandle(STD_ERROR_HANDLE, err.Get());
+    SetStdHandle(STD_ERROR_HANDLE, streams.errGiven ? err.Get() : nullptr);
     const BOOL created = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &started);
     SetStdHandle(STD_OUTPUT_HANDLE, ownOut);
@@ -135,6 +145,29 @@ TEST_F(KesreportTest, ASecondReportAfterAChildStartsDiffersByThatProcessAndItsLi
   EXPECT_EQ(run.out, expected);
 }
 
+// One module spelled in two letter cases of the system's code page is one
+// file: neither added nor removed, and its change of size shows.
+TEST_F(KesreportTest, PathsCompareAsTheSystemComparesFileNames) {
+  ASSERT_EQ(GetACP(), 1252u);  // where \xC9 and \xE9 are E acute in both cases
+  SampleSnapshot snapshot;
+  FillThreeProcesses(snapshot);
+  clsModule& dialogs = snapshot.processes.Item(2).mcolModules.Item(2);
+  dialogs.msExePath = "C:\\WINDOWS\\SYSTEM\\CAF\xC9.DLL";
+  for (const std::string& path : {first, second}) {
+    platform::StringSink report;
+    Report::WriteReport(snapshot.Records(), {"12/7/99 9:15:00 AM", 1}, report);
+    std::ofstream(path, std::ios::binary) << report.text;
+    dialogs.msExePath = "c:\\windows\\system\\caf\xE9.dll";
+    dialogs.mlFileSize = 94720;
+  }
+  const Outcome run = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
+  EXPECT_EQ(run.status, 1u) << run.err;
+  EXPECT_EQ(run.out.substr(run.out.find("\r\n\r\n")),
+            "\r\n\r\nFILES CHANGED\r\n  c:\\windows\\system\\caf\xE9.dll\r\n"
+            "    Version: 65535.0.40000.7 -> 65535.0.40000.7\r\n    Size:    94208 -> 94720\r\n"
+            "    Date:    12/31/1999 11:59:59 PM -> 12/31/1999 11:59:59 PM\r\n");
+}
+
 TEST_F(KesreportTest, AWalkThatStopsStillWritesWhatWasReadAndSaysSo) {
   const std::string hidden = TempPath("kes_hidden_report_child.exe");
   ASSERT_TRUE(CopyFileA((ProgramFolder() + "snapshot_child.exe").c_str(), hidden.c_str(), FALSE));
@@ -182,6 +215,32 @@ TEST_F(KesreportTest, ExitStatusesSayWhatHappened) {
   const Outcome notReport = Kesreport("/compare \"" + first + "\" \"" + second + "\"");
   EXPECT_EQ(notReport.status, 2u);
   EXPECT_EQ(notReport.err, "kesreport: " + second + " line 1: not a Kestrel report\r\n");
+}
+
+// A compare that fails is trouble, never "different", and says why where
+// there is a standard error; without one, a compare that works still works.
+TEST_F(KesreportTest, ACompareThatFailsIsTroubleAndSaysWhy) {
+  ASSERT_EQ(Kesreport("\"" + first + "\"").status, 0u);
+  std::ofstream(second, std::ios::binary) << ReadAll(first).substr(0, 2000);
+  struct Case {
+    std::string files;
+    Streams streams;
+    DWORD status;
+    std::string err;
+  };
+  const std::string same = "\"" + first + "\" \"" + first + "\"";
+  const Case cases[] = {
+      {same, {false, true}, 2, "kesreport: Permission denied: standard output\r\n"},
+      {same, {true, false}, 0, ""},
+      {same, {false, false}, 2, ""},
+      {"\"" + first + "\" \"" + second + "\"", {true, true}, 2, ""},  // cut short
+  };
+  for (const Case& c : cases) {
+    const Outcome run = Kesreport("/compare " + c.files, c.streams);
+    EXPECT_EQ(run.status, c.status) << c.err;
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out.ends_with("\r\n\r\nNo differences.\r\n"), c.status == 0) << run.out;
+  }
 }
 
 }  // namespace

@@ -64,5 +64,37 @@ TEST_F(TextFileTest, AWriteAfterCloseAndMissingPlacesFail) {
   EXPECT_EQ(FailureNumber([&] { files.Read(TempPath("no-such-file.txt")); }), 53);
 }
 
+// A console on the NT family fails a single write of tens of kilobytes, so
+// character devices are written 16 KB at a time; files and pipes 64 KB.
+TEST_F(TextFileTest, ACharacterDeviceTakesSixteenKilobytesAWrite) {
+  // A console of the test's own: the one it starts with under Wine cannot be
+  // opened.
+  FreeConsole();
+  ASSERT_TRUE(AllocConsole());
+  HANDLE pipeRead = nullptr, pipeWrite = nullptr;
+  ASSERT_TRUE(CreatePipe(&pipeRead, &pipeWrite, nullptr, 0));
+  const auto open = [](const char* name, DWORD creation) {
+    return CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, creation,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+  };
+  struct Case {
+    const char* name;
+    platform::ScopedHandle handle;
+    std::size_t largest;
+  };
+  const Case cases[] = {
+      {"console", platform::ScopedHandle(open("CONOUT$", OPEN_EXISTING)), 16384},
+      {"NUL", platform::ScopedHandle(open("NUL", OPEN_EXISTING)), 16384},
+      {"file", platform::ScopedHandle(open(path.c_str(), CREATE_ALWAYS)), 65536},
+      {"pipe", platform::ScopedHandle(pipeWrite), 65536},
+  };
+  const platform::ScopedHandle reading(pipeRead);
+  for (const Case& c : cases) {
+    ASSERT_TRUE(c.handle.Valid()) << c.name;
+    EXPECT_EQ(platform::LargestWrite(c.handle.Get()), c.largest) << c.name;
+  }
+  FreeConsole();
+}
+
 }  // namespace
 }  // namespace kes_test
