@@ -133,8 +133,7 @@ std::unique_ptr<ModuleList> Win32ToolHelp::SnapModules(std::uint32_t processId) 
 
 std::uintptr_t Win32ToolHelp::OpenProcess(std::uint32_t access, bool inherit,
                                           std::uint32_t processId) {
-  return reinterpret_cast<std::uintptr_t>(
-      ::OpenProcess(access, inherit ? TRUE : FALSE, processId));
+  return reinterpret_cast<std::uintptr_t>(::OpenProcess(access, inherit ? TRUE : FALSE, processId));
 }
 
 std::uint32_t Win32ToolHelp::GetPriorityClass(std::uintptr_t process) {
