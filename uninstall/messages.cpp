@@ -19,6 +19,11 @@ std::string RefusalMessage(const std::string& refusal, const std::string& folder
   return refusal + "\n\n" + folder + "\n\n" + kLeftAsItWasText;
 }
 
+std::string UsersFilesQuestion(const std::string& folder, const std::vector<std::string>& names) {
+  return std::string(kUsersFilesText) + "\n" + folder + "\n\n" + NamedFiles(names) + "\n" +
+         kUsersFilesQuestion;
+}
+
 std::string LeftBehindMessage(const std::string& folder, const std::string& notStartedCommand,
                               const std::vector<std::string>& names) {
   const std::string what = notStartedCommand.empty()

@@ -16,6 +16,9 @@ std::string NamedFiles(const std::vector<std::string>& names);
 // was left as it was.
 std::string RefusalMessage(const std::string& refusal, const std::string& folder);
 
+// The question before the sweep deletes files that may be the user's.
+std::string UsersFilesQuestion(const std::string& folder, const std::vector<std::string>& names);
+
 // The box once the settings key is gone and something stayed: the command
 // that could not be started (empty when it started) with everything still in
 // the folder, or else the files the sweep could not delete.

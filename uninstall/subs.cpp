@@ -1,5 +1,6 @@
 #include "uninstall/subs.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <utility>
@@ -79,6 +80,9 @@ void Subs::Main() {
       plan = PlanRemoval(decision.folder, platform_.files.List(decision.folder + "*.*"),
                          kLogFileName, known, platform_.rule);
     });
+  }
+  if (sweep) {
+    Skip([&] { AskAboutUsersFiles(decision.folder, plan); });
   }
   // The shortcuts go first, while the shell-link library is surely there.
   Skip([&] { RemoveShortcuts(kAppName); });
@@ -212,6 +216,32 @@ std::string Subs::GetWindowsDir() {
   }
 }
 
+void Subs::AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>& plan) {
+  std::vector<FileAction*> users;
+  std::vector<std::string> names;
+  for (FileAction& action : plan) {
+    const std::string name = SplitPath(action.path).fileName;
+    if (action.remove && !platform::SameFileName(platform_.rule, name, kHelpPageCopy)) {
+      users.push_back(&action);
+      names.push_back(name);
+    }
+  }
+  if (users.empty()) {
+    return;
+  }
+  // Only a Yes deletes them; a box that could not be shown agrees to nothing.
+  int answer = platform::kIdNo;
+  Skip([&] {
+    answer = Box(UsersFilesQuestion(folder, names),
+                 platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefaultButton2);
+  });
+  if (answer != platform::kIdYes) {
+    for (FileAction* action : users) {
+      action->remove = false;
+    }
+  }
+}
+
 void Subs::HandOver(const std::string& folder, const std::vector<std::string>& notDeleted) {
   const std::string windows = GetWindowsDir();
   const std::string command = SetupUninstallCommand(windows, folder);
@@ -241,6 +271,7 @@ std::vector<std::string> Subs::FilesIn(const std::string& folder) {
       }
     }
   });
+  std::sort(names.begin(), names.end());
   return names;
 }
 

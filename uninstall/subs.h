@@ -75,6 +75,9 @@ class Subs {
 
  private:
   int Box(const std::string& text, unsigned style, const char* title = nullptr);
+  // Names the files of the plan that may be the user's (all but those the
+  // programs write themselves) and keeps them unless the answer is Yes.
+  void AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>& plan);
   // Starts the setup toolkit's uninstaller in the Windows folder; when it
   // cannot, or when the sweep left files, one box says what stayed where.
   void HandOver(const std::string& folder, const std::vector<std::string>& notDeleted);

@@ -44,6 +44,15 @@ inline constexpr const char* kNotStartedText =
 inline constexpr const char* kNotDeletedText = "These files could not be deleted:";
 inline constexpr const char* kLeftInText = "Left in ";
 
+// Files the sweep would delete that neither setup nor the programs made.
+inline constexpr const char* kUsersFilesText =
+    "These files in the folder were not installed with Kestrel and may be yours:";
+inline constexpr const char* kUsersFilesQuestion =
+    "Delete them too? Choose No to keep them, and with them the folder.";
+// The one file the programs write into their folder themselves: the viewer's
+// copy of a help page on its way to the browser.
+inline constexpr const char* kHelpPageCopy = "TEMP.HTM";
+
 inline constexpr const char* kLogFileName = "ST5UNST.LOG";
 inline constexpr const char* kSetupUninstaller = "ST5UNST.EXE";
 

@@ -123,15 +123,21 @@ class MemoryFolder final : public platform::FolderFiles, public platform::FileSt
   Events& events_;
 };
 
-// Answers the confirmation with `answer` and every other box with OK.
+// Answers the Yes/No boxes with `answers` in turn, then with `answer`, and
+// every other box with OK.
 class AnsweringBoxes final : public platform::MessageBoxes {
  public:
   int Show(platform::WindowHandle, const std::string& text, const std::string& title,
            unsigned style) override {
     shown.push_back({text, title, style});
-    return (style & platform::kMbYesNo) != 0 ? answer : platform::kIdOk;
+    if ((style & platform::kMbYesNo) == 0) return platform::kIdOk;
+    if (answers.empty()) return answer;
+    const int next = answers.front();
+    answers.erase(answers.begin());
+    return next;
   }
   int answer = platform::kIdYes;
+  std::vector<int> answers;
   kes_test::Boxes shown;
 };
 

@@ -169,10 +169,18 @@ TEST(MainTest, YesRemovesTheShortcutsThenCleansAndHandsOverFromTheWindowsFolder)
                    "delete " + kFolder + "notes.txt", "close", kStart});
   EXPECT_EQ(u.events, expected);
   EXPECT_FALSE(u.registry.HasKey(Subs::kSettingsKey));
-  EXPECT_EQ(u.boxes.shown,
-            (Boxes{{"Are you sure you want to uninstall Kestrel?\n\n"
-                    "(Before uninstalling, ensure Kestrel is not currently running)",
-                    "Confirm Uninstall", platform::kMbYesNo | platform::kMbIconQuestion}}));
+  EXPECT_EQ(
+      u.boxes.shown,
+      (Boxes{{"Are you sure you want to uninstall Kestrel?\n\n"
+              "(Before uninstalling, ensure Kestrel is not currently running)",
+              "Confirm Uninstall", platform::kMbYesNo | platform::kMbIconQuestion},
+             {"These files in the folder were not installed with Kestrel and may be "
+              "yours:\n" +
+                  kFolder +
+                  "\n\nnotes.txt\n\nDelete them too? Choose No to keep them, and with "
+                  "them the folder.",
+              "Kestrel Uninstaller",
+              platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefaultButton2}}));
   EXPECT_EQ(u.disk.files.at(kFolder + "IO.SYS").attributes,
             platform::kAttrHidden | platform::kAttrSystem);
 }
@@ -292,6 +300,48 @@ TEST(MainTest, WhatStaysAfterTheKeyIsGoneIsTold) {
     EXPECT_FALSE(u.registry.HasKey(Subs::kSettingsKey));
     EXPECT_EQ(u.boxes.shown.back(),
               (kes_test::RecordingBoxes::Box{c.box, "Kestrel Uninstaller", kStop}));
+  }
+}
+
+TEST(MainTest, FilesThatMayBeTheUsersAreNamedAndGoOnlyOnYes) {
+  const struct {
+    int users;  // files of the user's besides notes.txt
+    int answer;
+    std::string named;
+    std::size_t left;  // files left in the folder, the log and the two listed ones among them
+  } cases[] = {
+      {0, platform::kIdYes, "notes.txt\n", 3},
+      {0, platform::kIdNo, "notes.txt\n", 4},
+      {16, platform::kIdYes,
+       "notes.txt\nr01.txt\nr02.txt\nr03.txt\nr04.txt\nr05.txt\nr06.txt\nr07.txt\nr08.txt\n"
+       "r09.txt\nr10.txt\nr11.txt\nr12.txt\nr13.txt\nr14.txt\nand 2 more\n",
+       3},
+      {16, platform::kIdNo, "", 20},
+  };
+  for (const auto& c : cases) {
+    Uninstall u;
+    Installed(u, kListed);
+    for (int i = 1; i <= c.users; ++i) {
+      u.disk.files[kFolder + (i < 10 ? "r0" : "r") + std::to_string(i) + ".txt"] = {};
+    }
+    u.boxes.answers = {platform::kIdYes, c.answer};
+    u.subs.Main();
+    ASSERT_GE(u.boxes.shown.size(), 2u);
+    if (!c.named.empty()) {
+      EXPECT_NE(u.boxes.shown[1].text.find("\n\n" + c.named + "\nDelete them too?"),
+                std::string::npos)
+          << u.boxes.shown[1].text;
+    }
+    std::size_t left = 0;
+    for (const auto& [path, file] : u.disk.files) {
+      left += path.starts_with(kFolder) && path.find('\\', kFolder.size()) == std::string::npos &&
+                      (file.attributes & platform::kAttrSystem) == 0 && path != kFolder + "data"
+                  ? 1
+                  : 0;
+    }
+    EXPECT_EQ(left, c.left) << c.users << " " << c.answer;
+    EXPECT_EQ(u.disk.files.count(kFolder + "TEMP.HTM"), 0u);  // the viewer's own
+    EXPECT_EQ(u.events.back(), kStart);
   }
 }
 
