@@ -31,13 +31,17 @@ struct Removal {
   std::vector<std::string> Gone(const std::set<std::string>& before) const {
     std::vector<std::string> gone;
     for (const std::string& path : before) {
-      if (disk.files.count(path) == 0) gone.push_back(path);
+      if (disk.files.count(path) == 0) {
+        gone.push_back(path);
+      }
     }
     return gone;
   }
   std::set<std::string> Paths() const {
     std::set<std::string> paths;
-    for (const auto& [path, file] : disk.files) paths.insert(path);
+    for (const auto& [path, file] : disk.files) {
+      paths.insert(path);
+    }
     return paths;
   }
 
@@ -73,7 +77,9 @@ TEST(St5unstRemovalTest, OnlyOrdinaryFilesAtOrBelowTheLogsFolderGo) {
     const std::set<std::string> before = r.Paths();
     const int status = r.Run("PrivateFile: \"" + c.entry + "\"\r\n");
     std::vector<std::string> gone = c.gone;
-    if (c.status == 0) gone.push_back(kLog);
+    if (c.status == 0) {
+      gone.push_back(kLog);
+    }
     std::sort(gone.begin(), gone.end());
     std::set<std::string> withLog = before;
     withLog.insert(kLog);
@@ -128,7 +134,9 @@ TEST(St5unstRemovalTest, ALogWhereNothingMayGoOrThatCannotBeReadRemovesNothing) 
          {"C:\\ST5UNST.LOG", "C:\\WINDOWS\\ST5UNST.LOG", "C:\\WINDOWS\\SYSTEM\\ST5UNST.LOG"}) {
       r.disk.files[log] = {0, "PrivateFile: \"C:\\AUTOEXEC.BAT\"\r\n"};
     }
-    if (c.unreadable) r.disk.unreadable.insert(r.rule.Upper(kLog));
+    if (c.unreadable) {
+      r.disk.unreadable.insert(r.rule.Upper(kLog));
+    }
     EXPECT_EQ(r.Run("PrivateFile: \"" + kFolder + "kesview.exe\"\r\n", c.arguments), c.status)
         << c.arguments;
     EXPECT_TRUE(r.events.empty()) << c.arguments;

@@ -105,12 +105,18 @@ inline bool Exists(const std::string& path) {
 inline void AddTree(const std::string& folder, std::set<std::string>& tree) {
   WIN32_FIND_DATAA found{};
   const HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
+  if (search == INVALID_HANDLE_VALUE) {
+    return;
+  }
   do {
     const std::string name = found.cFileName;
-    if (name == "." || name == "..") continue;
+    if (name == "." || name == "..") {
+      continue;
+    }
     tree.insert(folder + name + ":" + std::to_string(found.dwFileAttributes & 0x17));
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) AddTree(folder + name + "\\", tree);
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      AddTree(folder + name + "\\", tree);
+    }
   } while (FindNextFileA(search, &found));
   FindClose(search);
 }
@@ -121,12 +127,14 @@ inline std::set<std::string> Drive(const std::string& root = "C:\\") {
   return tree;
 }
 
-// What is in `before` and no longer in `after`, and the other way round.
+// What is in `a` and not in `b`.
 inline std::set<std::string> Difference(const std::set<std::string>& a,
                                         const std::set<std::string>& b) {
   std::set<std::string> only;
   for (const std::string& entry : a) {
-    if (b.count(entry) == 0) only.insert(entry);
+    if (b.count(entry) == 0) {
+      only.insert(entry);
+    }
   }
   return only;
 }
