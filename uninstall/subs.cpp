@@ -229,6 +229,7 @@ void Subs::AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>
   if (users.empty()) {
     return;
   }
+  std::sort(names.begin(), names.end());
   // Only a Yes deletes them; a box that could not be shown agrees to nothing.
   int answer = platform::kIdNo;
   Skip([&] {

@@ -114,7 +114,10 @@ inline void AddTree(const std::string& folder, std::set<std::string>& tree) {
       continue;
     }
     tree.insert(folder + name + ":" + std::to_string(found.dwFileAttributes & 0x17));
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    // A link (Wine's links from the user's folders to the host's home) leads
+    // off the drive: it is listed, not entered.
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
       AddTree(folder + name + "\\", tree);
     }
   } while (FindNextFileA(search, &found));

@@ -106,7 +106,9 @@ TEST_F(UninstallWineTest, YesDeletesExactlyTheUnlistedFilesOfTheFolder) {
   EXPECT_FALSE(kes_test::RegistryKeyExists(HKEY_LOCAL_MACHINE, Subs::kSettingsKey));
   EXPECT_EQ(events, (Events{"start " + WindowsDir() + "ST5UNST.EXE -n \"" + folder +
                             "ST5UNST.LOG\" in " + WindowsDir()}));
-  EXPECT_EQ(boxes.shown.size(), 1u);  // the confirmation alone
+  ASSERT_EQ(boxes.shown.size(), 2u);  // the confirmation, and the question about these
+  EXPECT_NE(boxes.shown[1].text.find("\n\nhidden.dat\nstray.txt\n\n"), std::string::npos)
+      << boxes.shown[1].text;
 }
 
 TEST_F(UninstallWineTest, AFolderThatIsNotCertainlyKestrelsLosesNothingOnTheDrive) {
@@ -170,7 +172,9 @@ TEST_F(UninstallWineTest, AShortNamePathIsTheFileTheLogListsByItsLongName) {
             (std::set<std::string>{folder + "hidden.dat:2", folder + "stray.txt:0"}));
   EXPECT_EQ(Difference(after, before), std::set<std::string>{});
   ASSERT_EQ(events.size(), 1u);
-  EXPECT_EQ(boxes.shown.size(), 1u);  // the confirmation alone
+  ASSERT_EQ(boxes.shown.size(), 2u);  // the confirmation, and the question about these
+  EXPECT_NE(boxes.shown[1].text.find("\n\nhidden.dat\nstray.txt\n\n"), std::string::npos)
+      << boxes.shown[1].text;
 }
 
 TEST_F(UninstallWineTest, AHandOverThatCannotStartNamesWhatWasLeftWhere) {
@@ -193,8 +197,8 @@ TEST_F(UninstallWineTest, AHandOverThatCannotStartNamesWhatWasLeftWhere) {
   EXPECT_EQ(Difference(before, Drive()),
             (std::set<std::string>{folder + "hidden.dat:2", folder + "stray.txt:1",
                                    folder + "KESCLEAN.EXE:1"}));
-  ASSERT_EQ(boxes.shown.size(), 2u);
-  EXPECT_EQ(boxes.shown[1].text,
+  ASSERT_EQ(boxes.shown.size(), 3u);  // the confirmation, the question, and this
+  EXPECT_EQ(boxes.shown[2].text,
             "The Uninstall program could not be started, so Kestrel's files are still in the "
             "folder. Start it yourself to remove them:\n" +
                 kes_test::TempPath("Kestrel No Windows\\ST5UNST.EXE -n \"") + folder +
@@ -237,7 +241,7 @@ TEST_F(UninstallWineTest, AnsweringNoOrNoPathChangesNothing) {
 
 TEST_F(UninstallWineTest, MissingLibraryIsToldOnceWithEveryPlace) {
   platform::Win32ShellLinks missing(kes_test::ProgramFolder() + "no_such_link.dll");
-  kesclean::Subs withoutLibrary({api, boxes, folders, files, store, missing, starter, host});
+  kesclean::Subs withoutLibrary({api, boxes, folders, files, store, missing, starter, rule, host});
   withoutLibrary.RemoveShortcuts("Kestrel");
   EXPECT_EQ(boxes.shown, (Boxes{{"Couldn't Remove Desktop Shortcut\n"
                                  "Couldn't Remove Quick Launch Shortcut\n"

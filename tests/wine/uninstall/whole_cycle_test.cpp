@@ -159,8 +159,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
     ASSERT_TRUE(tree.ClickItem(own));
     EXPECT_TRUE(Within(kPatienceMs, [&] { return list.Cell(0, 0) == "Process:"; }));
     EXPECT_EQ(list.Headers(), (std::vector<std::string>{"Item", "Value"}));
-    platform::Win32FileNameRule rule;
-    EXPECT_TRUE(platform::SameFileName(rule, list.Cell(0, 1), kFolder + "kesview.exe"));
+    platform::Win32FileNameRule names;
+    EXPECT_TRUE(platform::SameFileName(names, list.Cell(0, 1), kFolder + "kesview.exe"));
     std::printf("whole cycle: the process's sheet begins \"%s %s\", \"%s %s\"\n",
                 list.Cell(0, 0).c_str(), list.Cell(0, 1).c_str(), list.Cell(1, 0).c_str(),
                 list.Cell(1, 1).c_str());
