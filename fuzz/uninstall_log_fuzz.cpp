@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,14 @@ void Require(bool holds) {
   }
 }
 
+constexpr std::uint32_t kLeftOut =
+    platform::kAttrDirectory | platform::kAttrVolume | platform::kAttrSystem;
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
+  platform::FileNameRule rule;
 
   // The log: every entry is trimmed, and the limit is a failure, not a crash.
   std::vector<std::string> list;
@@ -46,18 +51,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(parts.folder.empty() || parts.folder.back() == '\\');
   }
 
-  // Every line taken as a file name in a folder: a file that the log lists is
-  // never deleted, and nothing outside the folder is ever named.
+  // Every line taken as a file name in a folder: a file whose key the log
+  // lists is never deleted, System files and folders are never touched, and
+  // nothing outside the folder is ever named.
+  std::set<std::string> known;
+  for (const std::string& entry : list) {
+    known.insert(rule.Folded(kesclean::EntryPath(entry)));
+  }
   std::vector<platform::FolderEntry> listing;
   for (const std::string& line : kesclean::LogLines(text)) {
     listing.push_back({line, static_cast<std::uint32_t>(line.size() % 64)});
   }
   const std::string folder = "C:\\Kestrel\\";
-  for (const kesclean::FileAction& action :
-       kesclean::PlanRemoval(folder, listing, "ST5UNST.LOG", list)) {
+  std::size_t ordinary = 0;
+  for (const platform::FolderEntry& entry : listing) {
+    ordinary += (entry.attributes & kLeftOut) == 0 ? 1 : 0;
+  }
+  const auto actions = kesclean::PlanRemoval(folder, listing, "ST5UNST.LOG", known, rule);
+  Require(actions.size() <= ordinary);
+  for (const kesclean::FileAction& action : actions) {
     Require(action.path.compare(0, folder.size(), folder) == 0);
     Require(action.path.find('\\', folder.size()) == std::string::npos);
-    Require(!(action.remove && kesclean::IsKnownFile(action.path, list)));
+    Require(!(action.remove && known.count(rule.Folded(action.path)) != 0));
   }
   return 0;
 }

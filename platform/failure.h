@@ -8,6 +8,9 @@ namespace kes {
 
 // Failure numbers that the routines raise and report.
 inline constexpr std::int32_t kErrFileNotFound = 53;
+inline constexpr std::int32_t kErrPermissionDenied = 70;
+inline constexpr std::int32_t kErrFileAccess = 75;
+inline constexpr std::int32_t kErrPathNotFound = 76;
 // Base number for failures that the program defines itself (hex 80040000).
 inline constexpr std::int32_t kErrApplicationBase = -2147221504;
 

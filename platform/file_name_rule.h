@@ -18,4 +18,9 @@ class FileNameRule {
   virtual std::string Folded(std::string_view name) const;
 };
 
+// Whether the two names name one file by the rule.
+inline bool SameFileName(const FileNameRule& rule, std::string_view a, std::string_view b) {
+  return rule.Folded(a) == rule.Folded(b);
+}
+
 }  // namespace platform

@@ -16,6 +16,8 @@ class SystemFolders {
   // GetWindowsDirectoryA into the buffer with the buffer's size: returns the
   // length stored, the size needed when the buffer is too small, or 0.
   virtual std::uint32_t WindowsDirectory(std::span<char> buffer) = 0;
+  // GetSystemDirectoryA, in the same way.
+  virtual std::uint32_t SystemDirectory(std::span<char> buffer) = 0;
 };
 
 }  // namespace platform

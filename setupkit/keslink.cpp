@@ -73,6 +73,16 @@ bool IsFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Only the system's "not found" says a file is gone; a path it cannot reach
+// just now (a network share that does not answer) may still hold it.
+bool IsGone(const std::string& path) {
+  if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    return false;
+  }
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
 // The link file's path, or empty text when there is no sound one: no
 // Windows directory, or a name that is empty or would leave the folder.
 std::string LinkFile(LPCSTR folder, LPCSTR name) {
@@ -85,6 +95,9 @@ std::string LinkFile(LPCSTR folder, LPCSTR name) {
     return {};
   }
   const std::string resolved = setupkit::ResolveLinkFolder(windows, folder);
+  if (resolved.empty()) {
+    return {};
+  }
   return resolved.back() == '\\' ? resolved + name + ".LNK" : resolved + "\\" + name + ".LNK";
 }
 
@@ -154,7 +167,7 @@ extern "C" LONG WINAPI fRemoveShellLink(LPCSTR folder, LPCSTR name) {
       SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
       DeleteFileA(file.c_str());
     }
-    return IsFile(file) ? kFailed : kDone;
+    return IsGone(file) ? kDone : kFailed;
   } catch (...) {
     return kFailed;
   }

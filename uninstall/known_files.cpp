@@ -1,6 +1,7 @@
 #include "uninstall/known_files.h"
 
 #include "platform/failure.h"
+#include "uninstall/file_identity.h"
 
 namespace kesclean {
 
@@ -14,28 +15,6 @@ std::string TrimBlanks(const std::string& text) {
     return {};
   }
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-unsigned char UpperOf(unsigned char c) {
-  if (c >= 'a' && c <= 'z') {
-    return static_cast<unsigned char>(c - 0x20);
-  }
-  // Windows-1252: à..þ (but not ÷) and š, œ, ž, ÿ have upper-case partners.
-  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) {
-    return static_cast<unsigned char>(c - 0x20);
-  }
-  switch (c) {
-    case 0x9A:
-      return 0x8A;
-    case 0x9C:
-      return 0x8C;
-    case 0x9E:
-      return 0x8E;
-    case 0xFF:
-      return 0x9F;
-    default:
-      return c;
-  }
 }
 
 }  // namespace
@@ -85,40 +64,45 @@ std::vector<std::string> KnownFilesIn(const std::string& logText) {
   return list;
 }
 
-std::string UpperCase(const std::string& text) {
-  std::string upper = text;
-  for (char& c : upper) {
-    c = static_cast<char>(UpperOf(static_cast<unsigned char>(c)));
+std::string EntryPath(const std::string& entry) {
+  if (entry.size() >= 2 && entry.front() == '"' && entry.back() == '"') {
+    return entry.substr(1, entry.size() - 2);
   }
-  return upper;
+  return entry;
 }
 
-bool IsKnownFile(const std::string& path, const std::vector<std::string>& list) {
-  const std::string quoted = UpperCase("\"" + path + "\"");
+std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
+                                    platform::FolderFiles& files, platform::FileNameRule& rule) {
+  std::set<std::string> keys;
   for (const std::string& entry : list) {
-    if (entry.size() == quoted.size() && UpperCase(entry) == quoted) {
-      return true;
-    }
+    const std::string path = EntryPath(entry);
+    const std::optional<std::string> key = FileKey(path, files, rule);
+    keys.insert(key ? *key : rule.Folded(path));
   }
-  return false;
+  return keys;
 }
 
 std::vector<FileAction> PlanRemoval(const std::string& folder,
                                     const std::vector<platform::FolderEntry>& listing,
                                     const std::string& logFileName,
-                                    const std::vector<std::string>& list) {
+                                    const std::set<std::string>& known,
+                                    platform::FileNameRule& rule) {
   std::vector<FileAction> actions;
-  const std::string upperLog = UpperCase(logFileName);
+  const std::string upperLog = rule.Folded(logFileName);
+  // System files are the system's business: the search that picks the
+  // sweep's files takes hidden and archive files besides ordinary ones only.
+  constexpr std::uint32_t kLeftOut =
+      platform::kAttrDirectory | platform::kAttrVolume | platform::kAttrSystem;
   for (const platform::FolderEntry& entry : listing) {
     // Names from the listing never hold a backslash; one that did would reach
     // outside the folder, so it is left alone like a subfolder.
-    if ((entry.attributes & (platform::kAttrDirectory | platform::kAttrVolume)) != 0 ||
-        entry.name.empty() || entry.name.find_first_of("\\/") != std::string::npos) {
+    if ((entry.attributes & kLeftOut) != 0 || entry.name.empty() ||
+        entry.name.find_first_of("\\/") != std::string::npos) {
       continue;
     }
     const std::string path = folder + entry.name;
-    const bool keep =
-        UpperCase(path).find(upperLog) != std::string::npos || IsKnownFile(path, list);
+    const std::string key = rule.Folded(path);
+    const bool keep = key.find(upperLog) != std::string::npos || known.count(key) != 0;
     actions.push_back({path, !keep});
   }
   return actions;

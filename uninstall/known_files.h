@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
 #include "platform/folder_files.h"
 
 namespace kesclean {
@@ -35,27 +37,33 @@ std::vector<std::string> LogLines(const std::string& logText);
 // kes::Failure past kMaxKnownFiles entries.
 std::vector<std::string> KnownFilesIn(const std::string& logText);
 
-// The text in upper case, letters of the Windows Western code page included,
-// as the file system compares names.
-std::string UpperCase(const std::string& text);
+// The path an entry names: the text inside its double quotes, or the whole
+// entry when it has none.
+std::string EntryPath(const std::string& entry);
 
-// True when an entry equals the path in double quotes, ignoring letter case.
-bool IsKnownFile(const std::string& path, const std::vector<std::string>& list);
+// What the files a log lists are known by: for each entry the key of the file
+// it names (FileKey), and for an entry that is no sound full path its text in
+// upper case, so that a file spelled exactly so still counts as listed.
+std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
+                                    platform::FolderFiles& files, platform::FileNameRule& rule);
 
-// What happens to one file of the install folder. Every listed file has its
-// attributes made normal; only unknown ones are deleted.
+// What happens to one file of the install folder. Every file the sweep
+// touches has its attributes made normal; only unknown ones are deleted.
 struct FileAction {
   std::string path;
   bool remove = false;
   bool operator==(const FileAction&) const = default;
 };
 
-// The keep-or-delete decision for a folder listing (`folder` ends in a
-// backslash). Subfolders and volume labels are left out; a file stays when
-// its upper-case path holds the log's file name or the log lists it.
+// The keep-or-delete decision for a folder listing. `folder` is the folder's
+// long path (LongPathOf) ending in a backslash, so that folder and name give
+// a file's key. Subfolders, volume labels and System files are left out
+// altogether; a file stays when its upper-case path holds the log's file
+// name or its key is among `known`.
 std::vector<FileAction> PlanRemoval(const std::string& folder,
                                     const std::vector<platform::FolderEntry>& listing,
                                     const std::string& logFileName,
-                                    const std::vector<std::string>& list);
+                                    const std::set<std::string>& known,
+                                    platform::FileNameRule& rule);
 
 }  // namespace kesclean

@@ -1,5 +1,6 @@
 #include "uninstall/subs.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 #include "uninstall/known_files.h"
+#include "uninstall/messages.h"
 #include "uninstall/uninstall_texts.h"
 
 namespace kesclean {
@@ -16,6 +18,10 @@ namespace kesclean {
 namespace {
 
 constexpr const char* kModule = "Subs";
+
+// An ordinary file is none of these.
+constexpr std::uint32_t kNotOrdinary = platform::kAttrDirectory | platform::kAttrVolume |
+                                       platform::kAttrHidden | platform::kAttrSystem;
 
 // Runs one step; a fault in it is passed over and the caller goes on.
 template <typename Step>
@@ -63,13 +69,37 @@ void Subs::Main() {
     return;
   }
   Skip([&] { platform_.host.ShowUninstallWindow(kWindowCaption); });
-  Skip([&] { RemoveUnknownFiles(gsInstallFolder, kLogFileName); });
+  // Everything that decides what goes is settled before anything goes.
+  std::set<std::string> known;
+  SweepDecision decision{{}, kUncheckedText};
+  Skip([&] { decision = CheckInstallFolder(known); });
+  const bool sweep = !decision.folder.empty();
+  std::vector<FileAction> plan;
+  if (sweep) {
+    Skip([&] {
+      plan = PlanRemoval(decision.folder, platform_.files.List(decision.folder + "*.*"),
+                         kLogFileName, known, platform_.rule);
+    });
+  }
+  if (sweep) {
+    Skip([&] { AskAboutUsersFiles(decision.folder, plan); });
+  }
+  // The shortcuts go first, while the shell-link library is surely there.
   Skip([&] { RemoveShortcuts(kAppName); });
+  std::vector<std::string> notDeleted;
+  if (sweep) {
+    Skip([&] { notDeleted = RemoveUnknownFiles(plan); });
+  }
   Skip([&] { DeleteSettingsKey(); });
   Skip([&] { platform_.host.CloseUninstallWindow(); });
-  Skip([&] {
-    platform_.starter.StartProgram(SetupUninstallCommand(GetWindowsDir(), gsInstallFolder));
-  });
+  if (!sweep) {
+    Skip([&] {
+      Box(RefusalMessage(decision.refusal, gsInstallFolder),
+          platform::kMbOk | platform::kMbIconExclamation);
+    });
+    return;
+  }
+  Skip([&] { HandOver(decision.folder, notDeleted); });
 }
 
 bool Subs::GetInstallInfo() {
@@ -85,6 +115,7 @@ bool Subs::GetInstallInfo() {
   std::string folder;
   Skip([&] { FilePathBreakDown(path, fileName, folder); });
   gsAppName = kAppName;
+  gsProgramPath = path;
   Skip([&] { gsInstallFolder = ::Subs::AddBackslash(folder); });
   return !folder.empty();
 }
@@ -108,12 +139,9 @@ bool Subs::FilePathBreakDown(const std::string& fullPath, std::string& fileName,
 bool Subs::GetKnownFiles(std::vector<std::string>& list, const std::string& logFileName) {
   try {
     const std::string path = gsInstallFolder + logFileName;
-    // An ordinary file: not a folder, not hidden, not a system file.
-    constexpr std::uint32_t kNotOrdinary = platform::kAttrDirectory | platform::kAttrVolume |
-                                           platform::kAttrHidden | platform::kAttrSystem;
+    // Not there is no failure: the caller tells the user why nothing goes.
     const auto attributes = platform_.files.Attributes(path);
     if (!attributes || (*attributes & kNotOrdinary) != 0) {
-      Box(kNoLogText, platform::kMbOk | platform::kMbIconExclamation);
       return false;
     }
     list = KnownFilesIn(platform_.files.ReadTextFile(path));
@@ -124,23 +152,39 @@ bool Subs::GetKnownFiles(std::vector<std::string>& list, const std::string& logF
   }
 }
 
-void Subs::RemoveUnknownFiles(const std::string& folder, const std::string& logFileName) {
+SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
+  InstallFacts facts;
+  facts.programPath = gsProgramPath;
+  facts.installFolder = gsInstallFolder;
+  facts.windowsDir = GetWindowsDir();
+  Skip([&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders); });
   std::vector<std::string> list;
-  bool read = false;
-  Skip([&] { read = GetKnownFiles(list, logFileName); });
-  if (!read) {
-    return;
+  if (GetKnownFiles(list, kLogFileName)) {
+    facts.log = LogState::kRead;
+    facts.known = KnownFileKeys(list, platform_.files, platform_.rule);
+  } else {
+    std::optional<std::uint32_t> log;
+    Skip([&] { log = platform_.files.Attributes(gsInstallFolder + kLogFileName); });
+    facts.log = log && (*log & kNotOrdinary) == 0 ? LogState::kUnread : LogState::kMissing;
   }
-  std::vector<FileAction> actions;
-  Skip([&] {
-    actions = PlanRemoval(folder, platform_.files.List(folder + "*.*"), logFileName, list);
-  });
-  for (const FileAction& action : actions) {
+  known = facts.known;
+  return DecideSweep(facts, platform_.files, platform_.rule);
+}
+
+std::vector<std::string> Subs::RemoveUnknownFiles(const std::vector<FileAction>& plan) {
+  std::vector<std::string> notDeleted;
+  for (const FileAction& action : plan) {
     Skip([&] { platform_.files.SetNormalAttributes(action.path); });
-    if (action.remove) {
-      Skip([&] { platform_.store.RemoveFile(action.path); });
+    if (!action.remove) {
+      continue;
+    }
+    try {
+      platform_.store.RemoveFile(action.path);
+    } catch (const std::exception&) {
+      notDeleted.push_back(SplitPath(action.path).fileName);
     }
   }
+  return notDeleted;
 }
 
 void Subs::RemoveShortcuts(const std::string& linkName) {
@@ -170,6 +214,66 @@ std::string Subs::GetWindowsDir() {
   } catch (const std::exception&) {
     return {};
   }
+}
+
+void Subs::AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>& plan) {
+  std::vector<FileAction*> users;
+  std::vector<std::string> names;
+  for (FileAction& action : plan) {
+    const std::string name = SplitPath(action.path).fileName;
+    if (action.remove && !platform::SameFileName(platform_.rule, name, kHelpPageCopy)) {
+      users.push_back(&action);
+      names.push_back(name);
+    }
+  }
+  if (users.empty()) {
+    return;
+  }
+  std::sort(names.begin(), names.end());
+  // Only a Yes deletes them; a box that could not be shown agrees to nothing.
+  int answer = platform::kIdNo;
+  Skip([&] {
+    answer = Box(UsersFilesQuestion(folder, names),
+                 platform::kMbYesNo | platform::kMbIconQuestion | platform::kMbDefaultButton2);
+  });
+  if (answer != platform::kIdYes) {
+    for (FileAction* action : users) {
+      action->remove = false;
+    }
+  }
+}
+
+void Subs::HandOver(const std::string& folder, const std::vector<std::string>& notDeleted) {
+  const std::string windows = GetWindowsDir();
+  const std::string command = SetupUninstallCommand(windows, folder);
+  bool started = false;
+  try {
+    // Not the install folder as its current folder: that would keep the
+    // folder from being removed.
+    platform_.starter.StartProgram(command, windows);
+    started = true;
+  } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): told below
+  }
+  if (started && notDeleted.empty()) {
+    return;
+  }
+  Box(LeftBehindMessage(folder, started ? std::string() : command,
+                        started ? notDeleted : FilesIn(folder)),
+      platform::kMbOk | platform::kMbIconStop);
+}
+
+std::vector<std::string> Subs::FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  Skip([&] {
+    for (const platform::FolderEntry& entry : platform_.files.List(folder + "*.*")) {
+      if ((entry.attributes &
+           (platform::kAttrDirectory | platform::kAttrVolume | platform::kAttrSystem)) == 0) {
+        names.push_back(entry.name);
+      }
+    }
+  });
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 int Subs::Box(const std::string& text, unsigned style, const char* title) {

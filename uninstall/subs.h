@@ -1,8 +1,10 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
@@ -11,6 +13,8 @@
 #include "platform/system_folders.h"
 #include "settings/registry_api.h"
 #include "shell/general/error_report.h"
+#include "uninstall/known_files.h"
+#include "uninstall/sweep_gate.h"
 #include "uninstall/uninstall_host.h"
 
 namespace kesclean {
@@ -24,6 +28,7 @@ struct UninstallPlatform {
   platform::FileStore& store;
   platform::ShellLinks& links;  // only its removal call is used
   platform::ProgramStarter& starter;
+  platform::FileNameRule& rule;
   UninstallHost& host;
 };
 
@@ -39,9 +44,11 @@ class Subs {
  public:
   explicit Subs(const UninstallPlatform& platform);
 
-  // The start routine: install check, confirmation, cleaning with the window
-  // shown, hand-over to the setup toolkit's uninstaller. A step that faults is
-  // skipped.
+  // The start routine: install check, confirmation, then with the window
+  // shown the shortcuts, the sweep of the install folder (only where
+  // DecideSweep allows it), the settings key, and the hand-over to the setup
+  // toolkit's uninstaller. A step that faults is skipped. Once the key is
+  // gone kesclean cannot run again, so whatever stays after that is told.
   void Main();
 
   // Finds the install folder from the viewer's "Path" value; true if found.
@@ -49,11 +56,12 @@ class Subs {
   // Splits at the last backslash; false (outputs unchanged) for empty text.
   bool FilePathBreakDown(const std::string& fullPath, std::string& fileName, std::string& folder);
   // The entries of the log's "PrivateFile:" lines; false when the log is
-  // missing or cannot be read (told to the user).
+  // missing or cannot be read (a failure is reported).
   bool GetKnownFiles(std::vector<std::string>& list, const std::string& logFileName);
-  // Deletes every file of the folder that the log does not list; nothing at
-  // all without a readable log.
-  void RemoveUnknownFiles(const std::string& folder, const std::string& logFileName);
+  // Reads the log and decides whether the install folder may be swept.
+  SweepDecision CheckInstallFolder(std::set<std::string>& known);
+  // Deletes the files the plan marks; gives the names of those that stayed.
+  std::vector<std::string> RemoveUnknownFiles(const std::vector<FileAction>& plan);
   // Removes the shortcut from the five places of the viewer's shortcut table,
   // in the uninstaller's own order; one box lists the failures.
   void RemoveShortcuts(const std::string& linkName);
@@ -63,9 +71,18 @@ class Subs {
 
   std::string gsAppName;
   std::string gsInstallFolder;  // always ends in a backslash once found
+  std::string gsProgramPath;    // the "Path" value it was found from
 
  private:
   int Box(const std::string& text, unsigned style, const char* title = nullptr);
+  // Names the files of the plan that may be the user's (all but those the
+  // programs write themselves) and keeps them unless the answer is Yes.
+  void AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>& plan);
+  // Starts the setup toolkit's uninstaller in the Windows folder; when it
+  // cannot, or when the sweep left files, one box says what stayed where.
+  void HandOver(const std::string& folder, const std::vector<std::string>& notDeleted);
+  // The names of the files in the folder, System files left out.
+  std::vector<std::string> FilesIn(const std::string& folder);
 
   UninstallPlatform platform_;
 };

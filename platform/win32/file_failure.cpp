@@ -8,10 +8,7 @@ namespace platform {
 
 namespace {
 
-constexpr std::int32_t kErrPathNotFound = 76;
-constexpr std::int32_t kErrPermissionDenied = 70;
 constexpr std::int32_t kErrDiskFull = 61;
-constexpr std::int32_t kErrFileAccess = 75;
 
 }  // namespace
 
@@ -20,15 +17,16 @@ kes::Failure FileFailure(const std::string& path) {
     case ERROR_FILE_NOT_FOUND:
       return kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
     case ERROR_PATH_NOT_FOUND:
-      return kes::Failure(kErrPathNotFound, "Path not found: " + path);
+      return kes::Failure(kes::kErrPathNotFound, "Path not found: " + path);
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-      return kes::Failure(kErrPermissionDenied, "Permission denied: " + path);
+    case ERROR_LOCK_VIOLATION:
+      return kes::Failure(kes::kErrPermissionDenied, "Permission denied: " + path);
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return kes::Failure(kErrDiskFull, "Disk full: " + path);
     default:
-      return kes::Failure(kErrFileAccess, "Path/File access error: " + path);
+      return kes::Failure(kes::kErrFileAccess, "Path/File access error: " + path);
   }
 }
 

@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include "platform/failure.h"
+#include "platform/win32/file_failure.h"
 #include "platform/win32/scoped_handle.h"
 
 namespace platform {
 
 namespace {
-
-constexpr std::int32_t kErrFileAccess = 75;
 
 // Closes a folder search once.
 class SearchHandle {
@@ -31,6 +30,27 @@ class SearchHandle {
 
 }  // namespace
 
+std::string ReadToEnd(HANDLE file, const std::string& path) {
+  std::string text;
+  char chunk[4096];
+  for (;;) {
+    DWORD read = 0;
+    if (!ReadFile(file, chunk, sizeof chunk, &read, nullptr)) {
+      // Some file systems report the end this way; any other failure leaves
+      // the text cut short, and a cut log must not read as a whole one.
+      if (GetLastError() == ERROR_HANDLE_EOF) {
+        break;
+      }
+      throw FileFailure(path);
+    }
+    if (read == 0) {
+      break;
+    }
+    text.append(chunk, read);
+  }
+  return text;
+}
+
 std::vector<FolderEntry> Win32FolderFiles::List(const std::string& pattern) {
   std::vector<FolderEntry> entries;
   WIN32_FIND_DATAA found{};
@@ -48,29 +68,33 @@ std::optional<std::uint32_t> Win32FolderFiles::Attributes(const std::string& pat
   // GetFileAttributesA takes no wildcards, so a name is never a pattern here.
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
-    return std::nullopt;
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+      return std::nullopt;
+    }
+    throw FileFailure(path);
   }
   return static_cast<std::uint32_t>(attributes);
 }
 
 std::string Win32FolderFiles::ReadTextFile(const std::string& path) {
-  ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+  const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
-    throw kes::Failure(kErrFileAccess, "Path/File access error: " + path);
+    throw FileFailure(path);
   }
-  std::string text;
-  char chunk[4096];
-  DWORD read = 0;
-  while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
-    text.append(chunk, read);
-  }
-  return text;
+  return ReadToEnd(file.Get(), path);
 }
 
 void Win32FolderFiles::SetNormalAttributes(const std::string& path) {
   if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL)) {
-    throw kes::Failure(kErrFileAccess, "Path/File access error: " + path);
+    throw FileFailure(path);
+  }
+}
+
+void Win32FolderFiles::RemoveFolder(const std::string& path) {
+  if (!RemoveDirectoryA(path.c_str())) {
+    throw FileFailure(path);
   }
 }
 

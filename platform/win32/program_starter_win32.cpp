@@ -7,14 +7,16 @@
 
 namespace platform {
 
-void Win32ProgramStarter::StartProgram(const std::string& commandLine) {
+void Win32ProgramStarter::StartProgram(const std::string& commandLine,
+                                       const std::string& currentFolder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
   std::string line = commandLine;  // CreateProcessA may write into it
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      currentFolder.empty() ? nullptr : currentFolder.c_str(), &startup,
                       &started)) {
     throw kes::Failure(kes::kErrFileNotFound, "File not found: " + commandLine);
   }

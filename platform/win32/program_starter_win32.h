@@ -6,7 +6,7 @@ namespace platform {
 
 class Win32ProgramStarter final : public ProgramStarter {
  public:
-  void StartProgram(const std::string& commandLine) override;
+  void StartProgram(const std::string& commandLine, const std::string& currentFolder) override;
 };
 
 }  // namespace platform

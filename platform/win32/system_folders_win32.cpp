@@ -24,6 +24,10 @@ std::uint32_t Win32SystemFolders::WindowsDirectory(std::span<char> buffer) {
   return GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
 }
 
+std::uint32_t Win32SystemFolders::SystemDirectory(std::span<char> buffer) {
+  return GetSystemDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
+}
+
 std::string RunningProgramStem() {
   std::vector<char> path(MAX_PATH + 1, '\0');
   const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);

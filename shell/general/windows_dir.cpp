@@ -1,6 +1,7 @@
 #include "shell/general/windows_dir.h"
 
 #include <exception>
+#include <span>
 #include <vector>
 
 #include "shell/general/text_helpers.h"
@@ -11,17 +12,30 @@ namespace {
 
 constexpr std::uint32_t kBufferSize = 145;
 
-}  // namespace
-
-std::string WindowsDirWithBackslash(platform::SystemFolders& folders) {
+// One of the system's folders through `ask` (the system's call with a
+// buffer), with a trailing backslash.
+template <typename Ask>
+std::string FolderWithBackslash(Ask&& ask) {
   std::vector<char> buffer(kBufferSize, '\0');
-  const std::uint32_t stored = folders.WindowsDirectory(buffer);
+  const std::uint32_t stored = ask(std::span<char>(buffer));
   // A result as large as the buffer is the size the path would need: the
   // buffer then holds no path, and a cut-off folder would be worse than none.
   if (stored == 0 || stored >= kBufferSize) {
     return {};
   }
   return AddBackslash(std::string(buffer.data(), stored));
+}
+
+}  // namespace
+
+std::string WindowsDirWithBackslash(platform::SystemFolders& folders) {
+  return FolderWithBackslash(
+      [&](std::span<char> buffer) { return folders.WindowsDirectory(buffer); });
+}
+
+std::string SystemDirWithBackslash(platform::SystemFolders& folders) {
+  return FolderWithBackslash(
+      [&](std::span<char> buffer) { return folders.SystemDirectory(buffer); });
 }
 
 std::string GetWindowsDir(platform::SystemFolders& folders, const ErrorReport& report) {

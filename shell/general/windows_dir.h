@@ -11,6 +11,8 @@ namespace Subs {
 // system gives none or when it does not fit the 145-character buffer the
 // routine offers. An unexpected failure travels on.
 std::string WindowsDirWithBackslash(platform::SystemFolders& folders);
+// The System folder in the same way.
+std::string SystemDirWithBackslash(platform::SystemFolders& folders);
 
 // WindowsDirWithBackslash; an unexpected failure is reported and gives empty
 // text.

@@ -30,6 +30,7 @@ class FakeFileSystem final : public platform::SystemFolders, public platform::Fi
     buffer[windowsDir.size()] = '\0';
     return windowsDir.size();
   }
+  std::uint32_t SystemDirectory(std::span<char>) override { return 0; }  // never asked
   bool FindNormalFile(const std::string& path) override {
     searched.push_back(path);
     if (searchFails) throw kes::Failure(52, "Bad file name or number");

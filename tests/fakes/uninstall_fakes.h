@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/clock.h"
 #include "platform/failure.h"
+#include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
@@ -24,8 +26,9 @@ namespace uninstall_test {
 // Everything the uninstaller does to the outside world, in order.
 using Events = std::vector<std::string>;
 
-// One folder in memory: files by full path with attributes and content;
-// listing gives the names directly inside a folder, subfolders included.
+// Files in memory by full path, with attributes and content. Names compare
+// without letter case, as on the system; folders exist where files lie in
+// them; `shortNames` maps a short path to the long one it stands for.
 class MemoryFolder final : public platform::FolderFiles, public platform::FileStore {
  public:
   struct File {
@@ -35,54 +38,105 @@ class MemoryFolder final : public platform::FolderFiles, public platform::FileSt
   explicit MemoryFolder(Events& events) : events_(events) {}
 
   std::vector<platform::FolderEntry> List(const std::string& pattern) override {
-    const std::string folder = pattern.substr(0, pattern.size() - 3);  // without "*.*"
     std::vector<platform::FolderEntry> found;
-    for (const auto& [path, file] : files) {
-      if (path.compare(0, folder.size(), folder) == 0 &&
-          path.find('\\', folder.size()) == std::string::npos) {
-        found.push_back({path.substr(folder.size()), file.attributes});
+    if (pattern.ends_with("\\*.*")) {
+      const std::string folder = Key(pattern.substr(0, pattern.size() - 3));
+      for (const auto& [path, file] : files) {
+        if (Key(path).starts_with(folder) && path.find('\\', folder.size()) == std::string::npos) {
+          found.push_back({path.substr(folder.size()), file.attributes});
+        }
       }
+      return found;
+    }
+    const std::string path = Resolve(pattern);
+    if (const auto file = Find(path); file != files.end()) {
+      found.push_back({file->first.substr(file->first.rfind('\\') + 1), file->second.attributes});
+    } else if (const auto below = Below(path); below != files.end()) {
+      found.push_back({below->first.substr(0, path.size()).substr(path.rfind('\\') + 1),
+                       platform::kAttrDirectory});
     }
     return found;
   }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
-    const auto file = files.find(path);
-    if (file == files.end()) return std::nullopt;
-    return file->second.attributes;
+    const std::vector<platform::FolderEntry> found = List(path);
+    if (found.empty()) return std::nullopt;
+    return found[0].attributes;
   }
   std::string ReadTextFile(const std::string& path) override {
-    const auto file = files.find(path);
-    if (file == files.end()) throw kes::Failure(75, "Path/File access error");
+    const auto file = Find(Resolve(path));
+    if (file == files.end() || unreadable.count(Key(path)) != 0) {
+      throw kes::Failure(75, "Path/File access error");
+    }
     return file->second.content;
   }
   void SetNormalAttributes(const std::string& path) override {
-    files.at(path).attributes = 0;
+    Find(Resolve(path))->second.attributes = 0;
     events_.push_back("normal " + path);
+  }
+  void RemoveFolder(const std::string& path) override {
+    if (Below(Resolve(path)) != files.end()) throw kes::Failure(75, "Path/File access error");
+    events_.push_back("rmdir " + path);
   }
   void WriteTextFile(const std::string& path, const std::string& text) override {
     files[path].content = text;
   }
   void RemoveFile(const std::string& path) override {
-    if (files.at(path).attributes & platform::kAttrReadOnly) throw kes::Failure(70, "denied");
-    files.erase(path);
+    const auto file = Find(Resolve(path));
+    if (file == files.end()) throw kes::Failure(kes::kErrFileNotFound, "File not found");
+    if ((file->second.attributes & platform::kAttrReadOnly) != 0 || inUse.count(Key(path)) != 0) {
+      throw kes::Failure(kes::kErrPermissionDenied, "Permission denied");
+    }
     events_.push_back("delete " + path);
+    files.erase(file);
   }
 
   std::map<std::string, File> files;
+  std::map<std::string, std::string> shortNames;
+  std::set<std::string> unreadable;  // upper-case paths whose reading fails
+  std::set<std::string> inUse;       // upper-case paths that refuse to go
 
  private:
+  static std::string Key(const std::string& path) { return platform::FileNameRule().Folded(path); }
+  std::string Resolve(const std::string& path) const {
+    for (const auto& [shortPath, longPath] : shortNames) {
+      const std::string key = Key(path);
+      if (key == Key(shortPath) || key.starts_with(Key(shortPath) + "\\")) {
+        return longPath + path.substr(shortPath.size());
+      }
+    }
+    return path;
+  }
+  std::map<std::string, File>::iterator Find(const std::string& path) {
+    for (auto file = files.begin(); file != files.end(); ++file) {
+      if (Key(file->first) == Key(path)) return file;
+    }
+    return files.end();
+  }
+  std::map<std::string, File>::iterator Below(const std::string& path) {
+    for (auto file = files.begin(); file != files.end(); ++file) {
+      if (Key(file->first).starts_with(Key(path) + "\\")) return file;
+    }
+    return files.end();
+  }
+
   Events& events_;
 };
 
-// Answers the confirmation with `answer` and every other box with OK.
+// Answers the Yes/No boxes with `answers` in turn, then with `answer`, and
+// every other box with OK.
 class AnsweringBoxes final : public platform::MessageBoxes {
  public:
   int Show(platform::WindowHandle, const std::string& text, const std::string& title,
            unsigned style) override {
     shown.push_back({text, title, style});
-    return (style & platform::kMbYesNo) != 0 ? answer : platform::kIdOk;
+    if ((style & platform::kMbYesNo) == 0) return platform::kIdOk;
+    if (answers.empty()) return answer;
+    const int next = answers.front();
+    answers.erase(answers.begin());
+    return next;
   }
   int answer = platform::kIdYes;
+  std::vector<int> answers;
   kes_test::Boxes shown;
 };
 
@@ -107,12 +161,26 @@ class FakeLinks final : public platform::ShellLinks {
   Events& events_;
 };
 
+// Time that passes only while the program pauses; it wraps during a wait.
+class FakeClock final : public platform::Clock {
+ public:
+  std::uint32_t Milliseconds() override { return now; }
+  void Pause(std::uint32_t milliseconds) override {
+    now += milliseconds;
+    ++pauses;
+  }
+  std::uint32_t now = 0xFFFFF000;
+  int pauses = 0;
+};
+
 class FakeStarter final : public platform::ProgramStarter {
  public:
   explicit FakeStarter(Events& events) : events_(events) {}
-  void StartProgram(const std::string& commandLine) override {
-    events_.push_back("start " + commandLine);
+  void StartProgram(const std::string& commandLine, const std::string& currentFolder) override {
+    if (fails) throw kes::Failure(53, "File not found");
+    events_.push_back("start " + commandLine + " in " + currentFolder);
   }
+  bool fails = false;
 
  private:
   Events& events_;
@@ -138,6 +206,11 @@ class WindowsAt final : public platform::SystemFolders {
     windows.copy(buffer.data(), buffer.size());
     return static_cast<std::uint32_t>(windows.size());
   }
+  std::uint32_t SystemDirectory(std::span<char> buffer) override {
+    const std::string system = "C:\\WINDOWS\\SYSTEM";
+    system.copy(buffer.data(), buffer.size());
+    return static_cast<std::uint32_t>(system.size());
+  }
 };
 
 // The uninstaller over fakes, with the settings key holding "Path".
@@ -157,7 +230,8 @@ struct Uninstall {
   FakeLinks links{events};
   FakeStarter starter{events};
   FakeHost host{events};
-  kesclean::Subs subs{{api, boxes, folders, disk, disk, links, starter, host}};
+  platform::FileNameRule rule;
+  kesclean::Subs subs{{api, boxes, folders, disk, disk, links, starter, rule, host}};
 };
 
 }  // namespace uninstall_test

@@ -2,6 +2,7 @@
 // hands over to the start routine. The program takes no arguments.
 #include <windows.h>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
 #include "platform/win32/message_box_win32.h"
@@ -27,9 +28,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // The shell-link library that the install put beside this program.
   platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders));
   platform::Win32ProgramStarter starter;
+  platform::Win32FileNameRule rule;
   kesclean::Win32UninstallHost host(instance);
 
-  kesclean::Subs subs({registryApi, boxes, folders, files, store, links, starter, host});
+  kesclean::Subs subs({registryApi, boxes, folders, files, store, links, starter, rule, host});
   subs.Main();
   return 0;
 }

@@ -52,6 +52,7 @@ class FakeFolders : public platform::SystemFolders {
     buffer[windowsDir.size()] = '\0';
     return windowsDir.size();
   }
+  std::uint32_t SystemDirectory(std::span<char>) override { return 0; }  // never asked
   std::string programFolder;
   std::string windowsDir;
   bool failure = false;

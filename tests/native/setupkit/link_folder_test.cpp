@@ -22,6 +22,10 @@ TEST(ResolveLinkFolder, FoldersAreTakenFromTheProgramsMenu) {
       {"C:\\WINDOWS", "Games\\.\\Cards\\", "C:\\WINDOWS\\Start Menu\\Programs\\Games\\Cards"},
       {"C:\\WINDOWS", "..\\..\\..\\..\\..\\Top", "C:\\Top"},
       {"C:\\WINDOWS", "..\\..\\..", "C:\\"},
+      // A Windows folder on the network keeps its share.
+      {"\\\\server\\share\\WINDOWS", "..\\..\\Desktop", "\\\\server\\share\\WINDOWS\\Desktop"},
+      {"\\\\server\\share\\WINDOWS", "..\\..\\..\\..", "\\\\server\\share\\"},
+      {"WINDOWS", "", ""},  // no full path, no folder
   };
   for (const auto& c : cases) {
     EXPECT_EQ(setupkit::ResolveLinkFolder(c.windows, c.folder), c.resolved) << c.folder;
@@ -32,6 +36,9 @@ TEST(FolderChain, LeadsFromBelowTheRootToThePath) {
   EXPECT_EQ(setupkit::FolderChain("C:\\WINDOWS\\Start Menu\\Programs"),
             (std::vector<std::string>{"C:\\WINDOWS", "C:\\WINDOWS\\Start Menu",
                                       "C:\\WINDOWS\\Start Menu\\Programs"}));
+  EXPECT_EQ(setupkit::FolderChain("\\\\server\\share\\WINDOWS\\Desktop"),
+            (std::vector<std::string>{"\\\\server\\share\\WINDOWS",
+                                      "\\\\server\\share\\WINDOWS\\Desktop"}));
   EXPECT_TRUE(setupkit::FolderChain("C:\\").empty());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/fakes/failure_of.h"
+#include "tests/fakes/uninstall_fakes.h"
 
 namespace kesclean {
 void PrintTo(const FileAction& action, std::ostream* out) {
@@ -55,45 +56,42 @@ TEST(KnownFilesInTest, TakesAtMost32767Entries) {
             "9 - Subscript out of range");
 }
 
-TEST(IsKnownFileTest, MatchesTheQuotedPathIgnoringLetterCase) {
-  const std::vector<std::string> list = {"\"C:\\Program Files\\Kestrel\\KESVIEW.EXE\"", "",
-                                         "\"C:\\K\\caf\xC9.txt\""};
-  struct Case {
-    std::string path;
-    bool known;
-  };
-  const Case cases[] = {
-      {"C:\\Program Files\\Kestrel\\kesview.exe", true},
-      {"c:\\program files\\kestrel\\KesView.Exe", true},
-      {"C:\\K\\caf\xE9.txt", true},  // é on disk, É in the log
-      {"C:\\Program Files\\Kestrel\\kesview.ex", false},
-      {"C:\\Program Files\\Kestrel\\kesview.exe ", false},
-      {"", false},  // the empty entry is not a quoted empty path
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(kesclean::IsKnownFile(c.path, list), c.known) << c.path;
-  }
-  EXPECT_FALSE(kesclean::IsKnownFile("C:\\Program Files\\Kestrel\\kesview.exe", {}));
-}
-
-TEST(PlanRemovalTest, KeepsListedFilesAndTheLogAndLeavesSubfoldersOut) {
+TEST(PlanRemovalTest, KeepsKnownFilesAndTheLogAndLeavesFoldersAndSystemFilesOut) {
   const std::vector<FolderEntry> listing = {
       {".", platform::kAttrDirectory},
       {"..", platform::kAttrDirectory},
       {"KESVIEW.EXE", platform::kAttrArchive},
       {"st5unst.log", 0},
       {"notes.txt", platform::kAttrReadOnly},
-      {"hidden.dat", platform::kAttrHidden | platform::kAttrSystem},
+      {"hidden.dat", platform::kAttrHidden},
+      {"IO.SYS", platform::kAttrHidden | platform::kAttrSystem | platform::kAttrReadOnly},
+      {"boot.ini", platform::kAttrSystem},
       {"plugins", platform::kAttrDirectory},
       {"LABEL", platform::kAttrVolume},
       {"..\\outside.txt", 0},
   };
-  const std::vector<std::string> list = {"\"C:\\Kes\\kesview.exe\""};
-  EXPECT_EQ(kesclean::PlanRemoval("C:\\Kes\\", listing, "ST5UNST.LOG", list),
-            (std::vector<FileAction>{{"C:\\Kes\\KESVIEW.EXE", false},
-                                     {"C:\\Kes\\st5unst.log", false},
-                                     {"C:\\Kes\\notes.txt", true},
-                                     {"C:\\Kes\\hidden.dat", true}}));
+  platform::FileNameRule rule;
+  EXPECT_EQ(
+      kesclean::PlanRemoval("C:\\Kes\\", listing, "ST5UNST.LOG", {"C:\\KES\\KESVIEW.EXE"}, rule),
+      (std::vector<FileAction>{{"C:\\Kes\\KESVIEW.EXE", false},
+                               {"C:\\Kes\\st5unst.log", false},
+                               {"C:\\Kes\\notes.txt", true},
+                               {"C:\\Kes\\hidden.dat", true}}));
+}
+
+TEST(KnownFileKeysTest, EachEntryByItsLongPathOrElseItsText) {
+  uninstall_test::Events events;
+  uninstall_test::MemoryFolder disk(events);
+  platform::FileNameRule rule;
+  disk.files["C:\\Program Files\\Kestrel\\kesview.exe"] = {};
+  disk.shortNames["C:\\PROGRA~1"] = "C:\\Program Files";
+  EXPECT_EQ(kesclean::KnownFileKeys({"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
+                                     "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
+                                     "\"relative.txt\"", "C:\\unquoted.txt", ""},
+                                    disk, rule),
+            (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
+                                   "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT", "RELATIVE.TXT",
+                                   "C:\\UNQUOTED.TXT", ""}));
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
-#include "uninstall/known_files.h"
 
 namespace uninstall_test {
 
@@ -63,7 +64,7 @@ inline std::string Listing(const std::string& folder) {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
       entry += "[" + Listing(folder + name + "\\") + "] ";
     }
-    names[kesclean::UpperCase(name)] = entry;
+    names[platform::Win32FileNameRule().Folded(name)] = entry;
   } while (FindNextFileA(search, &found));
   FindClose(search);
   std::string listing;
@@ -96,6 +97,95 @@ inline void RemoveTree(const std::string& folder) {
 
 inline bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Every file and folder of the tree below `folder` (with its trailing
+// backslash), one "path:attributes" each: compared before and after, it
+// shows everything that changed on a whole drive.
+inline void AddTree(const std::string& folder, std::set<std::string>& tree) {
+  WIN32_FIND_DATAA found{};
+  const HANDLE search = FindFirstFileA((folder + "*.*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) {
+    return;
+  }
+  do {
+    const std::string name = found.cFileName;
+    if (name == "." || name == "..") {
+      continue;
+    }
+    tree.insert(folder + name + ":" + std::to_string(found.dwFileAttributes & 0x17));
+    // A link (Wine's links from the user's folders to the host's home) leads
+    // off the drive: it is listed, not entered.
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+        (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+      AddTree(folder + name + "\\", tree);
+    }
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+inline std::set<std::string> Drive(const std::string& root = "C:\\") {
+  std::set<std::string> tree;
+  AddTree(root, tree);
+  return tree;
+}
+
+// What is in `a` and not in `b`.
+inline std::set<std::string> Difference(const std::set<std::string>& a,
+                                        const std::set<std::string>& b) {
+  std::set<std::string> only;
+  for (const std::string& entry : a) {
+    if (b.count(entry) == 0) {
+      only.insert(entry);
+    }
+  }
+  return only;
+}
+
+// A window of that class (any when null) and caption that is shown.
+inline HWND ShownWindow(const char* className, const std::string& caption) {
+  const HWND window = FindWindowA(className, caption.empty() ? nullptr : caption.c_str());
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+// The text of a message box (its static text control).
+inline std::string BoxText(HWND box) {
+  char text[2048] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+// Runs a program to its end, answering with OK every message box it shows
+// with this title: its exit code (0xFFFFFFFF when it never ran or did not
+// end within a minute) and the texts of the boxes.
+struct Answered {
+  DWORD code = 0xFFFFFFFF;
+  std::vector<std::string> boxes;
+};
+inline Answered RunAnswering(const std::string& commandLine, const std::string& title) {
+  Answered run;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  std::string line = commandLine;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &started)) {
+    return run;
+  }
+  const platform::ScopedHandle process(started.hProcess), thread(started.hThread);
+  std::set<HWND> seen;
+  for (int waited = 0; waited < 60000; waited += 50) {
+    if (WaitForSingleObject(process.Get(), 50) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process.Get(), &run.code);
+      return run;
+    }
+    if (const HWND box = ShownWindow("#32770", title); box != nullptr && seen.insert(box).second) {
+      run.boxes.push_back(BoxText(box));
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+    }
+  }
+  TerminateProcess(process.Get(), 0xFFFFFFFF);
+  return run;
 }
 
 }  // namespace uninstall_test

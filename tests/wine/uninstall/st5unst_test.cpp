@@ -1,8 +1,9 @@
-// ST5UNST.EXE on real folders: it removes what the log names, waiting for a
-// file in use, and nothing else.
+// ST5UNST.EXE on real folders: it removes what the log names inside the
+// log's folder, waiting for a file in use, and nothing else on the drive.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <set>
 #include <string>
 
 #include "tests/fakes/win32_helpers.h"
@@ -23,22 +24,31 @@ class St5unstTest : public testing::Test {
     DeleteFileA(named.c_str());
   }
   void Log(const std::string& text) { MakeFile(folder + "ST5UNST.LOG", text); }
-  DWORD Run() {
-    return kes_test::RunProgram("\"" + kes_test::ProgramFolder() + "ST5UNST.EXE\" -n \"" + folder +
-                                "ST5UNST.LOG\"");
+  std::string Command() const {
+    return "\"" + kes_test::ProgramFolder() + "ST5UNST.EXE\" -n \"" + folder + "ST5UNST.LOG\"";
   }
+  DWORD Run() { return kes_test::RunProgram(Command()); }
 
   const std::string folder = kes_test::TempPath("Kestrel St5unst\\");
   const std::string named = kes_test::TempPath("kestrel_named_elsewhere.txt");
 };
 
-TEST_F(St5unstTest, RemovesTheNamedFilesTheLogAndTheEmptiedFolder) {
-  MakeFile(named, "x");
+TEST_F(St5unstTest, RemovesTheNamedFilesTheLogAndTheEmptiedFolderItWasStartedIn) {
   Log("PrivateFile: \"" + folder + "A.EXE\"\r\nPrivateFile: \"" + folder + "b.dll\"\r\n" +
-      "PrivateFile: \"" + named + "\"\r\nPrivateFile: \"" + folder + "gone.txt\"\r\n");
-  EXPECT_EQ(Run(), 0u);
-  EXPECT_FALSE(Exists(folder));
-  EXPECT_FALSE(Exists(named));
+      "PrivateFile: \"" + folder + "gone.txt\"\r\n");
+  // Started as a program started from the install folder would start it.
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  std::string line = Command();
+  ASSERT_TRUE(CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                             nullptr, folder.c_str(), &startup, &started));
+  const platform::ScopedHandle process(started.hProcess), thread(started.hThread);
+  ASSERT_EQ(WaitForSingleObject(process.Get(), 60000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(process.Get(), &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_FALSE(Exists(folder)) << Listing(folder);
 }
 
 TEST_F(St5unstTest, LeavesWhatTheLogDoesNotName) {
@@ -48,13 +58,28 @@ TEST_F(St5unstTest, LeavesWhatTheLogDoesNotName) {
   EXPECT_EQ(Listing(folder), "b.dll:0 sub:16 [c.txt:0 ] ");
 }
 
+TEST_F(St5unstTest, EntriesOutsideTheLogsFolderAreRefusedAndTheDriveKeepsThem) {
+  MakeFile(named, "x");
+  Log("PrivateFile: \"" + folder + "a.exe\"\r\nPrivateFile: \"" + folder +
+      "..\\kestrel_named_elsewhere.txt\"\r\nPrivateFile: \"" + named + "\"\r\n");
+  const std::set<std::string> before = Drive();
+  const Answered run = RunAnswering(Command(), "Setup Log Uninstaller");
+  EXPECT_EQ(run.code, 1u);
+  EXPECT_EQ(Difference(before, Drive()), std::set<std::string>{folder + "a.exe:1"});
+  ASSERT_EQ(run.boxes.size(), 1u);
+  EXPECT_EQ(run.boxes[0], "These files named by the setup log were not removed:\n" + folder +
+                              "..\\kestrel_named_elsewhere.txt\n" + named +
+                              "\n\nThe setup log was kept in\n" + folder +
+                              "ST5UNST.LOG\nso that running the uninstaller again removes what "
+                              "is left.");
+}
+
 TEST_F(St5unstTest, WaitsForAFileInUse) {
   Log("PrivateFile: \"" + folder + "b.dll\"\r\n");
   HANDLE held = CreateFileA((folder + "b.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const PROCESS_INFORMATION started = kes_test::StartProgram(
-      "\"" + kes_test::ProgramFolder() + "ST5UNST.EXE\" -n \"" + folder + "ST5UNST.LOG\"");
+  const PROCESS_INFORMATION started = kes_test::StartProgram(Command());
   const platform::ScopedHandle process(started.hProcess), thread(started.hThread);
   ASSERT_TRUE(process.Valid());
   // Still running while the file is held.
@@ -66,6 +91,21 @@ TEST_F(St5unstTest, WaitsForAFileInUse) {
   GetExitCodeProcess(process.Get(), &code);
   EXPECT_EQ(code, 0u);
   EXPECT_EQ(Listing(folder), "a.exe:1 ");
+}
+
+TEST_F(St5unstTest, AFileHeldPastThePatienceIsToldAndTheLogKept) {
+  Log("PrivateFile: \"" + folder + "a.exe\"\r\nPrivateFile: \"" + folder + "b.dll\"\r\n");
+  const platform::ScopedHandle held(CreateFileA((folder + "b.dll").c_str(), GENERIC_READ, 0,
+                                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
+  ASSERT_TRUE(held.Valid());
+  const std::set<std::string> before = Drive();
+  const Answered run = RunAnswering(Command(), "Setup Log Uninstaller");
+  EXPECT_EQ(run.code, 1u);
+  EXPECT_EQ(Difference(before, Drive()), std::set<std::string>{folder + "a.exe:1"});
+  ASSERT_EQ(run.boxes.size(), 1u);
+  EXPECT_NE(run.boxes[0].find("not removed:\n" + folder + "b.dll\n"), std::string::npos)
+      << run.boxes[0];
 }
 
 TEST_F(St5unstTest, WithoutArgumentsOrLogNothingGoes) {

@@ -48,18 +48,6 @@ bool Within(DWORD ms, const std::function<bool()>& done) {
   return done();
 }
 
-HWND ShownWindow(const char* className, const std::string& caption) {
-  const HWND window = FindWindowA(className, caption.empty() ? nullptr : caption.c_str());
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-}
-
-// The text of a message box (its static text control).
-std::string BoxText(HWND box) {
-  char text[1024] = {};
-  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-  return text;
-}
-
 // A program started for the test; ended by force if it is still running
 // when the test is done with it, so a failed step leaves nothing behind.
 struct Running {
@@ -171,7 +159,8 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
     ASSERT_TRUE(tree.ClickItem(own));
     EXPECT_TRUE(Within(kPatienceMs, [&] { return list.Cell(0, 0) == "Process:"; }));
     EXPECT_EQ(list.Headers(), (std::vector<std::string>{"Item", "Value"}));
-    EXPECT_EQ(kesclean::UpperCase(list.Cell(0, 1)), kesclean::UpperCase(kFolder + "kesview.exe"));
+    platform::Win32FileNameRule names;
+    EXPECT_TRUE(platform::SameFileName(names, list.Cell(0, 1), kFolder + "kesview.exe"));
     std::printf("whole cycle: the process's sheet begins \"%s %s\", \"%s %s\"\n",
                 list.Cell(0, 0).c_str(), list.Cell(0, 1).c_str(), list.Cell(1, 0).c_str(),
                 list.Cell(1, 1).c_str());
@@ -229,6 +218,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   // kesclean, answered Yes; any other box is a finding.
   std::vector<std::string> unexpected;
   std::string confirmation;
+  std::string usersFiles;
   bool sawWindow = false;
   {
     const Running cleaner("\"" + kFolder + "kesclean.exe\"");
@@ -243,6 +233,12 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
       sawWindow = sawWindow || ShownWindow(nullptr, "Uninstalling Kestrel") != nullptr;
       for (const char* title : {"Kestrel Uninstaller", "Program Error"}) {
         if (const HWND box = ShownWindow(nullptr, title)) {
+          // The user's own files are named, and deleted only on Yes.
+          if (BoxText(box).find("Delete them too?") != std::string::npos) {
+            usersFiles = BoxText(box);
+            PostMessageA(box, WM_COMMAND, IDYES, 0);
+            continue;
+          }
           unexpected.push_back(std::string(title) + ": " + BoxText(box));
           PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
@@ -254,6 +250,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
             "Are you sure you want to uninstall Kestrel?\n\n"
             "(Before uninstalling, ensure Kestrel is not currently running)");
   EXPECT_TRUE(unexpected.empty()) << unexpected.front();
+  EXPECT_NE(usersFiles.find("\n\nnotes.txt\n\n"), std::string::npos) << usersFiles;
   std::printf("whole cycle: the window \"Uninstalling Kestrel\" was %s\n",
               sawWindow ? "seen" : "too quick to be seen");
 

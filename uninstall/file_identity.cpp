@@ -1,0 +1,52 @@
+#include "uninstall/file_identity.h"
+
+#include "platform/full_path.h"
+
+namespace kesclean {
+
+namespace {
+
+// The name a search gives back for one step; nothing unless it found exactly
+// one entry with a name that can stand for that step.
+std::optional<std::string> NameOnDisk(const std::string& path, platform::FolderFiles& files) {
+  const std::vector<platform::FolderEntry> found = files.List(path);
+  if (found.size() != 1 || found[0].name.empty() || found[0].name == "." || found[0].name == ".." ||
+      found[0].name.find_first_of("\\/") != std::string::npos) {
+    return std::nullopt;
+  }
+  return found[0].name;
+}
+
+}  // namespace
+
+std::optional<std::string> LongPathOf(const std::string& path, platform::FolderFiles& files) {
+  const std::optional<std::string> canonical = platform::CanonicalPath(path);
+  if (!canonical) {
+    return std::nullopt;
+  }
+  const platform::PathSteps written = *platform::SplitFullPath(*canonical);
+  platform::PathSteps walked{written.root, {}};
+  bool onDisk = true;
+  for (const std::string& step : written.steps) {
+    walked.steps.push_back(step);
+    if (onDisk) {
+      const std::optional<std::string> name = NameOnDisk(platform::JoinPath(walked), files);
+      onDisk = name.has_value();
+      if (name) {
+        walked.steps.back() = *name;
+      }
+    }
+  }
+  return platform::JoinPath(walked);
+}
+
+std::optional<std::string> FileKey(const std::string& path, platform::FolderFiles& files,
+                                   platform::FileNameRule& rule) {
+  const std::optional<std::string> longPath = LongPathOf(path, files);
+  if (!longPath) {
+    return std::nullopt;
+  }
+  return rule.Folded(*longPath);
+}
+
+}  // namespace kesclean

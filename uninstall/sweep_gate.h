@@ -1,0 +1,39 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "platform/file_name_rule.h"
+#include "platform/folder_files.h"
+
+namespace kesclean {
+
+// How reading the setup log went.
+enum class LogState { kRead, kMissing, kUnread };
+
+// Whether the install folder may be swept, and if not, why.
+struct SweepDecision {
+  std::string folder;   // its long path ending in a backslash; empty when refused
+  std::string refusal;  // one line saying why; empty when the folder may be swept
+};
+
+// What the sweep needs to know about the system and the install.
+struct InstallFacts {
+  std::string programPath;    // the viewer's "Path" value
+  std::string installFolder;  // the folder of its text, where the log was read
+  std::string windowsDir;     // may end in a backslash; empty when unknown
+  std::string systemDir;
+  LogState log = LogState::kUnread;
+  std::set<std::string> known;  // KnownFileKeys of the log's entries
+};
+
+// The sweep deletes every unlisted file of a folder, so it runs only where
+// the folder is certainly Kestrel's: "Path" is a full path, its folder is no
+// root of a drive or share and neither the Windows nor the System folder, the
+// file it names is there, and the log in that folder lists that file. The
+// first check that fails gives the refusal; unknown Windows or System
+// folders refuse too.
+SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,
+                          platform::FileNameRule& rule);
+
+}  // namespace kesclean
