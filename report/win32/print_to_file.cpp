@@ -1,14 +1,19 @@
 #include "report/win32/print_to_file.h"
 
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shlobj.h>
 
 #include <exception>
 #include <string>
 
 #include "platform/message_box.h"
+#include "platform/win32/folder_files_win32.h"
 #include "platform/win32/general_date_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/text_file_win32.h"
 #include "report/print_to_file.h"
+#include "report/report_folder.h"
 #include "settings/settings_store.h"
 
 namespace reportwin {
@@ -32,9 +37,24 @@ class Hourglass {
   HCURSOR previous_;
 };
 
+// The folder of the last report written, as the settings key remembers it.
+std::string LastReportFolder(const shellwin::ShellContext& context) {
+  RegistryValue folder;
+  if (!context.registry.QueryValue(platform::kHkeyLocalMachine, Subs::kSettingsKey,
+                                   Report::kReportFolderValue, folder)) {
+    return {};
+  }
+  return folder.ToText();
+}
+
 // Asks for the report's path; false when the user cancelled.
 bool AskPath(shellwin::MDIMain& frame, std::string& path) {
   shellwin::CommonDialog& dialog = frame.CommonDialog1();
+  platform::Win32FolderFiles files;
+  dialog.InitDir = Report::SaveAsFolder(
+      {LastReportFolder(frame.Context()), platform::ShellFolderPath(CSIDL_PERSONAL),
+       platform::ShellFolderPath(CSIDL_DESKTOPDIRECTORY)},
+      files);
   dialog.FileName.clear();
   dialog.DialogTitle = "Print To File";
   dialog.Flags = kSaveFlags;
@@ -70,6 +90,11 @@ void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& record
                                   files, context.Report());
   }
   if (written) {
+    // The next Save As opens where this report went; without the settings
+    // key (never created by this program's run) nothing is stored.
+    context.registry.SetKeyValue(platform::kHkeyLocalMachine, Subs::kSettingsKey,
+                                 Report::kReportFolderValue, Report::FolderOf(path),
+                                 platform::kRegSz);
     context.Boxes().Show(shellwin::AsOwner(frame.Handle()), "Output File Created", path,
                          platform::kMbOk | platform::kMbIconInformation);
   }

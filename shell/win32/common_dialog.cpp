@@ -28,6 +28,7 @@ bool CommonDialog::ShowSave(HWND owner) {
   ofn.lpstrFile = name.data();
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrTitle = DialogTitle.empty() ? nullptr : DialogTitle.c_str();
+  ofn.lpstrInitialDir = InitDir.empty() ? nullptr : InitDir.c_str();
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
   ofn.nFilterIndex = FilterIndex;
   ofn.Flags = Flags;

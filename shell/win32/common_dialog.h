@@ -16,6 +16,7 @@ class CommonDialog {
   std::string Filter;
   std::string DefaultExt;  // without the full stop
   std::string FileName;    // the proposed name in, the chosen path out
+  std::string InitDir;     // the folder it opens in; empty for the system's choice
   DWORD Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
   // The filter pair shown first, counting from 1; after the dialog, the pair
   // the user last chose.

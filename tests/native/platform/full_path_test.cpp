@@ -49,11 +49,8 @@ TEST(ParentOfTest, TheFolderAboveOrTheRoot) {
     std::string path;
     std::string parent;
   } cases[] = {
-      {"C:\\K\\a.exe", "C:\\K"},
-      {"C:\\a.exe", "C:\\"},
-      {"C:\\", "C:\\"},
-      {"\\\\s\\h\\a.exe", "\\\\s\\h\\"},
-      {"relative", ""},
+      {"C:\\K\\a.exe", "C:\\K"},         {"C:\\a.exe", "C:\\"}, {"C:\\", "C:\\"},
+      {"\\\\s\\h\\a.exe", "\\\\s\\h\\"}, {"relative", ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(platform::ParentOf(c.path), c.parent) << c.path;

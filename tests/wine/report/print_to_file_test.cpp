@@ -1,6 +1,7 @@
 #include "report/win32/print_to_file.h"
 
 #include <dlgs.h>
+#include <shlobj.h>
 
 #include <fstream>
 #include <memory>
@@ -8,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win32/shell_folder_win32.h"
+#include "report/report_folder.h"
 #include "settings/settings_store.h"
 #include "shell/win32/mdi_main.h"
 #include "tests/fakes/win32_helpers.h"
@@ -72,6 +75,9 @@ class PrintToFileTest : public ShellFixture {
   void ChooseInDialog(const std::string& name) {
     driver.When(kTitle, [this, name](HWND dialog) {
       nameAtOpen = TextOf(GetDlgItem(dialog, cmb13));
+      char folder[MAX_PATH] = {};
+      SendMessageA(dialog, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(folder));
+      folderAtOpen = folder;
       char filter[128] = {};
       SendDlgItemMessageA(dialog, cmb1, CB_GETLBTEXT,
                           SendDlgItemMessageA(dialog, cmb1, CB_GETCURSEL, 0, 0),
@@ -89,6 +95,7 @@ class PrintToFileTest : public ShellFixture {
   const std::string path = TempPath("kestrel-report");
   std::string nameAtOpen = "<not shown>";
   std::string filterAtOpen;
+  std::string folderAtOpen;
 };
 
 TEST_F(PrintToFileTest, WritesTheReportThroughTheSaveAsDialogAndConfirmsWithThePathAsTitle) {
@@ -113,6 +120,25 @@ TEST_F(PrintToFileTest, WritesTheReportThroughTheSaveAsDialogAndConfirmsWithTheP
     EXPECT_EQ(written.rfind("Output Generated On ", 0), 0u) << written;
     EXPECT_GT(written.size(), std::string("Output Generated On 1/1/00 1:00:00\r\n").size());
   }
+}
+
+// Never the current folder, which is the program's own when it starts from
+// its shortcut: the documents folder (or the desktop) until a report is
+// written, then the folder of the last report, remembered in the settings.
+TEST_F(PrintToFileTest, SaveAsOpensInTheFolderOfTheLastReportElseTheDocumentsFolder) {
+  std::string documents = platform::ShellFolderPath(CSIDL_PERSONAL);
+  if (documents.empty()) documents = platform::ShellFolderPath(CSIDL_DESKTOPDIRECTORY);
+  ASSERT_FALSE(documents.empty());
+  ChooseInDialog(path);
+  Print();
+  EXPECT_EQ(lstrcmpiA(folderAtOpen.c_str(), documents.c_str()), 0) << folderAtOpen;
+  const std::string temp = Report::FolderOf(path);
+  EXPECT_EQ(Stored(Report::kReportFolderValue), temp);
+
+  DeleteFileA(path.c_str());
+  ChooseInDialog(path);
+  Print();
+  EXPECT_EQ(lstrcmpiA(folderAtOpen.c_str(), temp.c_str()), 0) << folderAtOpen;
 }
 
 TEST_F(PrintToFileTest, AnExistingFileIsReplacedAfterTheDialogAsks) {
