@@ -16,6 +16,7 @@
 #include "platform/win32/tool_help_win32.h"
 #include "report/win32/print_to_file.h"
 #include "settings/settings_store.h"
+#include "shell/app_strings.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/res/resource.h"
 #include "shell/twips.h"
@@ -281,6 +282,54 @@ void frmExplorer::CreateMenus() {
     }
     AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
   }
+  std::vector<ACCEL> keys;
+  for (const Explorer::MenuShortcut& shortcut : Explorer::ExplorerShortcuts()) {
+    const BYTE modifiers = (shortcut.control ? FCONTROL : 0) | (shortcut.alt ? FALT : 0);
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | modifiers), shortcut.virtualKey,
+                    static_cast<WORD>(MenuCommand(shortcut.menu, shortcut.index))});
+  }
+  shortcuts_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+}
+
+bool frmExplorer::TranslateShortcut(MSG& msg) {
+  return shortcuts_ && !loading_ &&
+         TranslateAcceleratorA(Handle(), shortcuts_.get(), &msg) != FALSE;
+}
+
+void frmExplorer::OpenFindBox() {
+  if (!find_) {
+    find_ = std::make_unique<frmFind>(
+        context_.instance,
+        frmFind::Host{[this](const Explorer::FindRequest& request) { FindNext(request); },
+                      [this](MSG& msg) { return TranslateShortcut(msg); },
+                      [this] { SetFocus(treeView1_); }});
+  }
+  find_->Show(frameWindow_);
+}
+
+void frmExplorer::FindNext(const Explorer::FindRequest& request) {
+  lastFind_ = request;
+  if (!nodes_ || released_) {
+    return;
+  }
+  // The tree is whole once the load is done; it never changes afterwards.
+  if (!finder_) {
+    finder_.emplace(nodes_->Model());
+  }
+  const auto selected =
+      reinterpret_cast<HTREEITEM>(SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  const auto found = finder_->Next(nodes_->NodeOf(selected), request);
+  if (!found) {
+    context_.Boxes().Show(shellwin::AsOwner(Handle()), Explorer::CannotFindText(request.text),
+                          Subs::kAppTitle, platform::kMbOk | platform::kMbIconExclamation);
+    return;
+  }
+  // Selecting expands the collapsed nodes above the match, and the list
+  // follows the selection.
+  const auto item = reinterpret_cast<LPARAM>(nodes_->Item(*found));
+  SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, item);
+  SendMessageA(treeView1_, TVM_ENSUREVISIBLE, 0, item);
+  SetFocus(treeView1_);
 }
 
 void frmExplorer::TreeView1_Click() {
@@ -415,8 +464,17 @@ void frmExplorer::PrintToFile() {
 
 void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
-  if (route.action == Explorer::MenuRoute::Action::kPrintToFile) {
+  using Action = Explorer::MenuRoute::Action;
+  if (route.action == Action::kPrintToFile) {
     PrintToFile();
+    return;
+  }
+  if (route.action == Action::kFind || (route.action == Action::kFindNext && !lastFind_)) {
+    OpenFindBox();
+    return;
+  }
+  if (route.action == Action::kFindNext) {
+    FindNext(*lastFind_);
     return;
   }
   if (route.action != Explorer::MenuRoute::Action::kForward) {
@@ -518,6 +576,8 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case shellwin::MDIMain::kPreviewKey:
+      return TranslateShortcut(*reinterpret_cast<MSG*>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:
       if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
         return 0;
@@ -531,6 +591,7 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Form_QueryUnload();
       break;
     case WM_DESTROY:
+      find_.reset();
       Form_QueryUnload();
       if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
         ShowFrameMenu();

@@ -22,9 +22,10 @@ std::vector<std::string> Items(const Subs::FrameMenuSpec& menu) {
 
 TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   const auto bar = Explorer::ExplorerMenuBar();
-  ASSERT_EQ(bar.size(), 5u);
+  ASSERT_EQ(bar.size(), 6u);
   const std::vector<std::pair<const char*, std::vector<std::string>>> expected{
       {"&File", {"&Print To File...", "-", "E&xit"}},
+      {"&Edit", {"&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
       {"&Tools", {"&Options"}},
       {"&Window", {"Tile &Horizontal", "Tile &Vertical", "&Cascade", "&Arrange Icons"}},
@@ -34,7 +35,9 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
     EXPECT_STREQ(bar[i].caption, expected[i].first);
     EXPECT_EQ(Items(bar[i]), expected[i].second) << bar[i].caption;
   }
-  EXPECT_STREQ(bar[4].items[0].shortcut, "F1");
+  EXPECT_STREQ(bar[5].items[0].shortcut, "F1");
+  EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+F");
+  EXPECT_STREQ(bar[1].items[1].shortcut, "F3");
   EXPECT_EQ(
       Items(Explorer::ExplorerWebSubmenu()),
       (std::vector<std::string>{"Our &Home Page", "-", "&Kestrel Home Page", "-", "&Order... (off)",
@@ -54,6 +57,8 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
       {FrameMenu::kView, 0, Action::kForward},     {FrameMenu::kView, 3, Action::kForward},
       {FrameMenu::kTools, 0, Action::kForward},    {FrameMenu::kWindow, 2, Action::kForward},
       {FrameMenu::kHelp, 4, Action::kForward},     {FrameMenu::kHelpWeb, 4, Action::kForward},
+      {FrameMenu::kEdit, 0, Action::kFind},        {FrameMenu::kEdit, 1, Action::kFindNext},
+      {FrameMenu::kEdit, 2, Action::kNothing},
   };
   for (const Case& c : cases) {
     const Explorer::MenuRoute route = Explorer::RouteMenuChoice(c.menu, c.index);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "explorer/win32/explorer_windows.h"
 #include "explorer/win32/frm_explorer.h"
@@ -8,6 +9,21 @@
 #include "tests/wine/shell/shell_fixture.h"
 
 namespace kes_test {
+
+// The text of a cell of the list, by 0-based row and column.
+inline std::string Cell(HWND list, int row, int column) {
+  char text[512] = {};
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+  return text;
+}
+
+inline HTREEITEM Selected(HWND tree) {
+  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
 
 // A frame whose Explore opens real explorer windows.
 class ExplorerWineTest : public ShellFixture {

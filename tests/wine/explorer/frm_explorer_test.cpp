@@ -33,24 +33,10 @@ std::vector<std::string> Headers(HWND list) {
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
-std::string Cell(HWND list, int row, int column) {
-  char text[512] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 std::string Panel(HWND statusBar, int panel) {
   char text[128] = {};
   SendMessageA(statusBar, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text));
   return text;
-}
-
-HTREEITEM Selected(HWND tree) {
-  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
 }
 
 bool Expanded(HWND tree, HTREEITEM item) {
@@ -171,7 +157,7 @@ TEST_F(ExplorerWineTest, TwoWindowsKeepTheirOwnSnapshotsAndSortAndOutliveEachOth
   EXPECT_NE(&one.Processes(), &two.Processes());
   EXPECT_EQ(GetMenu(frame->Handle()), two.Menu());
   // Its "&Window" menu lists both windows below its own four items.
-  HMENU windowMenu = GetSubMenu(two.Menu(), 3);
+  HMENU windowMenu = GetSubMenu(two.Menu(), 4);  // after File, Edit, View, Tools
   const int items = GetMenuItemCount(windowMenu);
   ASSERT_GE(items, 6);
   for (int item = items - 2; item < items; ++item) {
