@@ -10,9 +10,12 @@ using Subs::MenuItemSpec;
 
 constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
 
-// Unlike the frame's, this File menu's report item can be chosen.
-constexpr std::array<MenuItemSpec, 3> kFileItems{{
+// Unlike the frame's, this File menu's report item can be chosen; the
+// properties stand above Exit, as in the platform's own file windows.
+constexpr std::array<MenuItemSpec, 5> kFileItems{{
     {"&Print To File...", true, nullptr},
+    kSeparator,
+    {"P&roperties...", true, "Alt+Enter"},
     kSeparator,
     {"E&xit", true, nullptr},
 }};
@@ -20,9 +23,11 @@ constexpr std::array<MenuItemSpec, 2> kEditItems{{
     {"&Find...", true, "Ctrl+F"},
     {"Find &Next", true, "F3"},
 }};
-// The keys the Edit menu names beside its items.
+// The keys the menus name beside their items.
 constexpr std::uint16_t kKeyF3 = 0x72;
-constexpr std::array<MenuShortcut, 2> kShortcuts{{
+constexpr std::uint16_t kKeyEnter = 0x0D;
+constexpr std::array<MenuShortcut, 3> kShortcuts{{
+    {FrameMenu::kFile, kFileProperties, kKeyEnter, false, true},
     {FrameMenu::kEdit, kEditFind, 'F', true, false},
     {FrameMenu::kEdit, kEditFindNext, kKeyF3, false, false},
 }};
@@ -76,8 +81,11 @@ MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   if (index == kFilePrintToFile) {
     return {MenuRoute::Action::kPrintToFile, index16};
   }
-  if (index == Subs::kFileExit) {
-    return {MenuRoute::Action::kForward, index16};
+  if (index == kFileProperties) {
+    return {MenuRoute::Action::kProperties, index16};
+  }
+  if (index == kFileExitItem) {
+    return {MenuRoute::Action::kForward, static_cast<std::int16_t>(Subs::kFileExit)};
   }
   return {MenuRoute::Action::kNothing, index16};
 }

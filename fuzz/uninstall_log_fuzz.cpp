@@ -3,23 +3,13 @@
 // hold their promises whatever the text holds.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "platform/failure.h"
 #include "platform/folder_files.h"
 #include "uninstall/known_files.h"
-
-namespace {
-
-void Require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);

@@ -9,8 +9,11 @@
 
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
+#include "explorer/file_properties.h"
+#include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
 #include "explorer/win32/redraw_held.h"
+#include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/general_date_win32.h"
 #include "platform/win32/tool_help_win32.h"
@@ -296,6 +299,44 @@ bool frmExplorer::TranslateShortcut(MSG& msg) {
          TranslateAcceleratorA(Handle(), shortcuts_.get(), &msg) != FALSE;
 }
 
+void frmExplorer::ShowProperties(const std::optional<Explorer::NodeRecord>& record) {
+  if (!record) {
+    return;
+  }
+  // The file as it is now, read once; a file gone since shows the snapshot.
+  const std::string path = Explorer::PropertiesPath(*record);
+  platform::Win32FileAttributes attributes;
+  platform::Win32FileFacts facts;
+  const Explorer::FileNow now{attributes.Attributes(path),
+                              VersionStrings::FileStrings(path, facts)};
+  const auto properties = Explorer::PropertiesOf(*record, now, Subs::giIDView != 0);
+  if (properties) {
+    frmProperties(context_.instance).ShowModal(frameWindow_, *properties);
+  }
+}
+
+std::optional<Explorer::NodeRecord> frmExplorer::ListRowRecord() const {
+  if (!nodes_ || !paths_ || released_) {
+    return std::nullopt;
+  }
+  const Explorer::ListRecords records{mcolTasks, mcolProcesses, mcolUniqueModules, *paths_};
+  const Explorer::TreeSelection selection = nodes_->Selection();
+  const auto row = static_cast<int>(
+      SendMessageA(listView1_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  if (row >= 0) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(listView1_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    if (auto record =
+            Explorer::RowRecord(selection, static_cast<std::size_t>(item.lParam), records)) {
+      return record;
+    }
+  }
+  // A row of a sheet is about the sheet's own record.
+  return Explorer::RecordOf(selection, records);
+}
+
 void frmExplorer::OpenFindBox() {
   if (!find_) {
     find_ = std::make_unique<frmFind>(
@@ -469,6 +510,13 @@ void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
     PrintToFile();
     return;
   }
+  if (route.action == Action::kProperties) {
+    if (nodes_ && paths_ && !released_) {
+      ShowProperties(Explorer::RecordOf(nodes_->Selection(),
+                                        {mcolTasks, mcolProcesses, mcolUniqueModules, *paths_}));
+    }
+    return;
+  }
   if (route.action == Action::kFind || (route.action == Action::kFindNext && !lastFind_)) {
     OpenFindBox();
     return;
@@ -525,6 +573,14 @@ bool frmExplorer::OnNotify(const NMHDR& header) {
     if (!loading_) {
       TreeView1_Click();
     }
+    return true;
+  }
+  if (header.hwndFrom == treeView1_ && header.code == NM_DBLCLK) {
+    mnuClick(Subs::FrameMenu::kFile, Explorer::kFileProperties);
+    return false;  // the tree still expands or collapses the node
+  }
+  if (header.hwndFrom == listView1_ && header.code == NM_DBLCLK) {
+    ShowProperties(ListRowRecord());
     return true;
   }
   if (header.hwndFrom == listView1_ && header.code == LVN_COLUMNCLICK) {

@@ -88,6 +88,8 @@ class frmExplorer : public shellwin::Window {
   bool OnNotify(const NMHDR& header);
   void mnuClick(Subs::FrameMenu menu, int index);
   void PrintToFile();
+  void ShowProperties(const std::optional<Explorer::NodeRecord>& record);
+  std::optional<Explorer::NodeRecord> ListRowRecord() const;
   void OpenFindBox();
   void FindNext(const Explorer::FindRequest& request);
   bool TranslateShortcut(MSG& msg);

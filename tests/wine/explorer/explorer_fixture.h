@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -23,6 +24,35 @@ inline std::string Cell(HWND list, int row, int column) {
 
 inline HTREEITEM Selected(HWND tree) {
   return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+inline std::string Upper(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return text;
+}
+
+inline void Select(const explorerwin::frmExplorer& window, const std::string& key) {
+  ASSERT_NE(window.Node(key), nullptr) << key;
+  SendMessageA(window.TreeView1(), TVM_SELECTITEM, TVGN_CARET,
+               reinterpret_cast<LPARAM>(window.Node(key)));
+}
+
+// A key message for `window` as the program's loop passes it on: through the
+// frame's keyboard handling first. `modifier` (VK_CONTROL, VK_MENU) is held
+// down meanwhile.
+inline void Press(shellwin::MDIMain& frame, HWND window, UINT message, WPARAM key,
+                  int modifier = 0) {
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  if (modifier != 0) keys[modifier] = 0x80;
+  SetKeyboardState(keys);
+  MSG msg{window, message, key, 0, 0, {}};
+  if (!frame.PreTranslate(msg)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  if (modifier != 0) keys[modifier] = 0;
+  SetKeyboardState(keys);
 }
 
 // A frame whose Explore opens real explorer windows.

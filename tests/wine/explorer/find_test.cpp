@@ -1,4 +1,3 @@
-#include <cctype>
 #include <string>
 #include <vector>
 
@@ -9,27 +8,6 @@ namespace kes_test {
 namespace {
 
 using explorerwin::frmExplorer;
-
-// A key message for `window` as the program's loop passes it on: through the
-// frame's keyboard handling first. `control` holds Ctrl down meanwhile.
-void Press(shellwin::MDIMain& frame, HWND window, UINT message, WPARAM key, bool control = false) {
-  BYTE keys[256] = {};
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = control ? 0x80 : 0;
-  SetKeyboardState(keys);
-  MSG msg{window, message, key, 0, 0, {}};
-  if (!frame.PreTranslate(msg)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
-}
-
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
 
 TEST_F(ExplorerWineTest, CtrlFFindsAModuleByPartOfItsNameAndF3TheNextProcessThatLoadedIt) {
   frmExplorer& window = LoadFrame();
@@ -48,7 +26,7 @@ TEST_F(ExplorerWineTest, CtrlFFindsAModuleByPartOfItsNameAndF3TheNextProcessThat
   ASSERT_EQ(users.size(), 2u);
 
   SetFocus(tree);
-  Press(*frame, tree, WM_KEYDOWN, 'F', true);
+  Press(*frame, tree, WM_KEYDOWN, 'F', VK_CONTROL);
   ASSERT_NE(window.FindBox(), nullptr);
   HWND text = window.FindBox()->TextBox();
   EXPECT_TRUE(IsWindowVisible(GetParent(text)));

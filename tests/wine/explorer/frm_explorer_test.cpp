@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "explorer/explorer_menus.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/win32/modal_loop.h"
 #include "tests/wine/explorer/explorer_fixture.h"
@@ -42,12 +43,6 @@ std::string Panel(HWND statusBar, int panel) {
 bool Expanded(HWND tree, HTREEITEM item) {
   return (SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
           TVIS_EXPANDED) != 0;
-}
-
-void Select(const frmExplorer& window, const std::string& key) {
-  ASSERT_NE(window.Node(key), nullptr) << key;
-  SendMessageA(window.TreeView1(), TVM_SELECTITEM, TVGN_CARET,
-               reinterpret_cast<LPARAM>(window.Node(key)));
 }
 
 // A click on the header of the 1-based column, as the list reports it.
@@ -255,7 +250,7 @@ TEST_F(ExplorerWineTest, MenuChoicesReachTheFrameAndExitClosesIt) {
   command(FrameMenu::kHelp, Subs::kHelpContents);
   EXPECT_EQ(browser.opened, (std::vector<std::string>{HelpPage("index.htm")}));
   HWND frameWindow = frame->Handle();
-  command(FrameMenu::kFile, Subs::kFileExit);
+  command(FrameMenu::kFile, Explorer::kFileExitItem);
   EXPECT_FALSE(IsWindow(frameWindow));
   EXPECT_TRUE(explorers->Windows().empty());
 }
