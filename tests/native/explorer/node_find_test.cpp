@@ -91,8 +91,4 @@ TEST(NodeTree, RefusesAnUnknownParentAndAKeyInUseAsTheControlDoes) {
   EXPECT_EQ(tree.Count(), 1u);
 }
 
-TEST(FindTexts, NothingFoundNamesTheText) {
-  EXPECT_EQ(Explorer::CannotFindText("KERNEL"), "Cannot find \"KERNEL\"");
-}
-
 }  // namespace
