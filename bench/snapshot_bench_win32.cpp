@@ -17,6 +17,7 @@
 
 #include "bench/bare_walk.h"
 #include "bench/explorer_load_win32.h"
+#include "bench/find_timing.h"
 #include "bench/median.h"
 #include "bench/report_bench_win32.h"
 #include "platform/message_box.h"
@@ -166,5 +167,6 @@ int main(int argc, char** argv) {
   std::printf("explorer: processes=%d modules=%d load_ms=%.1f engine_ms=%.1f ratio=%.2f\n",
               loadProcesses, loadModules, x, e, e > 0 ? x / e : 0.0);
   std::printf("%s\n", reportLine.c_str());
+  bench::PrintFindTimes();
   return boxes.shown == 0 ? 0 : 1;
 }

@@ -7,6 +7,11 @@ namespace Explorer {
 
 namespace {
 
+// The module record a distinct module points at.
+const clsModule& ModuleOfUnique(const clsUniqueModule& unique, const ListRecords& records) {
+  return records.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);
+}
+
 constexpr int kValueWidth = 5000;
 
 // Fills one list, with the identifier rule of the moment.
@@ -58,7 +63,7 @@ class ListBuilder {
         {"Size (In Bytes)", 1300, Align::kRight}, {"ID", 0, Align::kLeft},
     };
     for (std::int32_t k = 1; k <= records_.uniqueModules.Count(); ++k) {
-      const clsModule& m = ModuleOfUnique(records_.uniqueModules.Item(k));
+      const clsModule& m = ModuleOfUnique(records_.uniqueModules.Item(k), records_);
       list_.rows.push_back({m.msName,
                             {m.msExePath, m.msFileDateTime, Display::VersionText(m.moVersionInfo),
                              Display::Decimal(m.mlFileSize), Display::Decimal(m.mGlblcntUsage),
@@ -92,7 +97,7 @@ class ListBuilder {
   }
 
   void UniqueModuleSheet(const clsUniqueModule& unique) {
-    const clsModule& m = ModuleOfUnique(unique);
+    const clsModule& m = ModuleOfUnique(unique, records_);
     Sheet(1500);
     Item("Module:", m.msExePath);
     Item("File Date:", m.msFileDateTime);
@@ -130,10 +135,6 @@ class ListBuilder {
     return Display::Identifier(value, hex_ ? 1 : 0);
   }
 
-  const clsModule& ModuleOfUnique(const clsUniqueModule& unique) const {
-    return records_.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);
-  }
-
   void Sheet(int itemWidth) {
     list_.columns.push_back({"Item", itemWidth, Align::kLeft});
     list_.columns.push_back({"Value", kValueWidth, Align::kLeft});
@@ -160,6 +161,73 @@ const T* Addressed(const kes::Collection<T>& collection, const std::string& key)
 
 }  // namespace
 
+std::optional<NodeRecord> RecordOf(const TreeSelection& tree, const ListRecords& records) {
+  if (!tree.selected || !tree.parent) {
+    return NodeRecord{};
+  }
+  const NodeFacts& node = *tree.selected;
+  NodeRecord record;
+  switch (ClassifyText(tree.parent->text)) {
+    case RootKind::kTopWindows:
+      record.task = Addressed(records.tasks, node.key);
+      return record.task != nullptr ? std::optional(record) : std::nullopt;
+    case RootKind::kProcesses:
+      record.process = Addressed(records.processes, node.key);
+      return record.process != nullptr ? std::optional(record) : std::nullopt;
+    case RootKind::kModules:
+      record.unique = Addressed(records.uniqueModules, node.key);
+      if (record.unique == nullptr) {
+        return std::nullopt;
+      }
+      record.module = &ModuleOfUnique(*record.unique, records);
+      return record;
+    case RootKind::kNone:
+      break;
+  }
+
+  // A module node: its process comes from the parent's key, the module from
+  // its own text.
+  if (tree.grandparentText && ClassifyText(*tree.grandparentText) == RootKind::kProcesses) {
+    record.process = Addressed(records.processes, tree.parent->key);
+    if (record.process == nullptr) {
+      return std::nullopt;
+    }
+    const std::optional<std::int32_t> module =
+        records.paths.ModuleOf(KeyNumber(tree.parent->key).value_or(0), node.text);
+    if (!module) {
+      return NodeRecord{};
+    }
+    record.module = &record.process->mcolModules.Item(*module);
+  }
+  return record;
+}
+
+std::optional<NodeRecord> RowRecord(const TreeSelection& tree, std::size_t row,
+                                    const ListRecords& records) {
+  if (!tree.selected) {
+    return std::nullopt;
+  }
+  const auto number = static_cast<std::int32_t>(row) + 1;
+  NodeRecord record;
+  switch (ClassifyText(tree.selected->text)) {
+    case RootKind::kProcesses:
+      if (row >= static_cast<std::size_t>(records.processes.Count())) {
+        return std::nullopt;
+      }
+      record.process = &records.processes.Item(number);
+      return record;
+    case RootKind::kModules:
+      if (row >= static_cast<std::size_t>(records.uniqueModules.Count())) {
+        return std::nullopt;
+      }
+      record.unique = &records.uniqueModules.Item(number);
+      record.module = &ModuleOfUnique(*record.unique, records);
+      return record;
+    default:
+      return std::nullopt;
+  }
+}
+
 std::optional<ListContents> DetailList(const TreeSelection& tree, const ListRecords& records,
                                        bool hexIds) {
   if (!tree.hasNodes || !tree.selected) {
@@ -182,51 +250,18 @@ std::optional<ListContents> DetailList(const TreeSelection& tree, const ListReco
     case RootKind::kNone:
       break;
   }
-  if (!tree.parent) {
-    return list.Take();
+  const std::optional<NodeRecord> record = RecordOf(tree, records);
+  if (!record) {
+    return std::nullopt;
   }
-
-  switch (ClassifyText(tree.parent->text)) {
-    case RootKind::kTopWindows: {
-      const clsTask* task = Addressed(records.tasks, node.key);
-      if (task == nullptr) {
-        return std::nullopt;
-      }
-      list.TaskSheet(*task);
-      break;
-    }
-    case RootKind::kProcesses: {
-      const clsProcess* process = Addressed(records.processes, node.key);
-      if (process == nullptr) {
-        return std::nullopt;
-      }
-      list.ProcessSheet(*process);
-      break;
-    }
-    case RootKind::kModules: {
-      const clsUniqueModule* unique = Addressed(records.uniqueModules, node.key);
-      if (unique == nullptr) {
-        return std::nullopt;
-      }
-      list.UniqueModuleSheet(*unique);
-      break;
-    }
-    case RootKind::kNone:
-      break;
-  }
-
-  // A module node: its process comes from the parent's key, the module from
-  // its own text.
-  if (tree.grandparentText && ClassifyText(*tree.grandparentText) == RootKind::kProcesses) {
-    const clsProcess* process = Addressed(records.processes, tree.parent->key);
-    if (process == nullptr) {
-      return std::nullopt;
-    }
-    const std::optional<std::int32_t> module =
-        records.paths.ModuleOf(KeyNumber(tree.parent->key).value_or(0), node.text);
-    if (module) {
-      list.ModuleSheet(process->mcolModules.Item(*module));
-    }
+  if (record->task != nullptr) {
+    list.TaskSheet(*record->task);
+  } else if (record->unique != nullptr) {
+    list.UniqueModuleSheet(*record->unique);
+  } else if (record->module != nullptr) {
+    list.ModuleSheet(*record->module);
+  } else if (record->process != nullptr) {
+    list.ProcessSheet(*record->process);
   }
   return list.Take();
 }

@@ -57,6 +57,26 @@ struct ListRecords {
   const PathIndex& paths;
 };
 
+// The record a node or a row shows. For a module of a process `process` is
+// its process; for a distinct module `module` is the record it points at.
+struct NodeRecord {
+  const clsTask* task = nullptr;
+  const clsProcess* process = nullptr;
+  const clsModule* module = nullptr;
+  const clsUniqueModule* unique = nullptr;
+};
+
+// The record of the selected node, told by its parent's (and grandparent's)
+// text: none when its key addresses no record; empty for a root and for a
+// node the texts do not place.
+std::optional<NodeRecord> RecordOf(const TreeSelection& tree, const ListRecords& records);
+
+// The record of row `row` (0-based, in the order the list was filled) of a
+// root's table: a process of the Processes table or a distinct module of
+// the Modules table; none for any other list.
+std::optional<NodeRecord> RowRecord(const TreeSelection& tree, std::size_t row,
+                                    const ListRecords& records);
+
 // The list for the selected node: a root's table when the node's text names a
 // root, otherwise the sheet its parent's (and grandparent's) text calls for.
 // Identifiers are hexadecimal when `hexIds`. None when the list is to stay as

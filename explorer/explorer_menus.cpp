@@ -10,11 +10,26 @@ using Subs::MenuItemSpec;
 
 constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
 
-// Unlike the frame's, this File menu's report item can be chosen.
-constexpr std::array<MenuItemSpec, 3> kFileItems{{
+// Unlike the frame's, this File menu's report item can be chosen; the
+// properties stand above Exit, as in the platform's own file windows.
+constexpr std::array<MenuItemSpec, 5> kFileItems{{
     {"&Print To File...", true, nullptr},
     kSeparator,
+    {"P&roperties...", true, "Alt+Enter"},
+    kSeparator,
     {"E&xit", true, nullptr},
+}};
+constexpr std::array<MenuItemSpec, 2> kEditItems{{
+    {"&Find...", true, "Ctrl+F"},
+    {"Find &Next", true, "F3"},
+}};
+// The keys the menus name beside their items.
+constexpr std::uint16_t kKeyF3 = 0x72;
+constexpr std::uint16_t kKeyEnter = 0x0D;
+constexpr std::array<MenuShortcut, 3> kShortcuts{{
+    {FrameMenu::kFile, kFileProperties, kKeyEnter, false, true},
+    {FrameMenu::kEdit, kEditFind, 'F', true, false},
+    {FrameMenu::kEdit, kEditFindNext, kKeyF3, false, false},
 }};
 // The separator and the ordering item sit the other way round from the
 // frame's; the items that can be chosen keep the frame's indexes.
@@ -34,11 +49,12 @@ constexpr FrameMenuSpec kWebMenu{FrameMenu::kHelpWeb, "", true, kHelpWebItems};
 
 std::span<const FrameMenuSpec> ExplorerMenuBar() {
   // The View, Tools, Window and Help menus are the frame's own, so their
-  // items keep the indexes its hooks expect; there is no Edit menu.
-  static const std::array<FrameMenuSpec, 5> bar = [] {
-    std::array<FrameMenuSpec, 5> menus{};
+  // items keep the indexes its hooks expect; the Edit menu is this window's.
+  static const std::array<FrameMenuSpec, 6> bar = [] {
+    std::array<FrameMenuSpec, 6> menus{};
     std::size_t next = 0;
     menus[next++] = {FrameMenu::kFile, "&File", true, kFileItems};
+    menus[next++] = {FrameMenu::kEdit, "&Edit", true, kEditItems};
     for (const FrameMenuSpec& menu : Subs::FrameMenuBar()) {
       if (menu.menu != FrameMenu::kFile && menu.menu != FrameMenu::kEdit && next < menus.size()) {
         menus[next++] = menu;
@@ -49,17 +65,27 @@ std::span<const FrameMenuSpec> ExplorerMenuBar() {
   return bar;
 }
 const FrameMenuSpec& ExplorerWebSubmenu() { return kWebMenu; }
+std::span<const MenuShortcut> ExplorerShortcuts() { return kShortcuts; }
 
 MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   const auto index16 = static_cast<std::int16_t>(index);
+  if (menu == FrameMenu::kEdit) {
+    const auto action = index == kEditFind       ? MenuRoute::Action::kFind
+                        : index == kEditFindNext ? MenuRoute::Action::kFindNext
+                                                 : MenuRoute::Action::kNothing;
+    return {action, index16};
+  }
   if (menu != FrameMenu::kFile) {
     return {MenuRoute::Action::kForward, index16};
   }
   if (index == kFilePrintToFile) {
     return {MenuRoute::Action::kPrintToFile, index16};
   }
-  if (index == Subs::kFileExit) {
-    return {MenuRoute::Action::kForward, index16};
+  if (index == kFileProperties) {
+    return {MenuRoute::Action::kProperties, index16};
+  }
+  if (index == kFileExitItem) {
+    return {MenuRoute::Action::kForward, static_cast<std::int16_t>(Subs::kFileExit)};
   }
   return {MenuRoute::Action::kNothing, index16};
 }

@@ -10,17 +10,34 @@
 namespace Explorer {
 
 // The explorer window's own menu bar, shown while it is the active child:
-// File, View, Tools, Window and Help, each an array whose indexes are passed
-// to the frame's hooks. The web submenu hangs from Help item kHelpWebItem.
+// File, Edit, View, Tools, Window and Help, each an array whose indexes are
+// passed to the frame's hooks, but for the Edit menu's, which are the
+// window's own. The web submenu hangs from Help item kHelpWebItem.
 std::span<const Subs::FrameMenuSpec> ExplorerMenuBar();
 const Subs::FrameMenuSpec& ExplorerWebSubmenu();
 
 inline constexpr int kFilePrintToFile = 0;
+inline constexpr int kFileProperties = 2;
+inline constexpr int kFileExitItem = 4;  // forwarded as the frame's Exit
+inline constexpr int kEditFind = 0;
+inline constexpr int kEditFindNext = 1;
 
-// What a menu choice does: write the report, pass the index on to the
-// frame's hook for that menu, or nothing.
+// A key that chooses a menu item: the platform's virtual key code with the
+// Ctrl and Alt keys it needs.
+struct MenuShortcut {
+  Subs::FrameMenu menu;
+  int index;
+  std::uint16_t virtualKey;
+  bool control;
+  bool alt;
+};
+std::span<const MenuShortcut> ExplorerShortcuts();
+
+// What a menu choice does: write the report, show the selected file's
+// properties, open the find box, find the next match, pass an index on to
+// the frame's hook for that menu, or nothing.
 struct MenuRoute {
-  enum class Action { kPrintToFile, kForward, kNothing };
+  enum class Action { kPrintToFile, kProperties, kFind, kFindNext, kForward, kNothing };
   Action action;
   std::int16_t index;
   bool operator==(const MenuRoute&) const = default;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz/require.h"
 #include "platform/failure.h"
 #include "settings/registry_value.h"
 
@@ -32,12 +33,6 @@ Outcome Store(Convert convert) {
     outcome.failure = failure.Number();
   }
   return outcome;
-}
-
-void Require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
 }
 
 RegistryValue FromInput(const std::uint8_t* data, std::size_t size) {

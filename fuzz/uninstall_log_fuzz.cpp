@@ -3,22 +3,16 @@
 // hold their promises whatever the text holds.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "platform/failure.h"
 #include "platform/folder_files.h"
 #include "uninstall/known_files.h"
 
 namespace {
-
-void Require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
-}
 
 constexpr std::uint32_t kLeftOut =
     platform::kAttrDirectory | platform::kAttrVolume | platform::kAttrSystem;

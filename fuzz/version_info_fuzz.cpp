@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "fuzz/require.h"
 #include "platform/file_facts.h"
 #include "snapshot/version_info.h"
 
@@ -112,12 +112,6 @@ class FuzzedVersionLibrary final : public platform::FileFacts {
   unsigned switches_;
   std::vector<unsigned char> resource_;
 };
-
-void Require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
-}
 
 }  // namespace
 

@@ -9,13 +9,17 @@
 
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
+#include "explorer/file_properties.h"
+#include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
 #include "explorer/win32/redraw_held.h"
+#include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/general_date_win32.h"
 #include "platform/win32/tool_help_win32.h"
 #include "report/win32/print_to_file.h"
 #include "settings/settings_store.h"
+#include "shell/app_strings.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/res/resource.h"
 #include "shell/twips.h"
@@ -281,6 +285,92 @@ void frmExplorer::CreateMenus() {
     }
     AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
   }
+  std::vector<ACCEL> keys;
+  for (const Explorer::MenuShortcut& shortcut : Explorer::ExplorerShortcuts()) {
+    const BYTE modifiers = (shortcut.control ? FCONTROL : 0) | (shortcut.alt ? FALT : 0);
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | modifiers), shortcut.virtualKey,
+                    static_cast<WORD>(MenuCommand(shortcut.menu, shortcut.index))});
+  }
+  shortcuts_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
+}
+
+bool frmExplorer::TranslateShortcut(MSG& msg) {
+  return shortcuts_ && !loading_ &&
+         TranslateAcceleratorA(Handle(), shortcuts_.get(), &msg) != FALSE;
+}
+
+void frmExplorer::ShowProperties(const std::optional<Explorer::NodeRecord>& record) {
+  if (!record) {
+    return;
+  }
+  // The file as it is now, read once; a file gone since shows the snapshot.
+  const std::string path = Explorer::PropertiesPath(*record);
+  platform::Win32FileAttributes attributes;
+  platform::Win32FileFacts facts;
+  const Explorer::FileNow now{attributes.Attributes(path),
+                              VersionStrings::FileStrings(path, facts)};
+  const auto properties = Explorer::PropertiesOf(*record, now, Subs::giIDView != 0);
+  if (properties) {
+    frmProperties(context_.instance).ShowModal(frameWindow_, *properties);
+  }
+}
+
+std::optional<Explorer::NodeRecord> frmExplorer::ListRowRecord() const {
+  if (!nodes_ || !paths_ || released_) {
+    return std::nullopt;
+  }
+  const Explorer::ListRecords records{mcolTasks, mcolProcesses, mcolUniqueModules, *paths_};
+  const Explorer::TreeSelection selection = nodes_->Selection();
+  const auto row = static_cast<int>(
+      SendMessageA(listView1_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  if (row >= 0) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    SendMessageA(listView1_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    if (auto record =
+            Explorer::RowRecord(selection, static_cast<std::size_t>(item.lParam), records)) {
+      return record;
+    }
+  }
+  // A row of a sheet is about the sheet's own record.
+  return Explorer::RecordOf(selection, records);
+}
+
+void frmExplorer::OpenFindBox() {
+  if (!find_) {
+    find_ = std::make_unique<frmFind>(
+        context_.instance,
+        frmFind::Host{[this](const Explorer::FindRequest& request) { FindNext(request); },
+                      [this](MSG& msg) { return TranslateShortcut(msg); },
+                      [this] { SetFocus(treeView1_); }});
+  }
+  find_->Show(frameWindow_);
+}
+
+void frmExplorer::FindNext(const Explorer::FindRequest& request) {
+  lastFind_ = request;
+  if (!nodes_ || released_) {
+    return;
+  }
+  // The tree is whole once the load is done; it never changes afterwards.
+  if (!finder_) {
+    finder_.emplace(nodes_->Model());
+  }
+  const auto selected =
+      reinterpret_cast<HTREEITEM>(SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_CARET, 0));
+  const auto found = finder_->Next(nodes_->NodeOf(selected), request);
+  if (!found) {
+    context_.Boxes().Show(shellwin::AsOwner(Handle()), Explorer::CannotFindText(request.text),
+                          Subs::kAppTitle, platform::kMbOk | platform::kMbIconExclamation);
+    return;
+  }
+  // Selecting expands the collapsed nodes above the match, and the list
+  // follows the selection.
+  const auto item = reinterpret_cast<LPARAM>(nodes_->Item(*found));
+  SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, item);
+  SendMessageA(treeView1_, TVM_ENSUREVISIBLE, 0, item);
+  SetFocus(treeView1_);
 }
 
 void frmExplorer::TreeView1_Click() {
@@ -415,8 +505,24 @@ void frmExplorer::PrintToFile() {
 
 void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
-  if (route.action == Explorer::MenuRoute::Action::kPrintToFile) {
+  using Action = Explorer::MenuRoute::Action;
+  if (route.action == Action::kPrintToFile) {
     PrintToFile();
+    return;
+  }
+  if (route.action == Action::kProperties) {
+    if (nodes_ && paths_ && !released_) {
+      ShowProperties(Explorer::RecordOf(nodes_->Selection(),
+                                        {mcolTasks, mcolProcesses, mcolUniqueModules, *paths_}));
+    }
+    return;
+  }
+  if (route.action == Action::kFind || (route.action == Action::kFindNext && !lastFind_)) {
+    OpenFindBox();
+    return;
+  }
+  if (route.action == Action::kFindNext) {
+    FindNext(*lastFind_);
     return;
   }
   if (route.action != Explorer::MenuRoute::Action::kForward) {
@@ -469,6 +575,14 @@ bool frmExplorer::OnNotify(const NMHDR& header) {
     }
     return true;
   }
+  if (header.hwndFrom == treeView1_ && header.code == NM_DBLCLK) {
+    mnuClick(Subs::FrameMenu::kFile, Explorer::kFileProperties);
+    return false;  // the tree still expands or collapses the node
+  }
+  if (header.hwndFrom == listView1_ && header.code == NM_DBLCLK) {
+    ShowProperties(ListRowRecord());
+    return true;
+  }
   if (header.hwndFrom == listView1_ && header.code == LVN_COLUMNCLICK) {
     const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
     Subs::SortListView(listView1_, static_cast<std::int16_t>(click.iSubItem + 1));
@@ -518,6 +632,8 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case shellwin::MDIMain::kPreviewKey:
+      return TranslateShortcut(*reinterpret_cast<MSG*>(lParam)) ? TRUE : FALSE;
     case WM_NOTIFY:
       if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
         return 0;
@@ -531,6 +647,7 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Form_QueryUnload();
       break;
     case WM_DESTROY:
+      find_.reset();
       Form_QueryUnload();
       if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
         ShowFrameMenu();

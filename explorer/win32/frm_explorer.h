@@ -6,10 +6,13 @@
 #include <optional>
 #include <string>
 
+#include "explorer/node_find.h"
 #include "explorer/path_index.h"
+#include "explorer/win32/frm_find.h"
 #include "explorer/win32/tree_view_nodes.h"
 #include "platform/progress.h"
 #include "shell/frame_menus.h"
+#include "shell/win32/handles.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/mdi_main.h"
 #include "shell/win32/shell_context.h"
@@ -40,6 +43,8 @@ class frmExplorer : public shellwin::Window {
   HWND ListView1() const { return listView1_; }
   HWND StatusBar1() const { return statusBar1_; }
   HMENU Menu() const { return menu_; }
+  // The find box, once Find has opened it.
+  const frmFind* FindBox() const { return find_.get(); }
   const kes::Collection<clsTask>& Tasks() const { return mcolTasks; }
   const kes::Collection<clsProcess>& Processes() const { return mcolProcesses; }
   const kes::Collection<clsUniqueModule>& UniqueModules() const { return mcolUniqueModules; }
@@ -83,6 +88,11 @@ class frmExplorer : public shellwin::Window {
   bool OnNotify(const NMHDR& header);
   void mnuClick(Subs::FrameMenu menu, int index);
   void PrintToFile();
+  void ShowProperties(const std::optional<Explorer::NodeRecord>& record);
+  std::optional<Explorer::NodeRecord> ListRowRecord() const;
+  void OpenFindBox();
+  void FindNext(const Explorer::FindRequest& request);
+  bool TranslateShortcut(MSG& msg);
   void ShowFrameMenu();
   void SyncViewTicks();
   int OuterWidthTwips() const;
@@ -101,6 +111,11 @@ class frmExplorer : public shellwin::Window {
   kes::Collection<clsUniqueModule> mcolUniqueModules;
   std::unique_ptr<Explorer::PathIndex> paths_;
   std::optional<TreeViewNodes> nodes_;
+  std::optional<Explorer::NodeFinder> finder_;
+  std::unique_ptr<frmFind> find_;
+  // What the last find asked for; F3 asks it again.
+  std::optional<Explorer::FindRequest> lastFind_;
+  shellwin::OwnedAccelerators shortcuts_;
 
   HWND treeView1_ = nullptr;
   HWND listView1_ = nullptr;

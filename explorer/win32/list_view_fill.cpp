@@ -29,8 +29,10 @@ void FillListView(HWND list, const Explorer::ListContents& contents,
   for (std::size_t r = 0; r < contents.rows.size(); ++r) {
     const Explorer::Row& row = contents.rows[r];
     LVITEMA item{};
-    item.mask = LVIF_TEXT;
+    // Each row keeps its place in `contents`, which sorting leaves alone.
+    item.mask = LVIF_TEXT | LVIF_PARAM;
     item.iItem = static_cast<int>(r);
+    item.lParam = static_cast<LPARAM>(r);
     item.pszText = const_cast<char*>(row.text.c_str());
     const auto index =
         static_cast<int>(SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));

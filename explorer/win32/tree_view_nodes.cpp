@@ -5,39 +5,29 @@
 namespace explorerwin {
 
 namespace {
-// The numbers the tree control's own failures carry.
+// The number the tree control's own failures carry.
 constexpr std::int32_t kErrElementNotFound = 35601;
-constexpr std::int32_t kErrKeyNotUnique = 35602;
 constexpr int kTextMax = 1024;  // longer than any path or window title
 }  // namespace
 
 void TreeViewNodes::Add(const std::string& parentKey, const std::string& key,
                         const std::string& text, int image) {
-  HTREEITEM parent = TVI_ROOT;
-  if (!parentKey.empty()) {
-    parent = Find(parentKey);
-    if (parent == nullptr) {
-      throw kes::Failure(kErrElementNotFound, "Element not found");
-    }
-  }
-  if (items_.contains(key)) {
-    throw kes::Failure(kErrKeyNotUnique, "Key is not unique in collection");
-  }
+  const std::size_t parent = model_.PlaceFor(parentKey, key);
   TVINSERTSTRUCTA insert{};
-  insert.hParent = parent;
+  insert.hParent = parent == Explorer::NodeTree::kNoNode ? TVI_ROOT : items_[parent];
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
   insert.item.pszText = const_cast<char*>(text.c_str());
   insert.item.iImage = image - 1;
   insert.item.iSelectedImage = image - 1;
-  insert.item.lParam = static_cast<LPARAM>(keys_.size());
+  insert.item.lParam = static_cast<LPARAM>(model_.Count());
   auto* item = reinterpret_cast<HTREEITEM>(
       SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   if (item == nullptr) {
     throw kes::Failure(kErrElementNotFound, "The tree could not take the node " + key);
   }
-  keys_.push_back(key);
-  items_.emplace(key, item);
+  model_.Append(parent, key, text);
+  items_.push_back(item);
 }
 
 void TreeViewNodes::Expand(const std::string& key) {
@@ -47,20 +37,22 @@ void TreeViewNodes::Expand(const std::string& key) {
   }
 }
 
-HTREEITEM TreeViewNodes::Find(const std::string& key) const {
-  const auto found = items_.find(key);
-  return found == items_.end() ? nullptr : found->second;
-}
+HTREEITEM TreeViewNodes::Find(const std::string& key) const { return Item(model_.Find(key)); }
 
-std::string TreeViewNodes::KeyOf(HTREEITEM item) const {
+std::size_t TreeViewNodes::NodeOf(HTREEITEM item) const {
   TVITEMA node{};
   node.mask = TVIF_PARAM;
   node.hItem = item;
-  if (!SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node))) {
-    return {};
+  if (item == nullptr || !SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node))) {
+    return Explorer::NodeTree::kNoNode;
   }
   const auto number = static_cast<std::size_t>(node.lParam);
-  return number < keys_.size() ? keys_[number] : std::string();
+  return number < model_.Count() ? number : Explorer::NodeTree::kNoNode;
+}
+
+std::string TreeViewNodes::KeyOf(HTREEITEM item) const {
+  const std::size_t node = NodeOf(item);
+  return node == Explorer::NodeTree::kNoNode ? std::string() : model_.Key(node);
 }
 
 std::string TreeViewNodes::TextOf(HTREEITEM item) const {

@@ -6,16 +6,16 @@
 // clang-format on
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "explorer/detail_list.h"
+#include "explorer/node_tree.h"
 #include "explorer/tree_nodes.h"
 
 namespace explorerwin {
 
 // The tree view control as BuildTreeView's target: nodes are found by key,
-// and each node carries its key's number in the control.
+// and each node carries its number in the node model in the control.
 class TreeViewNodes final : public Explorer::TreeTarget {
  public:
   explicit TreeViewNodes(HWND tree) : tree_(tree) {}
@@ -29,6 +29,12 @@ class TreeViewNodes final : public Explorer::TreeTarget {
   HTREEITEM Find(const std::string& key) const;
   std::string KeyOf(HTREEITEM item) const;
 
+  // The nodes as the model holds them, and the control's item of one.
+  const Explorer::NodeTree& Model() const { return model_; }
+  HTREEITEM Item(std::size_t node) const { return node < items_.size() ? items_[node] : nullptr; }
+  // The model's number of an item, or NodeTree::kNoNode.
+  std::size_t NodeOf(HTREEITEM item) const;
+
   // The selected node with its parent and grandparent, as the list reads them.
   Explorer::TreeSelection Selection() const;
 
@@ -37,8 +43,8 @@ class TreeViewNodes final : public Explorer::TreeTarget {
   Explorer::NodeFacts Facts(HTREEITEM item) const;
 
   HWND tree_;
-  std::unordered_map<std::string, HTREEITEM> items_;
-  std::vector<std::string> keys_;  // by the number each node carries
+  Explorer::NodeTree model_;
+  std::vector<HTREEITEM> items_;  // by the model's number
 };
 
 }  // namespace explorerwin

@@ -461,7 +461,25 @@ bool MDIMain::PreTranslate(MSG& msg) {
   if (client_ != nullptr && TranslateMDISysAccel(client_, &msg)) {
     return true;
   }
-  return accelerators_ && TranslateAcceleratorA(Handle(), accelerators_.get(), &msg);
+  if (accelerators_ && TranslateAcceleratorA(Handle(), accelerators_.get(), &msg)) {
+    return true;
+  }
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || msg.hwnd == nullptr) {
+    return false;
+  }
+  // The top-level window the key went to (GetAncestor is not on Windows 95).
+  HWND top = msg.hwnd;
+  while ((GetWindowLongA(top, GWL_STYLE) & WS_CHILD) != 0 && GetParent(top) != nullptr) {
+    top = GetParent(top);
+  }
+  HWND target = nullptr;
+  if (top == Handle() && client_ != nullptr) {
+    target = reinterpret_cast<HWND>(SendMessageA(client_, WM_MDIGETACTIVE, 0, 0));
+  } else if (GetWindow(top, GW_OWNER) == Handle()) {
+    target = top;
+  }
+  return target != nullptr &&
+         SendMessageA(target, kPreviewKey, 0, reinterpret_cast<LPARAM>(&msg)) == TRUE;
 }
 
 LRESULT MDIMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,8 +48,15 @@ class MDIMain : public Window {
   void ShowStatusBar(bool show);
 
   // Keyboard handling of the program's message loop: the F1 shortcut and the
-  // MDI keys. True when the message was handled.
+  // MDI keys, then the preview of the window the key is for. True when the
+  // message was handled.
   bool PreTranslate(MSG& msg);
+
+  // Sent with a keyboard message (lParam: the MSG) that the frame did not
+  // handle to the window it is for: the active child for a key inside the
+  // frame, or the modeless box of the frame's own that has the focus. That
+  // window returns TRUE when it handled it (its shortcuts, its dialog keys).
+  static constexpr UINT kPreviewKey = WM_APP + 1;
 
   HWND Client() const { return client_; }
   HWND Toolbar1() const { return toolbar_; }

@@ -22,9 +22,10 @@ std::vector<std::string> Items(const Subs::FrameMenuSpec& menu) {
 
 TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   const auto bar = Explorer::ExplorerMenuBar();
-  ASSERT_EQ(bar.size(), 5u);
+  ASSERT_EQ(bar.size(), 6u);
   const std::vector<std::pair<const char*, std::vector<std::string>>> expected{
-      {"&File", {"&Print To File...", "-", "E&xit"}},
+      {"&File", {"&Print To File...", "-", "P&roperties...", "-", "E&xit"}},
+      {"&Edit", {"&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
       {"&Tools", {"&Options"}},
       {"&Window", {"Tile &Horizontal", "Tile &Vertical", "&Cascade", "&Arrange Icons"}},
@@ -34,7 +35,10 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
     EXPECT_STREQ(bar[i].caption, expected[i].first);
     EXPECT_EQ(Items(bar[i]), expected[i].second) << bar[i].caption;
   }
-  EXPECT_STREQ(bar[4].items[0].shortcut, "F1");
+  EXPECT_STREQ(bar[5].items[0].shortcut, "F1");
+  EXPECT_STREQ(bar[0].items[2].shortcut, "Alt+Enter");
+  EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+F");
+  EXPECT_STREQ(bar[1].items[1].shortcut, "F3");
   EXPECT_EQ(
       Items(Explorer::ExplorerWebSubmenu()),
       (std::vector<std::string>{"Our &Home Page", "-", "&Kestrel Home Page", "-", "&Order... (off)",
@@ -47,18 +51,22 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
     FrameMenu menu;
     int index;
     Action action;
+    int forwarded;
   };
   const Case cases[] = {
-      {FrameMenu::kFile, 0, Action::kPrintToFile}, {FrameMenu::kFile, 1, Action::kNothing},
-      {FrameMenu::kFile, 2, Action::kForward},     {FrameMenu::kFile, 3, Action::kNothing},
-      {FrameMenu::kView, 0, Action::kForward},     {FrameMenu::kView, 3, Action::kForward},
-      {FrameMenu::kTools, 0, Action::kForward},    {FrameMenu::kWindow, 2, Action::kForward},
-      {FrameMenu::kHelp, 4, Action::kForward},     {FrameMenu::kHelpWeb, 4, Action::kForward},
+      {FrameMenu::kFile, 0, Action::kPrintToFile, 0}, {FrameMenu::kFile, 1, Action::kNothing, 1},
+      {FrameMenu::kFile, 2, Action::kProperties, 2},  {FrameMenu::kFile, 3, Action::kNothing, 3},
+      {FrameMenu::kFile, 4, Action::kForward, 2},     {FrameMenu::kFile, 5, Action::kNothing, 5},
+      {FrameMenu::kView, 0, Action::kForward, 0},     {FrameMenu::kView, 3, Action::kForward, 3},
+      {FrameMenu::kTools, 0, Action::kForward, 0},    {FrameMenu::kWindow, 2, Action::kForward, 2},
+      {FrameMenu::kHelp, 4, Action::kForward, 4},     {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
+      {FrameMenu::kEdit, 0, Action::kFind, 0},        {FrameMenu::kEdit, 1, Action::kFindNext, 1},
+      {FrameMenu::kEdit, 2, Action::kNothing, 2},
   };
   for (const Case& c : cases) {
     const Explorer::MenuRoute route = Explorer::RouteMenuChoice(c.menu, c.index);
     EXPECT_EQ(route.action, c.action) << static_cast<int>(c.menu) << "/" << c.index;
-    EXPECT_EQ(route.index, c.index);
+    EXPECT_EQ(route.index, c.forwarded);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "explorer/explorer_menus.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/win32/modal_loop.h"
 #include "tests/wine/explorer/explorer_fixture.h"
@@ -33,35 +34,15 @@ std::vector<std::string> Headers(HWND list) {
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
 
-std::string Cell(HWND list, int row, int column) {
-  char text[512] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-  return text;
-}
-
 std::string Panel(HWND statusBar, int panel) {
   char text[128] = {};
   SendMessageA(statusBar, SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text));
   return text;
 }
 
-HTREEITEM Selected(HWND tree) {
-  return reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 bool Expanded(HWND tree, HTREEITEM item) {
   return (SendMessageA(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_EXPANDED) &
           TVIS_EXPANDED) != 0;
-}
-
-void Select(const frmExplorer& window, const std::string& key) {
-  ASSERT_NE(window.Node(key), nullptr) << key;
-  SendMessageA(window.TreeView1(), TVM_SELECTITEM, TVGN_CARET,
-               reinterpret_cast<LPARAM>(window.Node(key)));
 }
 
 // A click on the header of the 1-based column, as the list reports it.
@@ -171,7 +152,7 @@ TEST_F(ExplorerWineTest, TwoWindowsKeepTheirOwnSnapshotsAndSortAndOutliveEachOth
   EXPECT_NE(&one.Processes(), &two.Processes());
   EXPECT_EQ(GetMenu(frame->Handle()), two.Menu());
   // Its "&Window" menu lists both windows below its own four items.
-  HMENU windowMenu = GetSubMenu(two.Menu(), 3);
+  HMENU windowMenu = GetSubMenu(two.Menu(), 4);  // after File, Edit, View, Tools
   const int items = GetMenuItemCount(windowMenu);
   ASSERT_GE(items, 6);
   for (int item = items - 2; item < items; ++item) {
@@ -269,7 +250,7 @@ TEST_F(ExplorerWineTest, MenuChoicesReachTheFrameAndExitClosesIt) {
   command(FrameMenu::kHelp, Subs::kHelpContents);
   EXPECT_EQ(browser.opened, (std::vector<std::string>{HelpPage("index.htm")}));
   HWND frameWindow = frame->Handle();
-  command(FrameMenu::kFile, Subs::kFileExit);
+  command(FrameMenu::kFile, Explorer::kFileExitItem);
   EXPECT_FALSE(IsWindow(frameWindow));
   EXPECT_TRUE(explorers->Windows().empty());
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdio>
+#include <memory>
+
+#include "bench/median.h"
+#include "bench/silent.h"
+#include "bench/synthetic_snapshot.h"
+#include "explorer/node_find.h"
+#include "explorer/node_tree.h"
+#include "explorer/path_index.h"
+#include "explorer/tree_nodes.h"
+#include "shell/general/error_report.h"
+
+namespace bench {
+
+// The processor time of one find that tries every node of the tree of
+// `count` synthetic processes (a text no node holds); `nodes` gets the
+// tree's size. A match would end the pass early: it times as -1.
+inline double TimeFind(std::int32_t count, std::size_t& nodes) {
+  auto snapshot = std::make_unique<Synthetic>(count);
+  snapshot->uniqueModules = {};
+  Silent silent;
+  const Subs::ErrorReport report(silent);
+  Explorer::NodeTree tree;
+  Explorer::PathIndex paths;
+  Explorer::BuildTreeView(tree, snapshot->tasks, snapshot->processes, paths,
+                          snapshot->uniqueModules, silent, report);
+  nodes = tree.Count();
+  const double start = CpuMilliseconds();
+  const Explorer::NodeFinder finder(tree);
+  const auto found = finder.Next(tree.Find("Task"), {"NOTEPAD.EXE", false, true});
+  const double ms = CpuMilliseconds() - start;
+  return found ? -1 : ms;
+}
+
+// `find: nodes=N ms=T` for 2,000 and for 4,000 processes of 60 modules.
+inline void PrintFindTimes() {
+  std::size_t smallNodes = 0, largeNodes = 0;
+  const auto [small, large] = AlternatedMedians(
+      [&](int processes) {
+        return TimeFind(processes, processes == 2000 ? smallNodes : largeNodes);
+      },
+      2000, 4000);
+  std::printf("find: nodes=%zu ms=%.1f\n", smallNodes, small);
+  std::printf("find: nodes=%zu ms=%.1f\n", largeNodes, large);
+}
+
+}  // namespace bench

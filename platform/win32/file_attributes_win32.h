@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/file_attributes.h"
+
+namespace platform {
+
+// A file's attributes from GetFileAttributesA.
+class Win32FileAttributes final : public FileAttributeReader {
+ public:
+  std::optional<std::uint32_t> Attributes(const std::string& path) override;
+};
+
+}  // namespace platform
