@@ -45,7 +45,9 @@ SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& file
   if (rule.Folded(folder) != rule.Folded(*installFolder)) {
     return Refused(kNotFullPathText);
   }
-  if (platform::SplitFullPath(folder)->steps.empty()) {
+  // A folder that does not read as a full path is refused like a root.
+  const auto split = platform::SplitFullPath(folder);
+  if (!split || split->steps.empty()) {
     return Refused(kRootFolderText);
   }
   if (IsFolder(folder, facts.windowsDir, files, rule)) {
