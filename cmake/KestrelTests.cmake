@@ -14,10 +14,3 @@ function(kestrel_test)
     set_tests_properties(${T_NAME} PROPERTIES LABELS "${T_LABELS}")
   endif()
 endfunction()
-
-# kestrel_shipped(target...)
-# Marks programs and DLLs that reach users. The import check reads every one
-# of them, so they must be declared before the tests folder is added.
-function(kestrel_shipped)
-  set_property(GLOBAL APPEND PROPERTY KESTREL_SHIPPED ${ARGN})
-endfunction()

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "kestrel_version.h"
+
 namespace Subs {
 
 // The program's name: every shortcut carries it. Set by Main before anything
@@ -21,8 +23,8 @@ inline constexpr const char* kLF = "\n";
 inline constexpr const char* kCRLF = "\r\n";
 
 // The program's own version numbers.
-inline constexpr int kVersionMajor = 1;
-inline constexpr int kVersionMinor = 0;
-inline constexpr int kVersionRevision = 0;
+inline constexpr int kVersionMajor = KESTREL_VERSION_MAJOR;
+inline constexpr int kVersionMinor = KESTREL_VERSION_MINOR;
+inline constexpr int kVersionRevision = KESTREL_VERSION_PATCH;
 
 }  // namespace Subs
