@@ -79,6 +79,23 @@ std::vector<std::string> PrivateFiles(const std::string& logText) {
   return files;
 }
 
+std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword) {
+  std::vector<std::string> names;
+  const std::string label = keyword + ":";
+  for (const std::string& line : kesclean::LogLines(logText)) {
+    const std::string text = Trim(line);
+    if (!text.starts_with(label)) {
+      continue;
+    }
+    const auto name = Unquoted(Trim(text.substr(label.size())));
+    if (name && !name->empty() && *name != "." && *name != ".." &&
+        name->find_first_of("\\/:*?<>|") == std::string::npos) {
+      names.push_back(*name);
+    }
+  }
+  return names;
+}
+
 std::string FolderOf(const std::string& path) {
   std::string folder = kesclean::SplitPath(path).folder;
   if (!folder.empty()) {

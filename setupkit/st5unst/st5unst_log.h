@@ -19,6 +19,10 @@ std::string ArgumentsOf(const std::string& commandLine);
 // full path ("C:\..." or "\\server\...") in double quotes, in file order.
 std::vector<std::string> PrivateFiles(const std::string& logText);
 
+// The names on the log's "<keyword>: "<name>"" lines (Shortcut, SettingsKey,
+// UninstallKey): plain names in double quotes, no path, in file order.
+std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword);
+
 // The folder that holds `path`, without its trailing backslash; empty when
 // the path names no folder.
 std::string FolderOf(const std::string& path);
