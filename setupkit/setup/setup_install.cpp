@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "settings/shortcuts.h"
 #include "setupkit/link_folder.h"
 #include "setupkit/registry_text.h"
 #include "setupkit/setup/setup_messages.h"
 #include "setupkit/setup/setup_plan.h"
-#include "settings/shortcuts.h"
 #include "shell/general/windows_dir.h"
 
 namespace setup {
@@ -102,8 +102,8 @@ class Installer {
 
   void CreateShortcut(const std::string& folder) {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
-    const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders) + place.testFolder +
-                             "\\" + kAppName + ".LNK";
+    const std::string file =
+        ::Subs::WindowsDirWithBackslash(p_.folders) + place.testFolder + "\\" + kAppName + ".LNK";
     const bool existed = Exists(file);
     p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
     if (!existed) {
@@ -118,17 +118,18 @@ class Installer {
     const std::string command =
         UninstallCommand(::Subs::WindowsDirWithBackslash(p_.folders), folder);
     platform::RegistryKey probe = 0;
-    const bool existed = p_.registry.OpenKey(platform::kHkeyLocalMachine, kUninstallKey,
-                                             platform::kKeyAccess, probe) == platform::kErrorSuccess;
+    const bool existed =
+        p_.registry.OpenKey(platform::kHkeyLocalMachine, kUninstallKey, platform::kKeyAccess,
+                            probe) == platform::kErrorSuccess;
     if (existed) {
       p_.registry.CloseKey(probe);
     }
-    const std::vector<std::pair<std::string, std::string>> values = {
-        {"DisplayName", kAppName}, {"UninstallString", command}};
+    const std::vector<std::pair<std::string, std::string>> values = {{"DisplayName", kAppName},
+                                                                     {"UninstallString", command}};
     std::vector<std::pair<std::string, std::optional<std::string>>> before;
     for (const auto& [name, text] : values) {
-      before.emplace_back(name, existed ? setupkit::MachineText(p_.registry, kUninstallKey, name)
-                                          : std::nullopt);
+      before.emplace_back(
+          name, existed ? setupkit::MachineText(p_.registry, kUninstallKey, name) : std::nullopt);
     }
     journal_.Add([this, existed, before] {
       if (!existed) {
@@ -199,7 +200,8 @@ Outcome Install(const std::string& source, const std::string& folder,
       return {false, MissingSourceMessage(uninstaller)};
     }
     // The uninstaller in the Windows folder stays when it is newer.
-    const std::string windowsCopy = ::Subs::WindowsDirWithBackslash(platform.folders) + kUninstaller;
+    const std::string windowsCopy =
+        ::Subs::WindowsDirWithBackslash(platform.folders) + kUninstaller;
     const std::optional<std::uint64_t> there =
         installer.Exists(windowsCopy) ? platform.transfer.FileVersion(windowsCopy) : std::nullopt;
     const std::optional<std::uint64_t> ours = platform.transfer.FileVersion(uninstaller);

@@ -35,6 +35,7 @@ struct Outcome {
 // it replaces kept aside until the end; files that are in use are found
 // before anything changes. On any failure everything this run did is undone
 // and nothing of it is left. The viewer's settings are never touched.
-Outcome Install(const std::string& source, const std::string& folder, const SetupPlatform& platform);
+Outcome Install(const std::string& source, const std::string& folder,
+                const SetupPlatform& platform);
 
 }  // namespace setup

@@ -65,8 +65,8 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
 }
 
 std::string DefaultFolder(platform::Registry& registry) {
-  const std::optional<std::string> canonical =
-      platform::CanonicalPath(setupkit::MachineText(registry, kWindowsKey, "ProgramFilesDir").value_or(""));
+  const std::optional<std::string> canonical = platform::CanonicalPath(
+      setupkit::MachineText(registry, kWindowsKey, "ProgramFilesDir").value_or(""));
   std::string programs = canonical ? *canonical : "C:\\Program Files";
   return programs.back() == '\\' ? programs + kAppName : programs + "\\" + kAppName;
 }
@@ -130,9 +130,7 @@ std::string RefusalMessage(Refusal refusal, const std::string& text) {
 }
 
 std::string LogText(const std::string& folder) {
-  std::string text = "; Kestrel setup log. Lines the uninstaller reads: PrivateFile, the files\r\n"
-                     "; it removes; Shortcut, SettingsKey and UninstallKey, what it removes "
-                     "besides.\r\n";
+  std::string text = "; Kestrel setup log\r\n";
   for (const char* name : kProgramFiles) {
     text += "PrivateFile: \"" + folder + "\\" + name + "\"\r\n";
   }

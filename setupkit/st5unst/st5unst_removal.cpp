@@ -146,8 +146,8 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
     const std::string key = "SOFTWARE\\" + name;
     const std::string path = setupkit::MachineText(platform.registry, key, "Path").value_or("");
     const std::optional<std::string> program = kesclean::LongPathOf(path, platform.files);
-    const bool ours = path.empty() || (program && rule.Folded(platform::ParentOf(*program)) ==
-                                                       rule.Folded(folder));
+    const bool ours = path.empty() ||
+                      (program && rule.Folded(platform::ParentOf(*program)) == rule.Folded(folder));
     if (!RemoveKey(platform, key, ours)) {
       left.push_back(kMachine + key);
     }

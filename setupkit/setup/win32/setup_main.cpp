@@ -27,8 +27,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::optional<setup::CommandLine> line = setup::ParseCommandLine(arguments);
   if (!line) {
     if (platform::FileNameRule().Folded(arguments).find("/S") == std::string::npos) {
-      boxes.Show(0, "Setup takes no arguments but these:\n\n/S\tinstall without asking\n"
-                    "/D=folder\tinstall in that folder (last)",
+      boxes.Show(0,
+                 "Setup takes no arguments but these:\n\n/S\tinstall without asking\n"
+                 "/D=folder\tinstall in that folder (last)",
                  setup::kTitle, platform::kMbOk | platform::kMbIconExclamation);
     }
     return setup::kBadCommandLine;
@@ -55,8 +56,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     };
     const setup::FolderChoice choice = setup::ChooseFolder(text, files, rule, folders);
     if (choice.refusal != setup::Refusal::kNone) {
-      return tell(setup::RefusalMessage(choice.refusal, choice.folder.empty() ? text : choice.folder),
-                  setup::kFolderRefused);
+      return tell(
+          setup::RefusalMessage(choice.refusal, choice.folder.empty() ? text : choice.folder),
+          setup::kFolderRefused);
     }
     // The shell-link library as it will lie in the install folder.
     platform::Win32ShellLinks links(choice.folder + "\\" + platform::kShellLinkLibrary);
@@ -81,8 +83,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   if (boxes.Show(0, setup::StartViewerQuestion(installed), setup::kTitle,
                  platform::kMbYesNo | platform::kMbIconQuestion) == platform::kIdYes) {
     try {
-      platform::Win32ProgramStarter().StartProgram(
-          "\"" + installed + "\\" + setup::kViewer + "\"", installed);
+      platform::Win32ProgramStarter().StartProgram("\"" + installed + "\\" + setup::kViewer + "\"",
+                                                   installed);
     } catch (const std::exception&) {
       // Installed all the same; the Programs menu starts it.
     }

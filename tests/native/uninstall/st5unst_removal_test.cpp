@@ -26,7 +26,8 @@ struct Removal {
   }
   int Run(const std::string& log, const std::string& arguments = kArguments) {
     disk.files[kLog] = {0, log};
-    return st5unst::RemoveLoggedFiles(arguments, {disk, disk, rule, folders, clock, boxes, registry});
+    return st5unst::RemoveLoggedFiles(arguments,
+                                      {disk, disk, rule, folders, clock, boxes, registry});
   }
   std::vector<std::string> Gone(const std::set<std::string>& before) const {
     std::vector<std::string> gone;
@@ -126,7 +127,8 @@ TEST(St5unstRemovalTest, WhatTheSetupMadeGoesOnlyWhenItBelongsToThisInstall) {
     bool settingsGo, entryGoes;
   } cases[] = {
       {kFolder + "kesview.exe", "ST5UNST.EXE -n \"" + kLog + "\"", true, true},
-      {"C:\\PROGRA~1\\KESTREL\\KESVIEW.EXE", "st5unst.exe -n \"c:\\program files\\kestrel\\st5unst.log\"", true, true},
+      {"C:\\PROGRA~1\\KESTREL\\KESVIEW.EXE",
+       "st5unst.exe -n \"c:\\program files\\kestrel\\st5unst.log\"", true, true},
       {"D:\\Kestrel\\kesview.exe", "ST5UNST.EXE -n \"D:\\Kestrel\\ST5UNST.LOG\"", false, false},
   };
   for (const auto& c : cases) {
@@ -134,9 +136,10 @@ TEST(St5unstRemovalTest, WhatTheSetupMadeGoesOnlyWhenItBelongsToThisInstall) {
     r.disk.files = {{kFolder + "kesview.exe", {}}, {shortcut, {}}, {desktop, {}}};
     r.registry.PutText(settings, "Path", c.path);
     r.registry.PutText(entry, "UninstallString", c.command);
-    const int status = r.Run("PrivateFile: \"" + kFolder +
-                             "kesview.exe\"\r\nShortcut: \"Kestrel\"\r\nSettingsKey: \"Kestrel\"\r\n"
-                             "UninstallKey: \"Kestrel\"\r\n");
+    const int status =
+        r.Run("PrivateFile: \"" + kFolder +
+              "kesview.exe\"\r\nShortcut: \"Kestrel\"\r\nSettingsKey: \"Kestrel\"\r\n"
+              "UninstallKey: \"Kestrel\"\r\n");
     EXPECT_EQ(status, st5unst::kAllGone) << c.path;
     EXPECT_EQ(r.Paths(), std::set<std::string>{}) << c.path;
     EXPECT_EQ(r.registry.HasKey(settings), !c.settingsGo) << c.path;

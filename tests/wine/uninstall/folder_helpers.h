@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/file_name_rule_win32.h"
@@ -140,6 +141,105 @@ inline std::set<std::string> Difference(const std::set<std::string>& a,
     }
   }
   return only;
+}
+
+// Every key below `key` ("<path>\\") and every value with its type and data,
+// one line each: compared before and after, it shows what changed in the
+// registry.
+inline void AddKeys(HKEY key, const std::string& path, std::set<std::string>& tree) {
+  char name[512];
+  BYTE data[4096];
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = sizeof name, type = 0, dataSize = sizeof data;
+    if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, data, &dataSize) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    tree.insert(path + ":" + name + "=" + std::to_string(type) + ":" +
+                std::string(reinterpret_cast<const char*>(data), dataSize));
+  }
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = sizeof name;
+    if (RegEnumKeyExA(key, index, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    const std::string below = path + name + "\\";
+    tree.insert(below);
+    HKEY sub = nullptr;
+    if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
+      AddKeys(sub, below, tree);
+      RegCloseKey(sub);
+    }
+  }
+}
+
+// HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER whole, but for what the system
+// keeps up to date for itself (the hardware's description, the recently
+// used lists of the common dialogs).
+inline std::set<std::string> Registry() {
+  std::set<std::string> tree;
+  AddKeys(HKEY_LOCAL_MACHINE, "HKLM\\", tree);
+  AddKeys(HKEY_CURRENT_USER, "HKCU\\", tree);
+  std::set<std::string> kept;
+  for (const std::string& entry : tree) {
+    if (!entry.starts_with("HKLM\\HARDWARE\\") && entry.find("MRU") == std::string::npos) {
+      kept.insert(entry);
+    }
+  }
+  return kept;
+}
+
+// The whole drive and the registry at one moment, but for the files of the
+// setup toolkit's uninstaller in the Windows folder (ST5UNST.EXE, which
+// other programs' installs share and which stays once it is there, and the
+// probe's files that stand in for it).
+struct Machine {
+  std::set<std::string> drive, registry;
+};
+inline Machine MachineNow() {
+  Machine now{Drive(), Registry()};
+  const platform::Win32FileNameRule rule;
+  const std::string toolkit = rule.Folded(WindowsDir() + "ST5UNST");
+  std::erase_if(now.drive, [&](const std::string& entry) {
+    return rule.Folded(entry).starts_with(toolkit) &&
+           entry.find('\\', toolkit.size()) == std::string::npos;
+  });
+  return now;
+}
+
+// What differs, one line each: "drive -C:\..." gone, "registry +HKLM\..." new.
+inline std::vector<std::string> Changes(const Machine& before, const Machine& after) {
+  std::vector<std::string> changes;
+  for (const auto& [was, is, name] : {std::tuple{&before.drive, &after.drive, "drive "},
+                                      std::tuple{&before.registry, &after.registry, "registry "}}) {
+    for (const std::string& entry : Difference(*was, *is)) changes.push_back(name + ("-" + entry));
+    for (const std::string& entry : Difference(*is, *was)) changes.push_back(name + ("+" + entry));
+  }
+  return changes;
+}
+
+// The files a release package holds, as SETUP.EXE takes them from its own
+// folder.
+inline const std::vector<std::string>& PackageFiles() {
+  static const std::vector<std::string> files = {"SETUP.EXE",     "kesview.exe", "kesclean.exe",
+                                                 "kesreport.exe", "keslink.dll", "ST5UNST.EXE",
+                                                 "index.htm",     "options.htm", "contact.htm"};
+  return files;
+}
+
+// A package folder `folder` (with its trailing backslash) holding the
+// package's files from the folder of this program, but for `leftOut`.
+inline void MakePackage(const std::string& folder, const std::string& leftOut = "") {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string from = std::string(self).substr(0, std::string(self).rfind('\\') + 1);
+  MakeFolders(folder);
+  for (const std::string& file : PackageFiles()) {
+    if (file != leftOut) {
+      CopyFileA((from + file).c_str(), (folder + file).c_str(), FALSE);
+    }
+  }
 }
 
 // A window of that class (any when null) and caption that is shown.

@@ -1,10 +1,11 @@
-// The whole cycle as a user lives it, on what tools/install laid out (the
-// runner installs first), driven from outside through the programs' windows:
-// the viewer's first start with its welcome, the first explorer window, a
+// The whole cycle as a user lives it, driven from outside through the
+// programs' windows: SETUP.EXE /S run from a folder holding the package, the
+// viewer's first start with its welcome, the first explorer window, a
 // click on a process, a report through File > Print To File and the Save As
 // dialog, the five shortcuts ticked in the options dialog; then a few files
 // of one's own, kesclean answered Yes, and what is left once ST5UNST.EXE has
-// finished. A probe stands in for ST5UNST.EXE for the run: it writes down
+// finished, when the drive and the registry are what they were before the
+// install, save the user's files. A probe stands in for ST5UNST.EXE for the run: it writes down
 // its command line and the install folder as it found it, then hands over to
 // the real program.
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ namespace uninstall_test {
 namespace {
 
 const std::string kFolder = "C:\\Program Files\\Kestrel\\";
+const std::string kPackage = "C:\\kestrel-package\\";
 // The report goes beside the install folder and outlives the uninstall.
 const std::string kReport = "C:\\Program Files\\Kestrel Report.txt";
 constexpr DWORD kPatienceMs = 60000;
@@ -113,6 +115,9 @@ class WholeCycleTest : public testing::Test {
     }
     DeleteFileA(record_.c_str());
     RemoveTree(kFolder);
+    RemoveTree(kPackage);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrel");
     DeleteFileA(kReport.c_str());
     for (const std::string& shortcut : ShortcutFiles()) {
       DeleteFileA(shortcut.c_str());
@@ -125,14 +130,19 @@ class WholeCycleTest : public testing::Test {
 };
 
 TEST_F(WholeCycleTest, InstallUseAndUninstall) {
-  ASSERT_TRUE(Exists(kFolder + "ST5UNST.LOG")) << "run tools/install first";
+  // The install into the default folder, from the package.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  DeleteFileA(kReport.c_str());
+  RemoveTree(kPackage);
+  MakePackage(kPackage);
+  const Machine before = MachineNow();
+  ASSERT_EQ(RunAnswering("\"" + kPackage + "SETUP.EXE\" /S", "Kestrel Setup").code, 0u);
+  ASSERT_TRUE(Exists(kFolder + "ST5UNST.LOG"));
   ASSERT_TRUE(Exists(probeAt_));
 
   // The viewer's first start: welcomed, its frame and first explorer window
   // opened, a process clicked, a report printed to a file, the five shortcuts
   // ticked in the options dialog, and the frame closed again.
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
-  DeleteFileA(kReport.c_str());
   {
     const Running viewer("\"" + kFolder + "kesview.exe\"");
     ASSERT_TRUE(viewer.process.Valid());
@@ -276,6 +286,10 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
     EXPECT_FALSE(Exists(shortcut)) << shortcut;
   }
   EXPECT_EQ(StoredPath(), "<no key>");
+  DeleteFileA(kReport.c_str());
+  for (const std::string& change : Changes(before, MachineNow())) {
+    ADD_FAILURE() << "left behind: " << change;
+  }
 }
 
 }  // namespace

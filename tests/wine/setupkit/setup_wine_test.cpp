@@ -1,0 +1,164 @@
+// SETUP.EXE /S as scripts run it, from a folder holding the package: a clean
+// install, the viewer started from it, a second install while the viewer
+// runs and after, the refused folders, failures half-way, and the way out
+// that Add/Remove Programs takes. Afterwards the drive and the registry are
+// what they were, save the user's files.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "settings/settings_store.h"
+#include "setupkit/setup/setup_plan.h"
+#include "shell/remote/remote_windows.h"
+#include "tests/fakes/win32_helpers.h"
+#include "tests/wine/uninstall/folder_helpers.h"
+
+namespace uninstall_test {
+namespace {
+
+const std::string kPackage = "C:\\kestrel-package\\";
+const std::string kFolder = "C:\\Program Files\\Kestrel Test";
+constexpr DWORD kPatienceMs = 60000;
+
+bool Within(DWORD ms, const std::function<bool()>& done) {
+  for (DWORD waited = 0; waited < ms; waited += 50) {
+    if (done()) return true;
+    Sleep(50);
+  }
+  return done();
+}
+
+std::string MachineText(const std::string& key, const char* name) {
+  HKEY open = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) {
+    return "<no key>";
+  }
+  char text[1024] = {};
+  DWORD size = sizeof text - 1;
+  const LONG read =
+      RegQueryValueExA(open, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(open);
+  return read == ERROR_SUCCESS ? text : "<no value>";
+}
+
+std::string ReadAll(const std::string& path) {
+  std::string text;
+  const platform::ScopedHandle file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  char chunk[4096];
+  DWORD read = 0;
+  while (file.Valid() && ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+    text.append(chunk, read);
+  }
+  return text;
+}
+
+// Nothing changed since `before`.
+void ExpectUnchanged(const Machine& before, const std::string& what) {
+  for (const std::string& change : Changes(before, MachineNow())) {
+    ADD_FAILURE() << what << ": " << change;
+  }
+}
+
+int Setup(const std::string& arguments) {
+  return static_cast<int>(
+      RunAnswering("\"" + kPackage + "SETUP.EXE\" " + arguments, setup::kTitle).code);
+}
+
+class SetupTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RemoveTree(kPackage);
+    MakePackage(kPackage);
+  }
+  void TearDown() override {
+    RemoveTree(kFolder + "\\");
+    RemoveTree(kPackage);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, setup::kUninstallKey);
+    for (const std::string& shortcut : ShortcutFiles()) DeleteFileA(shortcut.c_str());
+  }
+};
+
+TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  const Machine before = MachineNow();
+  ASSERT_EQ(Setup("/S /D=" + kFolder), setup::kInstalled);
+
+  EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
+  for (const char* file : setup::kProgramFiles) {
+    EXPECT_EQ(ReadAll(kFolder + "\\" + file), ReadAll(kPackage + file)) << file;
+  }
+  EXPECT_EQ(ReadAll(WindowsDir() + "ST5UNST.EXE"), ReadAll(kPackage + "ST5UNST.EXE"));
+  EXPECT_TRUE(Exists(WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK"));
+  EXPECT_EQ(MachineText(setup::kUninstallKey, "DisplayName"), "Kestrel");
+  const std::string command = MachineText(setup::kUninstallKey, "UninstallString");
+  EXPECT_EQ(command, "\"" + WindowsDir() + "ST5UNST.EXE\" -n \"" + kFolder + "\\ST5UNST.LOG\"");
+
+  // The installed viewer starts, welcomes and records its Path; while it
+  // runs, a second install is refused and changes nothing.
+  {
+    const PROCESS_INFORMATION viewer = kes_test::StartProgram("\"" + kFolder + "\\kesview.exe\"");
+    const platform::ScopedHandle process(viewer.hProcess), thread(viewer.hThread);
+    HWND welcome = nullptr;
+    ASSERT_TRUE(Within(kPatienceMs, [&] { return (welcome = ShownWindow(nullptr, "Welcome!")); }));
+    PostMessageA(welcome, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(Within(kPatienceMs, kesremote::ExplorerLoaded));
+    EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), kFolder + "\\kesview.exe");
+    const Machine running = MachineNow();
+    EXPECT_EQ(Setup("/S /D=" + kFolder), setup::kNotInstalled);
+    ExpectUnchanged(running, "install while the viewer runs");
+    PostMessageA(kesremote::Frame(), WM_CLOSE, 0, 0);
+    ASSERT_EQ(WaitForSingleObject(process.Get(), kPatienceMs), WAIT_OBJECT_0);
+  }
+
+  // Over the first install, with the settings and a file of the user's.
+  MakeFile(kFolder + "\\notes.txt", "mine");
+  const std::string settings = MachineText(Subs::kSettingsKey, "Path");
+  EXPECT_EQ(Setup("/S /D=" + kFolder), setup::kInstalled);
+  EXPECT_EQ(ReadAll(kFolder + "\\notes.txt"), "mine");
+  EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), settings);
+  EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
+
+  // Add/Remove Programs runs the command.
+  const Answered removal = RunAnswering(command, "Setup Log Uninstaller");
+  EXPECT_EQ(removal.code, 0u);
+  EXPECT_TRUE(removal.boxes.empty()) << removal.boxes.front();
+  EXPECT_EQ(ReadAll(kFolder + "\\notes.txt"), "mine");
+  DeleteFileA((kFolder + "\\notes.txt").c_str());
+  RemoveDirectoryA(kFolder.c_str());
+  ExpectUnchanged(before, "removed through Add/Remove Programs");
+}
+
+TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
+  const std::string foreign = "C:\\Program Files\\Other\\";
+  MakeFile(foreign + "ST5UNST.LOG", "PrivateFile: \"" + foreign + "other.exe\"\r\n");
+  // A folder where a copy would be staged stops the install half-way, after
+  // the folder and the first files.
+  MakeFolders(kFolder + "\\options.htm.NEW\\");
+  const Machine before = MachineNow();
+  const struct {
+    std::string arguments, leftOut;
+    int status;
+  } cases[] = {
+      {"/S /D=C:\\", "", setup::kFolderRefused},
+      {"/S /D=" + WindowsDir(), "", setup::kFolderRefused},
+      {"/S /D=" + WindowsDir() + "system", "", setup::kFolderRefused},
+      {"/S /D=" + foreign, "", setup::kFolderRefused},
+      {"/S /D=Kestrel", "", setup::kFolderRefused},
+      {"/S /D=C:\\Program Files\\Kestrel New", "contact.htm", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", setup::kNotInstalled},
+      {"/S /X", "", setup::kBadCommandLine},
+  };
+  for (const auto& c : cases) {
+    RemoveTree(kPackage);
+    MakePackage(kPackage, c.leftOut);
+    EXPECT_EQ(Setup(c.arguments), c.status) << c.arguments;
+    ExpectUnchanged(before, c.arguments);
+  }
+  RemoveTree(foreign);
+}
+
+}  // namespace
+}  // namespace uninstall_test
