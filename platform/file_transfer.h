@@ -13,9 +13,9 @@ class FileTransfer {
  public:
   virtual ~FileTransfer() = default;
   // Copies `from` to `to`; fails when `to` is already there.
-  virtual void CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual void Copy(const std::string& from, const std::string& to) = 0;
   // Renames `from` to `to` on the same drive; fails when `to` is there.
-  virtual void MoveFile(const std::string& from, const std::string& to) = 0;
+  virtual void Rename(const std::string& from, const std::string& to) = 0;
   // Makes one folder whose parent exists.
   virtual void MakeFolder(const std::string& path) = 0;
   // Fails unless the file could be opened for writing by this program alone

@@ -9,13 +9,13 @@
 
 namespace platform {
 
-void Win32FileTransfer::CopyFile(const std::string& from, const std::string& to) {
+void Win32FileTransfer::Copy(const std::string& from, const std::string& to) {
   if (!CopyFileA(from.c_str(), to.c_str(), TRUE)) {
     throw FileFailure(to);
   }
 }
 
-void Win32FileTransfer::MoveFile(const std::string& from, const std::string& to) {
+void Win32FileTransfer::Rename(const std::string& from, const std::string& to) {
   if (!MoveFileA(from.c_str(), to.c_str())) {
     throw FileFailure(from);
   }

@@ -78,7 +78,7 @@ class Installer {
       if (placement.from.empty()) {
         p_.store.WriteTextFile(staged, placement.text);
       } else {
-        p_.transfer.CopyFile(placement.from, staged);
+        p_.transfer.Copy(placement.from, staged);
       }
     }
   }
@@ -91,11 +91,11 @@ class Installer {
       if (Exists(target)) {
         RemoveQuietly(kept);
         p_.files.SetNormalAttributes(target);
-        p_.transfer.MoveFile(target, kept);
-        journal_.Add([this, target, kept] { p_.transfer.MoveFile(kept, target); });
+        p_.transfer.Rename(target, kept);
+        journal_.Add([this, target, kept] { p_.transfer.Rename(kept, target); });
         kept_.push_back(kept);
       }
-      p_.transfer.MoveFile(target + kStaged, target);
+      p_.transfer.Rename(target + kStaged, target);
       journal_.Add([this, target] { RemoveQuietly(target); });
     }
   }

@@ -18,11 +18,11 @@ const std::string kEntry = setup::kUninstallKey;
 class MemoryTransfer final : public platform::FileTransfer {
  public:
   explicit MemoryTransfer(MemoryFolder& disk) : disk_(disk) {}
-  void CopyFile(const std::string& from, const std::string& to) override {
+  void Copy(const std::string& from, const std::string& to) override {
     if (failing.count(to) != 0 || disk_.files.count(to) != 0) throw kes::Failure(61, "Disk full");
     disk_.files[to] = disk_.files.at(from);
   }
-  void MoveFile(const std::string& from, const std::string& to) override {
+  void Rename(const std::string& from, const std::string& to) override {
     if (disk_.files.count(to) != 0) throw kes::Failure(75, "exists");
     disk_.files[to] = disk_.files.at(from);
     disk_.files.erase(from);

@@ -61,7 +61,13 @@ void ExpectUnchanged(const Machine& before, const std::string& what) {
   }
 }
 
-int Setup(const std::string& arguments) {
+std::string SystemDir() {
+  char system[MAX_PATH] = {};
+  GetSystemDirectoryA(system, MAX_PATH);
+  return system;
+}
+
+int RunSetup(const std::string& arguments) {
   return static_cast<int>(
       RunAnswering("\"" + kPackage + "SETUP.EXE\" " + arguments, setup::kTitle).code);
 }
@@ -84,7 +90,7 @@ class SetupTest : public testing::Test {
 TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
   const Machine before = MachineNow();
-  ASSERT_EQ(Setup("/S /D=" + kFolder), setup::kInstalled);
+  ASSERT_EQ(RunSetup("/S /D=" + kFolder), setup::kInstalled);
 
   EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
   for (const char* file : setup::kProgramFiles) {
@@ -107,7 +113,7 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
     ASSERT_TRUE(Within(kPatienceMs, kesremote::ExplorerLoaded));
     EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), kFolder + "\\kesview.exe");
     const Machine running = MachineNow();
-    EXPECT_EQ(Setup("/S /D=" + kFolder), setup::kNotInstalled);
+    EXPECT_EQ(RunSetup("/S /D=" + kFolder), setup::kNotInstalled);
     ExpectUnchanged(running, "install while the viewer runs");
     PostMessageA(kesremote::Frame(), WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(process.Get(), kPatienceMs), WAIT_OBJECT_0);
@@ -116,7 +122,7 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   // Over the first install, with the settings and a file of the user's.
   MakeFile(kFolder + "\\notes.txt", "mine");
   const std::string settings = MachineText(Subs::kSettingsKey, "Path");
-  EXPECT_EQ(Setup("/S /D=" + kFolder), setup::kInstalled);
+  EXPECT_EQ(RunSetup("/S /D=" + kFolder), setup::kInstalled);
   EXPECT_EQ(ReadAll(kFolder + "\\notes.txt"), "mine");
   EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), settings);
   EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
@@ -144,7 +150,7 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   } cases[] = {
       {"/S /D=C:\\", "", setup::kFolderRefused},
       {"/S /D=" + WindowsDir(), "", setup::kFolderRefused},
-      {"/S /D=" + WindowsDir() + "system", "", setup::kFolderRefused},
+      {"/S /D=" + SystemDir(), "", setup::kFolderRefused},
       {"/S /D=" + foreign, "", setup::kFolderRefused},
       {"/S /D=Kestrel", "", setup::kFolderRefused},
       {"/S /D=C:\\Program Files\\Kestrel New", "contact.htm", setup::kNotInstalled},
@@ -154,7 +160,8 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   for (const auto& c : cases) {
     RemoveTree(kPackage);
     MakePackage(kPackage, c.leftOut);
-    EXPECT_EQ(Setup(c.arguments), c.status) << c.arguments;
+    EXPECT_EQ(RunSetup(c.arguments), c.status) << c.arguments;
+    MakePackage(kPackage);  // whole again, as it was before
     ExpectUnchanged(before, c.arguments);
   }
   RemoveTree(foreign);

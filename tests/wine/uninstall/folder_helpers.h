@@ -175,19 +175,20 @@ inline void AddKeys(HKEY key, const std::string& path, std::set<std::string>& tr
 }
 
 // HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER whole, but for what the system
-// keeps up to date for itself (the hardware's description, the recently
-// used lists of the common dialogs).
+// keeps up to date for itself: the hardware and the devices (which Wine
+// describes anew when a program first opens a window), Wine's own settings,
+// and the recently used lists of the common dialogs.
 inline std::set<std::string> Registry() {
   std::set<std::string> tree;
   AddKeys(HKEY_LOCAL_MACHINE, "HKLM\\", tree);
   AddKeys(HKEY_CURRENT_USER, "HKCU\\", tree);
-  std::set<std::string> kept;
-  for (const std::string& entry : tree) {
-    if (!entry.starts_with("HKLM\\HARDWARE\\") && entry.find("MRU") == std::string::npos) {
-      kept.insert(entry);
-    }
-  }
-  return kept;
+  const platform::Win32FileNameRule rule;
+  std::erase_if(tree, [&](const std::string& entry) {
+    const std::string key = rule.Folded(entry);
+    return key.starts_with("HKLM\\HARDWARE\\") || key.starts_with("HKLM\\SYSTEM\\") ||
+           key.starts_with("HKCU\\SOFTWARE\\WINE\\") || key.find("MRU") != std::string::npos;
+  });
+  return tree;
 }
 
 // The whole drive and the registry at one moment, but for the files of the

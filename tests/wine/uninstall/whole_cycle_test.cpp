@@ -191,8 +191,14 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
       return (options = ShownWindow(nullptr, settingswin::frmOptions::kCaption)) != nullptr;
     }));
     const HWND page = GetDlgItem(options, settingswin::frmOptions::kPageId);
+    // The setup program made the Programs menu shortcut (box 3).
     for (int box : {0, 1, 2, 3, 5}) {
-      SendDlgItemMessageA(page, settingswin::frmOptions::kShortcutBoxId + box, BM_CLICK, 0, 0);
+      const int id = settingswin::frmOptions::kShortcutBoxId + box;
+      const bool ticked = SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      EXPECT_EQ(ticked, box == 3) << box;
+      if (!ticked) {
+        SendDlgItemMessageA(page, id, BM_CLICK, 0, 0);
+      }
     }
     PostMessageA(GetDlgItem(options, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(Within(kPatienceMs, [&] { return !IsWindow(options); }));
