@@ -42,6 +42,11 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
   CommandLine line;
   std::string rest = Trim(arguments);
   while (!rest.empty()) {
+    // A starter that quotes each argument gives "/D=C:\Program Files\Kestrel".
+    if (rest.size() >= 5 && rest.front() == '"' && rest.back() == '"' &&
+        Is(rest.substr(1, 3), "/D=")) {
+      rest = rest.substr(1, rest.size() - 2);
+    }
     if (rest.size() >= 3 && Is(rest.substr(0, 3), "/D=")) {
       std::string folder = Trim(rest.substr(3));
       if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {

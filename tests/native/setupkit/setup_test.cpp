@@ -99,6 +99,7 @@ TEST(SetupTest, CommandLines) {
       {"/S", true, true, ""},
       {" /s /D=C:\\My Apps\\Kestrel", true, true, "C:\\My Apps\\Kestrel"},
       {"/S /D=\"D:\\K\"", true, true, "D:\\K"},
+      {"/S \"/D=D:\\K L\"", true, true, "D:\\K L"},
       {"/D=", false, false, ""},
       {"/Q", false, false, ""},
   };
