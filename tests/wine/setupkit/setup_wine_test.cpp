@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "settings/settings_store.h"
+#include "setupkit/setup/res/resource.h"
 #include "setupkit/setup/setup_plan.h"
 #include "shell/remote/remote_windows.h"
 #include "tests/fakes/win32_helpers.h"
@@ -165,6 +166,51 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
     ExpectUnchanged(before, c.arguments);
   }
   RemoveTree(foreign);
+}
+
+// The window: it offers the default folder; Cancel changes nothing; OK on
+// a typed folder installs there and asks whether to start the viewer.
+TEST_F(SetupTest, TheSetupWindow) {
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  const Machine before = MachineNow();
+  for (const bool ok : {false, true}) {
+    const PROCESS_INFORMATION started = kes_test::StartProgram("\"" + kPackage + "SETUP.EXE\"");
+    const platform::ScopedHandle process(started.hProcess), thread(started.hThread);
+    HWND window = nullptr;
+    ASSERT_TRUE(
+        Within(kPatienceMs, [&] { return (window = ShownWindow("#32770", setup::kTitle)); }));
+    char folder[MAX_PATH] = {};
+    GetDlgItemTextA(window, IDC_FOLDER, folder, MAX_PATH);
+    EXPECT_STREQ(folder, "C:\\Program Files\\Kestrel");
+    std::string question;
+    if (ok) {
+      SetDlgItemTextA(window, IDC_FOLDER, kFolder.c_str());
+      PostMessageA(window, WM_COMMAND, IDOK, 0);
+      HWND box = nullptr;
+      ASSERT_TRUE(Within(kPatienceMs, [&] {
+        box = ShownWindow("#32770", setup::kTitle);
+        return box != nullptr && box != window;
+      }));
+      question = BoxText(box);
+      PostMessageA(box, WM_COMMAND, IDNO, 0);
+    } else {
+      PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    ASSERT_EQ(WaitForSingleObject(process.Get(), kPatienceMs), WAIT_OBJECT_0);
+    DWORD code = 0;
+    GetExitCodeProcess(process.Get(), &code);
+    EXPECT_EQ(code, ok ? 0u : 1u);
+    EXPECT_EQ(question, ok ? "Kestrel is installed in\n" + kFolder +
+                                 "\n\nUse \"Add/Remove Programs\" in the Control Panel to remove "
+                                 "it.\n\nStart Kestrel now?"
+                           : "");
+    EXPECT_EQ(Exists(kFolder + "\\kesview.exe"), ok);
+  }
+  EXPECT_EQ(
+      RunAnswering(MachineText(setup::kUninstallKey, "UninstallString"), "Setup Log Uninstaller")
+          .code,
+      0u);
+  ExpectUnchanged(before, "installed in the window and removed");
 }
 
 }  // namespace
