@@ -14,14 +14,6 @@ namespace {
 
 constexpr const char* kWindowsKey = "Software\\Microsoft\\Windows\\CurrentVersion";
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool Is(const std::string& word, const std::string& upper) {
   return word.size() == upper.size() &&
          platform::FileNameRule().Folded(word) == upper;  // ASCII switches only
@@ -40,7 +32,7 @@ bool IsKestrelFile(const std::string& name, const platform::FileNameRule& rule) 
 
 std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
   CommandLine line;
-  std::string rest = Trim(arguments);
+  std::string rest = st5unst::Trim(arguments);
   while (!rest.empty()) {
     // A starter that quotes each argument gives "/D=C:\Program Files\Kestrel".
     if (rest.size() >= 5 && rest.front() == '"' && rest.back() == '"' &&
@@ -48,7 +40,7 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
       rest = rest.substr(1, rest.size() - 2);
     }
     if (rest.size() >= 3 && Is(rest.substr(0, 3), "/D=")) {
-      std::string folder = Trim(rest.substr(3));
+      std::string folder = st5unst::Trim(rest.substr(3));
       if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {
         folder = folder.substr(1, folder.size() - 2);
       }
@@ -64,7 +56,7 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
       return std::nullopt;
     }
     line.silent = true;
-    rest = end == std::string::npos ? std::string() : Trim(rest.substr(end));
+    rest = end == std::string::npos ? std::string() : st5unst::Trim(rest.substr(end));
   }
   return line;
 }
@@ -78,7 +70,7 @@ std::string DefaultFolder(platform::Registry& registry) {
 
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
                           platform::FileNameRule& rule, platform::SystemFolders& folders) {
-  const std::optional<std::string> folder = kesclean::LongPathOf(Trim(text), files);
+  const std::optional<std::string> folder = kesclean::LongPathOf(st5unst::Trim(text), files);
   if (!folder) {
     return {Refusal::kNotFullPath, {}};
   }

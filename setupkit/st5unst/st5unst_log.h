@@ -11,6 +11,9 @@ namespace st5unst {
 // arguments are not of that form.
 std::optional<std::string> LogPathFromArguments(const std::string& arguments);
 
+// The text without the blanks and tabs at its ends.
+std::string Trim(const std::string& text);
+
 // The arguments of a whole command line: everything after the program's own
 // name, which may be quoted.
 std::string ArgumentsOf(const std::string& commandLine);
