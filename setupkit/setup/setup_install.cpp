@@ -48,7 +48,7 @@ struct Placement {
 
 class Installer {
  public:
-  Installer(const SetupPlatform& platform) : p_(platform) {}
+  explicit Installer(const SetupPlatform& platform) : p_(platform) {}
 
   bool Exists(const std::string& path) { return p_.files.Attributes(path).has_value(); }
 
@@ -56,7 +56,9 @@ class Installer {
     try {
       p_.store.RemoveFile(path);
     } catch (const kes::Failure& failure) {
-      if (failure.Number() != kes::kErrFileNotFound) throw;
+      if (failure.Number() != kes::kErrFileNotFound) {
+        throw;
+      }
     }
   }
 
@@ -127,9 +129,10 @@ class Installer {
     const std::vector<std::pair<std::string, std::string>> values = {{"DisplayName", kAppName},
                                                                      {"UninstallString", command}};
     std::vector<std::pair<std::string, std::optional<std::string>>> before;
-    for (const auto& [name, text] : values) {
-      before.emplace_back(
-          name, existed ? setupkit::MachineText(p_.registry, kUninstallKey, name) : std::nullopt);
+    if (existed) {
+      for (const auto& [name, text] : values) {
+        before.emplace_back(name, setupkit::MachineText(p_.registry, kUninstallKey, name));
+      }
     }
     journal_.Add([this, existed, before] {
       if (!existed) {
@@ -137,7 +140,9 @@ class Installer {
         return;
       }
       for (const auto& [name, data] : before) {
-        if (data) Write(name, *data);
+        if (data) {
+          Write(name, *data);
+        }
       }
     });
     for (const auto& [name, text] : values) {
@@ -156,7 +161,7 @@ class Installer {
     }
   }
 
-  Journal journal_;
+  void Undo() { journal_.Undo(); }
 
  private:
   // A text value, written with its NUL.
@@ -176,6 +181,7 @@ class Installer {
   }
 
   const SetupPlatform& p_;
+  Journal journal_;
   std::vector<std::string> kept_;
 };
 
@@ -184,29 +190,29 @@ class Installer {
 Outcome Install(const std::string& source, const std::string& folder,
                 const SetupPlatform& platform) {
   Installer installer(platform);
+  std::vector<Placement> placements;
+  placements.reserve(kProgramFiles.size() + 2);
+  for (const char* name : kProgramFiles) {
+    placements.push_back({folder + "\\" + name, source + "\\" + name, {}});
+  }
+  placements.push_back({folder + "\\" + kLogName, {}, LogText(folder)});
+  const std::string uninstaller = source + "\\" + kUninstaller;
   try {
-    std::vector<Placement> placements;
-    for (const char* name : kProgramFiles) {
-      placements.push_back({folder + "\\" + name, source + "\\" + name, {}});
-    }
-    placements.push_back({folder + "\\" + kLogName, {}, LogText(folder)});
-    const std::string uninstaller = source + "\\" + kUninstaller;
-    for (const char* name : kProgramFiles) {
-      if (!installer.Exists(source + "\\" + name)) {
-        return {false, MissingSourceMessage(source + "\\" + name)};
+    for (const Placement& placement : placements) {
+      if (!placement.from.empty() && !installer.Exists(placement.from)) {
+        return {false, MissingSourceMessage(placement.from)};
       }
     }
     if (!installer.Exists(uninstaller)) {
       return {false, MissingSourceMessage(uninstaller)};
     }
     // The uninstaller in the Windows folder stays when it is newer.
-    const std::string windowsCopy =
-        ::Subs::WindowsDirWithBackslash(platform.folders) + kUninstaller;
+    const std::string shared = ::Subs::WindowsDirWithBackslash(platform.folders) + kUninstaller;
     const std::optional<std::uint64_t> there =
-        installer.Exists(windowsCopy) ? platform.transfer.FileVersion(windowsCopy) : std::nullopt;
+        installer.Exists(shared) ? platform.transfer.FileVersion(shared) : std::nullopt;
     const std::optional<std::uint64_t> ours = platform.transfer.FileVersion(uninstaller);
     if (!there || (ours && *ours >= *there)) {
-      placements.push_back({windowsCopy, uninstaller, {}});
+      placements.push_back({shared, uninstaller, {}});
     }
     // A file in use is found before anything changes.
     for (const Placement& placement : placements) {
@@ -227,7 +233,7 @@ Outcome Install(const std::string& source, const std::string& folder,
     installer.CreateShortcut(folder);
     installer.RegisterUninstall(folder);
   } catch (const std::exception& failure) {
-    installer.journal_.Undo();
+    installer.Undo();
     return {false, FailedMessage(failure.what())};
   }
   installer.Finish();

@@ -136,7 +136,8 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
   const std::string windows = ::Subs::WindowsDirWithBackslash(platform.folders);
   for (const std::string& name : LoggedNames(text, "Shortcut")) {
     for (const ::Subs::ShortcutPlaceInfo& place : ::Subs::kShortcutPlaces) {
-      const std::string file = windows + place.testFolder + "\\" + name + ".LNK";
+      std::string file = windows + place.testFolder;
+      file += "\\" + name + ".LNK";
       if (!windows.empty() && !remover.RemoveFile(file)) {
         left.push_back(file);
       }

@@ -19,11 +19,15 @@ class MemoryTransfer final : public platform::FileTransfer {
  public:
   explicit MemoryTransfer(MemoryFolder& disk) : disk_(disk) {}
   void Copy(const std::string& from, const std::string& to) override {
-    if (failing.count(to) != 0 || disk_.files.count(to) != 0) throw kes::Failure(61, "Disk full");
+    if (failing.count(to) != 0 || disk_.files.count(to) != 0) {
+      throw kes::Failure(61, "Disk full");
+    }
     disk_.files[to] = disk_.files.at(from);
   }
   void Rename(const std::string& from, const std::string& to) override {
-    if (disk_.files.count(to) != 0) throw kes::Failure(75, "exists");
+    if (disk_.files.count(to) != 0) {
+      throw kes::Failure(75, "exists");
+    }
     disk_.files[to] = disk_.files.at(from);
     disk_.files.erase(from);
   }
@@ -35,7 +39,9 @@ class MemoryTransfer final : public platform::FileTransfer {
   }
   std::optional<std::uint64_t> FileVersion(const std::string& path) override {
     const auto file = disk_.files.find(path);
-    if (file == disk_.files.end() || file->second.content.empty()) return std::nullopt;
+    if (file == disk_.files.end() || file->second.content.empty()) {
+      return std::nullopt;
+    }
     return std::stoull(file->second.content);
   }
   std::set<std::string> failing;
@@ -75,7 +81,9 @@ struct Installing {
   std::map<std::string, std::string> Files() const {
     std::map<std::string, std::string> files;
     for (const auto& [path, file] : disk.files) {
-      if (!path.starts_with(kSource)) files[path] = file.content;
+      if (!path.starts_with(kSource)) {
+        files[path] = file.content;
+      }
     }
     return files;
   }
@@ -204,7 +212,9 @@ TEST(SetupTest, AFailureLeavesEverythingAsItWas) {
     s.registry.PutText(kEntry, "DisplayName", "Kestrel 0.9");
     const auto before = s.Files();
     s.disk.files.erase(c.missing);
-    if (!c.inUse.empty()) s.disk.inUse.insert(s.rule.Folded(c.inUse));
+    if (!c.inUse.empty()) {
+      s.disk.inUse.insert(s.rule.Folded(c.inUse));
+    }
     s.transfer.failing.insert(c.failing);
     const setup::Outcome outcome = s.Install();
     EXPECT_FALSE(outcome.installed);
