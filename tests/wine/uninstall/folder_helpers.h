@@ -177,7 +177,7 @@ inline void AddKeys(HKEY key, const std::string& path, std::set<std::string>& tr
 // HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER whole, but for what the system
 // keeps up to date for itself: the hardware and the devices (which Wine
 // describes anew when a program first opens a window), Wine's own settings,
-// and the recently used lists of the common dialogs.
+// and what the common dialogs remember.
 inline std::set<std::string> Registry() {
   std::set<std::string> tree;
   AddKeys(HKEY_LOCAL_MACHINE, "HKLM\\", tree);
@@ -186,7 +186,8 @@ inline std::set<std::string> Registry() {
   std::erase_if(tree, [&](const std::string& entry) {
     const std::string key = rule.Folded(entry);
     return key.starts_with("HKLM\\HARDWARE\\") || key.starts_with("HKLM\\SYSTEM\\") ||
-           key.starts_with("HKCU\\SOFTWARE\\WINE\\") || key.find("MRU") != std::string::npos;
+           key.starts_with("HKCU\\SOFTWARE\\WINE\\") ||
+           key.find("\\EXPLORER\\COMDLG32\\") != std::string::npos;
   });
   return tree;
 }
@@ -198,7 +199,11 @@ inline std::set<std::string> Registry() {
 struct Machine {
   std::set<std::string> drive, registry;
 };
+// The Programs menu folder, which every Windows 95 and 98 has and a fresh
+// Wine prefix may lack, is made first: the shortcut would make it, and
+// nothing removes it.
 inline Machine MachineNow() {
+  MakeFolders(WindowsDir() + "Start Menu\\Programs\\");
   Machine now{Drive(), Registry()};
   const platform::Win32FileNameRule rule;
   const std::string toolkit = rule.Folded(WindowsDir() + "ST5UNST");
