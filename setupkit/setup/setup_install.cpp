@@ -51,6 +51,10 @@ class Installer {
   explicit Installer(const SetupPlatform& platform) : p_(platform) {}
 
   bool Exists(const std::string& path) { return p_.files.Attributes(path).has_value(); }
+  bool IsFile(const std::string& path) {
+    const std::optional<std::uint32_t> attributes = p_.files.Attributes(path);
+    return attributes && (*attributes & platform::kAttrDirectory) == 0;
+  }
 
   void RemoveQuietly(const std::string& path) {
     try {
@@ -106,12 +110,12 @@ class Installer {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
     const std::string file =
         ::Subs::WindowsDirWithBackslash(p_.folders) + place.testFolder + "\\" + kAppName + ".LNK";
-    const bool existed = Exists(file);
+    const bool existed = IsFile(file);
     p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
     if (!existed) {
       journal_.Add([this, &place] { p_.links.RemoveShellLink(place.libraryFolder, kAppName); });
     }
-    if (!Exists(file)) {
+    if (!IsFile(file)) {
       throw kes::Failure(kes::kErrFileAccess, ShortcutFailedMessage(file));
     }
   }

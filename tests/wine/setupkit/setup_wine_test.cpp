@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <functional>
-
 #include "settings/settings_store.h"
 #include "setupkit/setup/res/resource.h"
 #include "setupkit/setup/setup_plan.h"
@@ -21,39 +19,6 @@ namespace {
 const std::string kPackage = "C:\\kestrel-package\\";
 const std::string kFolder = "C:\\Program Files\\Kestrel Test";
 constexpr DWORD kPatienceMs = 60000;
-
-bool Within(DWORD ms, const std::function<bool()>& done) {
-  for (DWORD waited = 0; waited < ms; waited += 50) {
-    if (done()) return true;
-    Sleep(50);
-  }
-  return done();
-}
-
-std::string MachineText(const std::string& key, const char* name) {
-  HKEY open = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) {
-    return "<no key>";
-  }
-  char text[1024] = {};
-  DWORD size = sizeof text - 1;
-  const LONG read =
-      RegQueryValueExA(open, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
-  RegCloseKey(open);
-  return read == ERROR_SUCCESS ? text : "<no value>";
-}
-
-std::string ReadAll(const std::string& path) {
-  std::string text;
-  const platform::ScopedHandle file(
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  char chunk[4096];
-  DWORD read = 0;
-  while (file.Valid() && ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
-    text.append(chunk, read);
-  }
-  return text;
-}
 
 // Nothing changed since `before`.
 void ExpectUnchanged(const Machine& before, const std::string& what) {
@@ -93,11 +58,17 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   const Machine before = MachineNow();
   ASSERT_EQ(RunSetup("/S /D=" + kFolder), setup::kInstalled);
 
-  EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
-  for (const char* file : setup::kProgramFiles) {
-    EXPECT_EQ(ReadAll(kFolder + "\\" + file), ReadAll(kPackage + file)) << file;
+  std::string log = "; Kestrel setup log\r\n";
+  for (const char* file : {"kesview.exe", "kesclean.exe", "kesreport.exe", "keslink.dll",
+                           "index.htm", "options.htm", "contact.htm"}) {
+    log += "PrivateFile: \"" + kFolder + "\\" + file + "\"\r\n";
   }
-  EXPECT_EQ(ReadAll(WindowsDir() + "ST5UNST.EXE"), ReadAll(kPackage + "ST5UNST.EXE"));
+  log += "Shortcut: \"Kestrel\"\r\nSettingsKey: \"Kestrel\"\r\nUninstallKey: \"Kestrel\"\r\n";
+  EXPECT_EQ(ReadFile(kFolder + "\\ST5UNST.LOG"), log);
+  for (const char* file : setup::kProgramFiles) {
+    EXPECT_EQ(ReadFile(kFolder + "\\" + file), ReadFile(kPackage + file)) << file;
+  }
+  EXPECT_EQ(ReadFile(WindowsDir() + "ST5UNST.EXE"), ReadFile(kPackage + "ST5UNST.EXE"));
   EXPECT_TRUE(Exists(WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK"));
   EXPECT_EQ(MachineText(setup::kUninstallKey, "DisplayName"), "Kestrel");
   const std::string command = MachineText(setup::kUninstallKey, "UninstallString");
@@ -124,15 +95,15 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   MakeFile(kFolder + "\\notes.txt", "mine");
   const std::string settings = MachineText(Subs::kSettingsKey, "Path");
   EXPECT_EQ(RunSetup("/S /D=" + kFolder), setup::kInstalled);
-  EXPECT_EQ(ReadAll(kFolder + "\\notes.txt"), "mine");
+  EXPECT_EQ(ReadFile(kFolder + "\\notes.txt"), "mine");
   EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), settings);
-  EXPECT_EQ(ReadAll(kFolder + "\\ST5UNST.LOG"), setup::LogText(kFolder));
+  EXPECT_EQ(ReadFile(kFolder + "\\ST5UNST.LOG"), log);
 
   // Add/Remove Programs runs the command.
   const Answered removal = RunAnswering(command, "Setup Log Uninstaller");
   EXPECT_EQ(removal.code, 0u);
   EXPECT_TRUE(removal.boxes.empty()) << removal.boxes.front();
-  EXPECT_EQ(ReadAll(kFolder + "\\notes.txt"), "mine");
+  EXPECT_EQ(ReadFile(kFolder + "\\notes.txt"), "mine");
   DeleteFileA((kFolder + "\\notes.txt").c_str());
   RemoveDirectoryA(kFolder.c_str());
   ExpectUnchanged(before, "removed through Add/Remove Programs");
@@ -141,29 +112,37 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
 TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   const std::string foreign = "C:\\Program Files\\Other\\";
   MakeFile(foreign + "ST5UNST.LOG", "PrivateFile: \"" + foreign + "other.exe\"\r\n");
-  // A folder where a copy would be staged stops the install half-way, after
-  // the folder and the first files.
-  MakeFolders(kFolder + "\\options.htm.NEW\\");
-  const Machine before = MachineNow();
+  // A folder where a copy is to be staged stops the install half-way, after
+  // the install folder and the first files; one where the shortcut goes
+  // stops it at the end, with every file in place.
   const struct {
-    std::string arguments, leftOut;
+    std::string arguments, leftOut, blocker;
     int status;
   } cases[] = {
-      {"/S /D=C:\\", "", setup::kFolderRefused},
-      {"/S /D=" + WindowsDir(), "", setup::kFolderRefused},
-      {"/S /D=" + SystemDir(), "", setup::kFolderRefused},
-      {"/S /D=" + foreign, "", setup::kFolderRefused},
-      {"/S /D=Kestrel", "", setup::kFolderRefused},
-      {"/S /D=C:\\Program Files\\Kestrel New", "contact.htm", setup::kNotInstalled},
-      {"/S /D=" + kFolder, "", setup::kNotInstalled},
-      {"/S /X", "", setup::kBadCommandLine},
+      {"/S /D=C:\\", "", "", setup::kFolderRefused},
+      {"/S /D=" + WindowsDir(), "", "", setup::kFolderRefused},
+      {"/S /D=" + SystemDir(), "", "", setup::kFolderRefused},
+      {"/S /D=" + foreign, "", "", setup::kFolderRefused},
+      {"/S /D=Kestrel", "", "", setup::kFolderRefused},
+      {"/S /D=" + kFolder, "contact.htm", "", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
+       setup::kNotInstalled},
+      {"/S /X", "", "", setup::kBadCommandLine},
   };
   for (const auto& c : cases) {
-    RemoveTree(kPackage);
     MakePackage(kPackage, c.leftOut);
+    if (!c.blocker.empty()) {
+      MakeFolders(c.blocker + "\\");
+    }
+    const Machine blocked = MachineNow();
     EXPECT_EQ(RunSetup(c.arguments), c.status) << c.arguments;
-    MakePackage(kPackage);  // whole again, as it was before
-    ExpectUnchanged(before, c.arguments);
+    ExpectUnchanged(blocked, c.arguments);
+    if (!c.blocker.empty()) {
+      RemoveDirectoryA(c.blocker.c_str());
+      RemoveDirectoryA(kFolder.c_str());  // made for the first blocker
+    }
+    MakePackage(kPackage);
   }
   RemoveTree(foreign);
 }

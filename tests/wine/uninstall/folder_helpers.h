@@ -3,6 +3,8 @@
 // Real folders, files and shortcut files for the uninstaller's Wine tests.
 #include <windows.h>
 
+#include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -28,6 +30,43 @@ inline std::vector<std::string> ShortcutFiles() {
       WindowsDir() + "Application Data\\Microsoft\\Internet Explorer\\Quick Launch\\Kestrel.LNK",
       programs + "Kestrel.LNK", programs + "Startup\\Kestrel.LNK",
       WindowsDir() + "Start Menu\\Kestrel.LNK"};
+}
+
+// Polls `done` every 50 ms until it holds or the time is up.
+inline bool Within(DWORD ms, const std::function<bool()>& done) {
+  for (DWORD waited = 0; waited < ms; waited += 50) {
+    if (done()) {
+      return true;
+    }
+    Sleep(50);
+  }
+  return done();
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+      text.append(chunk, n);
+    }
+    std::fclose(file);
+  }
+  return text;
+}
+
+// A text value of a key below HKEY_LOCAL_MACHINE, or "<no key>", "<no value>".
+inline std::string MachineText(const std::string& key, const char* name) {
+  HKEY open = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) {
+    return "<no key>";
+  }
+  char text[1024] = {};
+  DWORD size = sizeof text - 1;
+  const LONG read =
+      RegQueryValueExA(open, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(open);
+  return read == ERROR_SUCCESS ? text : "<no value>";
 }
 
 inline void MakeFolders(const std::string& path) {
@@ -235,7 +274,7 @@ inline const std::vector<std::string>& PackageFiles() {
 }
 
 // A package folder `folder` (with its trailing backslash) holding the
-// package's files from the folder of this program, but for `leftOut`.
+// package's files from the folder of this program, all but `leftOut`.
 inline void MakePackage(const std::string& folder, const std::string& leftOut = "") {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
@@ -244,6 +283,8 @@ inline void MakePackage(const std::string& folder, const std::string& leftOut = 
   for (const std::string& file : PackageFiles()) {
     if (file != leftOut) {
       CopyFileA((from + file).c_str(), (folder + file).c_str(), FALSE);
+    } else {
+      DeleteFileA((folder + file).c_str());
     }
   }
 }

@@ -39,17 +39,6 @@ const int kPrintToFile =
 const int kOptions =
     explorerwin::frmExplorer::MenuCommand(Subs::FrameMenu::kTools, Subs::kToolsOptions);
 
-// Polls `done` every 50 ms until it holds or the time is up.
-bool Within(DWORD ms, const std::function<bool()>& done) {
-  for (DWORD waited = 0; waited < ms; waited += 50) {
-    if (done()) {
-      return true;
-    }
-    Sleep(50);
-  }
-  return done();
-}
-
 // A program started for the test; ended by force if it is still running
 // when the test is done with it, so a failed step leaves nothing behind.
 struct Running {
@@ -69,18 +58,6 @@ struct Running {
   platform::ScopedHandle thread;
 };
 
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char chunk[1024];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
-      text.append(chunk, n);
-    }
-    std::fclose(file);
-  }
-  return text;
-}
-
 // The report's text with the moment of writing replaced by "<moment>".
 std::string WithoutMoment(std::string text) {
   const std::string label = "Output Generated On ";
@@ -90,19 +67,6 @@ std::string WithoutMoment(std::string text) {
     text.replace(start, text.find("\r\n", start) - start, "<moment>");
   }
   return text;
-}
-
-std::string StoredPath() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return "<no key>";
-  }
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  const LONG read =
-      RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
-  RegCloseKey(key);
-  return read == ERROR_SUCCESS ? path : "<no value>";
 }
 
 class WholeCycleTest : public testing::Test {
@@ -218,7 +182,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
               "Output Generated On <moment>\r\n" +
                   rule + "\r\n" + snapshotCaption + "\r\n" + rule + "\r\n");
   }
-  EXPECT_EQ(StoredPath(), kFolder + "kesview.exe");
+  EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), kFolder + "kesview.exe");
 
   // Files of the user's own in the install folder: read-only, hidden.
   MakeFile(kFolder + "notes.txt", "mine", FILE_ATTRIBUTE_READONLY);
@@ -291,7 +255,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   for (const std::string& shortcut : ShortcutFiles()) {
     EXPECT_FALSE(Exists(shortcut)) << shortcut;
   }
-  EXPECT_EQ(StoredPath(), "<no key>");
+  EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), "<no key>");
   DeleteFileA(kReport.c_str());
   for (const std::string& change : Changes(before, MachineNow())) {
     ADD_FAILURE() << "left behind: " << change;
