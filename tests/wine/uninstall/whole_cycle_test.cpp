@@ -170,6 +170,11 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
       EXPECT_TRUE(Exists(shortcut)) << shortcut;
     }
 
+    // Setup again while the viewer runs: refused, nothing left half-way.
+    const std::string installed = Listing(kFolder);
+    EXPECT_EQ(RunAnswering("\"" + kPackage + "SETUP.EXE\" /S", "Kestrel Setup").code, 1u);
+    EXPECT_EQ(Listing(kFolder), installed);
+
     PostMessageA(frame, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(viewer.process.Get(), kPatienceMs), WAIT_OBJECT_0);
 
