@@ -6,14 +6,6 @@ namespace st5unst {
 
 namespace {
 
-std::string Trim(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsFullPath(const std::string& path) {
   const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
                      ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
@@ -34,6 +26,14 @@ std::optional<std::string> Unquoted(const std::string& text) {
 }
 
 }  // namespace
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) {
+    return {};
+  }
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
 
 std::string ArgumentsOf(const std::string& commandLine) {
   const std::string line = Trim(commandLine);
@@ -77,6 +77,23 @@ std::vector<std::string> PrivateFiles(const std::string& logText) {
     }
   }
   return files;
+}
+
+std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword) {
+  std::vector<std::string> names;
+  const std::string label = keyword + ":";
+  for (const std::string& line : kesclean::LogLines(logText)) {
+    const std::string text = Trim(line);
+    if (!text.starts_with(label)) {
+      continue;
+    }
+    const auto name = Unquoted(Trim(text.substr(label.size())));
+    if (name && !name->empty() && *name != "." && *name != ".." &&
+        name->find_first_of("\\/:*?<>|") == std::string::npos) {
+      names.push_back(*name);
+    }
+  }
+  return names;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -11,6 +11,9 @@ namespace st5unst {
 // arguments are not of that form.
 std::optional<std::string> LogPathFromArguments(const std::string& arguments);
 
+// The text without the blanks and tabs at its ends.
+std::string Trim(const std::string& text);
+
 // The arguments of a whole command line: everything after the program's own
 // name, which may be quoted.
 std::string ArgumentsOf(const std::string& commandLine);
@@ -18,6 +21,10 @@ std::string ArgumentsOf(const std::string& commandLine);
 // The files the log's "PrivateFile:" lines name: only entries that are a
 // full path ("C:\..." or "\\server\...") in double quotes, in file order.
 std::vector<std::string> PrivateFiles(const std::string& logText);
+
+// The names on the log's "<keyword>: "<name>"" lines (Shortcut, SettingsKey,
+// UninstallKey): plain names in double quotes, no path, in file order.
+std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword);
 
 // The folder that holds `path`, without its trailing backslash; empty when
 // the path names no folder.

@@ -11,6 +11,7 @@
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
 #include "platform/win32/message_box_win32.h"
+#include "platform/win32/registry_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "setupkit/st5unst/st5unst_log.h"
 #include "setupkit/st5unst/st5unst_removal.h"
@@ -29,6 +30,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32SystemFolders folders;
   platform::Win32Clock clock;
   platform::Win32MessageBoxes boxes;
+  platform::Win32Registry registry;
   return st5unst::RemoveLoggedFiles(st5unst::ArgumentsOf(GetCommandLineA()),
-                                    {files, store, rule, folders, clock, boxes});
+                                    {files, store, rule, folders, clock, boxes, registry});
 }

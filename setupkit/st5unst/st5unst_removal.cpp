@@ -6,6 +6,8 @@
 
 #include "platform/failure.h"
 #include "platform/full_path.h"
+#include "settings/shortcuts.h"
+#include "setupkit/registry_text.h"
 #include "setupkit/st5unst/st5unst_log.h"
 #include "setupkit/st5unst/st5unst_messages.h"
 #include "shell/general/windows_dir.h"
@@ -111,6 +113,70 @@ bool IsSoundFolder(const std::string& folder, const RemovalPlatform& platform) {
   return true;
 }
 
+constexpr const char* kUninstallKeys = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+constexpr const char* kMachine = "HKEY_LOCAL_MACHINE\\";
+constexpr const char* kProductName = "Kestrel";
+
+// Deletes a key below HKEY_LOCAL_MACHINE when `ours` says it belongs to this
+// install; false when it should go and would not.
+bool RemoveKey(const RemovalPlatform& platform, const std::string& key, bool ours) {
+  platform::RegistryKey open = 0;
+  if (platform.registry.OpenKey(platform::kHkeyLocalMachine, key, platform::kKeyAccess, open) !=
+      platform::kErrorSuccess) {
+    return true;  // not there
+  }
+  platform.registry.CloseKey(open);
+  return !ours ||
+         platform.registry.DeleteKey(platform::kHkeyLocalMachine, key) == platform::kErrorSuccess;
+}
+
+// The names a log line of that kind gives that are Kestrel's own: a log,
+// however it was written, cannot lead to another program's shortcut or key
+// (a key deleted on Windows 95 takes all its subkeys with it).
+std::vector<std::string> KestrelsNames(const std::string& text, const std::string& keyword,
+                                       const platform::FileNameRule& rule) {
+  std::vector<std::string> names = LoggedNames(text, keyword);
+  std::erase_if(names, [&](const std::string& name) {
+    return rule.Folded(name) != rule.Folded(kProductName);
+  });
+  return names;
+}
+
+// Removes what the log's other lines name; what stayed is added to `left`.
+void RemoveMade(const std::string& text, const std::string& folder, const std::string& log,
+                const RemovalPlatform& platform, Remover& remover, std::vector<std::string>& left) {
+  const platform::FileNameRule& rule = platform.rule;
+  const std::string windows = ::Subs::WindowsDirWithBackslash(platform.folders);
+  for (const std::string& name : KestrelsNames(text, "Shortcut", rule)) {
+    for (const ::Subs::ShortcutPlaceInfo& place : ::Subs::kShortcutPlaces) {
+      std::string file = windows + place.testFolder;
+      file += "\\" + name + ".LNK";
+      if (!windows.empty() && !remover.RemoveFile(file)) {
+        left.push_back(file);
+      }
+    }
+  }
+  for (const std::string& name : KestrelsNames(text, "SettingsKey", rule)) {
+    const std::string key = "SOFTWARE\\" + name;
+    const std::string path = setupkit::MachineText(platform.registry, key, "Path").value_or("");
+    const std::optional<std::string> program = kesclean::LongPathOf(path, platform.files);
+    const bool ours = path.empty() ||
+                      (program && rule.Folded(platform::ParentOf(*program)) == rule.Folded(folder));
+    if (!RemoveKey(platform, key, ours)) {
+      left.push_back(kMachine + key);
+    }
+  }
+  for (const std::string& name : KestrelsNames(text, "UninstallKey", rule)) {
+    const std::string key = kUninstallKeys + name;
+    const std::string command =
+        setupkit::MachineText(platform.registry, key, "UninstallString").value_or("");
+    const bool ours = rule.Folded(command).find(rule.Folded(log)) != std::string::npos;
+    if (!RemoveKey(platform, key, ours)) {
+      left.push_back(kMachine + key);
+    }
+  }
+}
+
 int Tell(const RemovalPlatform& platform, const std::string& text) {
   platform.boxes.Show(0, text, kTitle, platform::kMbOk | platform::kMbIconStop);
   return kSomethingLeft;
@@ -149,6 +215,9 @@ int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platf
     if (!inFolder || !remover.RemoveFile(*path)) {
       left.push_back(path && inFolder ? *path : entry);
     }
+  }
+  if (left.empty()) {
+    RemoveMade(text, folder, *log, platform, remover, left);
   }
   if (!left.empty()) {
     return Tell(platform, LeftBehindMessage(left, *log));

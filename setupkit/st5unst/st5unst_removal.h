@@ -7,6 +7,7 @@
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/system_folders.h"
 
 namespace st5unst {
@@ -26,6 +27,7 @@ struct RemovalPlatform {
   platform::SystemFolders& folders;
   platform::Clock& clock;
   platform::MessageBoxes& boxes;
+  platform::Registry& registry;
 };
 
 // Removes what the log named in `arguments` ("-n" and its path) lists. Only
@@ -35,6 +37,11 @@ struct RemovalPlatform {
 // Windows or the System folder removes nothing. A file in use is tried again
 // for a few seconds. The log goes only when nothing it names is left, so a
 // second run finishes the job; then the folder goes if that left it empty.
+// Besides the files, the log's other lines name what the setup program
+// made: "Shortcut" the shortcut files of that name in the five shortcut
+// places, "SettingsKey" the program's settings key (only while its "Path"
+// lies in the log's folder), "UninstallKey" the Add/Remove Programs entry
+// (only while it runs this log). They go after the files.
 // Whatever stayed is told in one box. Returns the exit status.
 int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platform);
 

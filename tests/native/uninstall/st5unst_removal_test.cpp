@@ -26,7 +26,8 @@ struct Removal {
   }
   int Run(const std::string& log, const std::string& arguments = kArguments) {
     disk.files[kLog] = {0, log};
-    return st5unst::RemoveLoggedFiles(arguments, {disk, disk, rule, folders, clock, boxes});
+    return st5unst::RemoveLoggedFiles(arguments,
+                                      {disk, disk, rule, folders, clock, boxes, registry});
   }
   std::vector<std::string> Gone(const std::set<std::string>& before) const {
     std::vector<std::string> gone;
@@ -51,6 +52,7 @@ struct Removal {
   WindowsAt folders;
   FakeClock clock;
   AnsweringBoxes boxes;
+  kes_test::FakeRegistry registry;
 };
 
 TEST(St5unstRemovalTest, OnlyOrdinaryFilesAtOrBelowTheLogsFolderGo) {
@@ -112,6 +114,50 @@ TEST(St5unstRemovalTest, EverythingGoneTakesTheLogAndTheEmptiedFolder) {
   EXPECT_EQ(r.Run("PrivateFile: \"" + kFolder + "kesview.exe\"\r\n"), st5unst::kAllGone);
   EXPECT_EQ(r.events, (Events{"delete " + kFolder + "kesview.exe", "delete " + kLog,
                               "rmdir C:\\Program Files\\Kestrel"}));
+}
+
+TEST(St5unstRemovalTest, WhatTheSetupMadeGoesOnlyWhenItBelongsToThisInstall) {
+  const std::string settings = "SOFTWARE\\Kestrel";
+  const std::string entry = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrel";
+  const std::string shortcut = "C:\\WINDOWS\\Start Menu\\Programs\\Kestrel.LNK";
+  const std::string desktop = "C:\\WINDOWS\\Desktop\\Kestrel.LNK";
+  const struct {
+    std::string path;     // the settings key's "Path"
+    std::string command;  // the entry's "UninstallString"
+    bool settingsGo, entryGoes;
+  } cases[] = {
+      {kFolder + "kesview.exe", "ST5UNST.EXE -n \"" + kLog + "\"", true, true},
+      {"C:\\PROGRA~1\\KESTREL\\KESVIEW.EXE",
+       "st5unst.exe -n \"c:\\program files\\kestrel\\st5unst.log\"", true, true},
+      {"D:\\Kestrel\\kesview.exe", "ST5UNST.EXE -n \"D:\\Kestrel\\ST5UNST.LOG\"", false, false},
+  };
+  for (const auto& c : cases) {
+    Removal r;
+    r.disk.files = {{kFolder + "kesview.exe", {}}, {shortcut, {}}, {desktop, {}}};
+    r.registry.PutText(settings, "Path", c.path);
+    r.registry.PutText(entry, "UninstallString", c.command);
+    const int status =
+        r.Run("PrivateFile: \"" + kFolder +
+              "kesview.exe\"\r\nShortcut: \"Kestrel\"\r\nSettingsKey: \"Kestrel\"\r\n"
+              "UninstallKey: \"Kestrel\"\r\n");
+    EXPECT_EQ(status, st5unst::kAllGone) << c.path;
+    EXPECT_EQ(r.Paths(), std::set<std::string>{}) << c.path;
+    EXPECT_EQ(r.registry.HasKey(settings), !c.settingsGo) << c.path;
+    EXPECT_EQ(r.registry.HasKey(entry), !c.entryGoes) << c.path;
+  }
+  // A log that names another program's key, entry or shortcut leaves them.
+  Removal r;
+  const std::string other = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other";
+  r.disk.files = {{kFolder + "kesview.exe", {}}, {"C:\\WINDOWS\\Desktop\\Other.LNK", {}}};
+  r.registry.PutText("SOFTWARE\\Microsoft", "Version", "4.0");
+  r.registry.PutText(other, "UninstallString", "ST5UNST.EXE -n \"" + kLog + "\"");
+  EXPECT_EQ(r.Run("PrivateFile: \"" + kFolder +
+                  "kesview.exe\"\r\nShortcut: \"Other\"\r\nSettingsKey: \"Microsoft\"\r\n"
+                  "UninstallKey: \"Other\"\r\n"),
+            st5unst::kAllGone);
+  EXPECT_EQ(r.Paths(), std::set<std::string>{"C:\\WINDOWS\\Desktop\\Other.LNK"});
+  EXPECT_TRUE(r.registry.HasKey("SOFTWARE\\Microsoft"));
+  EXPECT_TRUE(r.registry.HasKey(other));
 }
 
 TEST(St5unstRemovalTest, ALogWhereNothingMayGoOrThatCannotBeReadRemovesNothing) {

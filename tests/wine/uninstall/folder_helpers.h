@@ -3,9 +3,12 @@
 // Real folders, files and shortcut files for the uninstaller's Wine tests.
 #include <windows.h>
 
+#include <cstdio>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/file_name_rule_win32.h"
@@ -27,6 +30,43 @@ inline std::vector<std::string> ShortcutFiles() {
       WindowsDir() + "Application Data\\Microsoft\\Internet Explorer\\Quick Launch\\Kestrel.LNK",
       programs + "Kestrel.LNK", programs + "Startup\\Kestrel.LNK",
       WindowsDir() + "Start Menu\\Kestrel.LNK"};
+}
+
+// Polls `done` every 50 ms until it holds or the time is up.
+inline bool Within(DWORD ms, const std::function<bool()>& done) {
+  for (DWORD waited = 0; waited < ms; waited += 50) {
+    if (done()) {
+      return true;
+    }
+    Sleep(50);
+  }
+  return done();
+}
+
+inline std::string ReadFile(const std::string& path) {
+  std::string text;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
+      text.append(chunk, n);
+    }
+    std::fclose(file);
+  }
+  return text;
+}
+
+// A text value of a key below HKEY_LOCAL_MACHINE, or "<no key>", "<no value>".
+inline std::string MachineText(const std::string& key, const char* name) {
+  HKEY open = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &open) != ERROR_SUCCESS) {
+    return "<no key>";
+  }
+  char text[1024] = {};
+  DWORD size = sizeof text - 1;
+  const LONG read =
+      RegQueryValueExA(open, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(open);
+  return read == ERROR_SUCCESS ? text : "<no value>";
 }
 
 inline void MakeFolders(const std::string& path) {
@@ -140,6 +180,114 @@ inline std::set<std::string> Difference(const std::set<std::string>& a,
     }
   }
   return only;
+}
+
+// Every key below `key` ("<path>\\") and every value with its type and data,
+// one line each: compared before and after, it shows what changed in the
+// registry.
+inline void AddKeys(HKEY key, const std::string& path, std::set<std::string>& tree) {
+  char name[512];
+  BYTE data[4096];
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = sizeof name, type = 0, dataSize = sizeof data;
+    if (RegEnumValueA(key, index, name, &nameSize, nullptr, &type, data, &dataSize) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    tree.insert(path + ":" + name + "=" + std::to_string(type) + ":" +
+                std::string(reinterpret_cast<const char*>(data), dataSize));
+  }
+  for (DWORD index = 0;; ++index) {
+    DWORD nameSize = sizeof name;
+    if (RegEnumKeyExA(key, index, name, &nameSize, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      break;
+    }
+    const std::string below = path + name + "\\";
+    tree.insert(below);
+    HKEY sub = nullptr;
+    if (RegOpenKeyExA(key, name, 0, KEY_READ, &sub) == ERROR_SUCCESS) {
+      AddKeys(sub, below, tree);
+      RegCloseKey(sub);
+    }
+  }
+}
+
+// HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER whole, but for what the system
+// keeps up to date for itself: the hardware and the devices (which Wine
+// describes anew when a program first opens a window), Wine's own settings,
+// and what the common dialogs remember.
+inline std::set<std::string> Registry() {
+  std::set<std::string> tree;
+  AddKeys(HKEY_LOCAL_MACHINE, "HKLM\\", tree);
+  AddKeys(HKEY_CURRENT_USER, "HKCU\\", tree);
+  const platform::Win32FileNameRule rule;
+  std::erase_if(tree, [&](const std::string& entry) {
+    const std::string key = rule.Folded(entry);
+    return key.starts_with("HKLM\\HARDWARE\\") || key.starts_with("HKLM\\SYSTEM\\") ||
+           key.starts_with("HKCU\\SOFTWARE\\WINE\\") ||
+           key.find("\\EXPLORER\\COMDLG32\\") != std::string::npos;
+  });
+  return tree;
+}
+
+// The whole drive and the registry at one moment, but for the files of the
+// setup toolkit's uninstaller in the Windows folder (ST5UNST.EXE, which
+// other programs' installs share and which stays once it is there, and the
+// probe's files that stand in for it).
+struct Machine {
+  std::set<std::string> drive, registry;
+};
+// The Programs menu folder, which every Windows 95 and 98 has and a fresh
+// Wine prefix may lack, is made first: the shortcut would make it, and
+// nothing removes it.
+inline Machine MachineNow() {
+  MakeFolders(WindowsDir() + "Start Menu\\Programs\\");
+  Machine now{Drive(), Registry()};
+  const platform::Win32FileNameRule rule;
+  const std::string toolkit = rule.Folded(WindowsDir() + "ST5UNST");
+  std::erase_if(now.drive, [&](const std::string& entry) {
+    return rule.Folded(entry).starts_with(toolkit) &&
+           entry.find('\\', toolkit.size()) == std::string::npos;
+  });
+  return now;
+}
+
+// What differs, one line each: "drive -C:\..." gone, "registry +HKLM\..." new.
+inline std::vector<std::string> Changes(const Machine& before, const Machine& after) {
+  std::vector<std::string> changes;
+  for (const auto& [was, is, name] : {std::tuple{&before.drive, &after.drive, "drive "},
+                                      std::tuple{&before.registry, &after.registry, "registry "}}) {
+    for (const std::string& entry : Difference(*was, *is)) changes.push_back(name + ("-" + entry));
+    for (const std::string& entry : Difference(*is, *was)) changes.push_back(name + ("+" + entry));
+  }
+  return changes;
+}
+
+// The files of the release package that SETUP.EXE takes from its own folder.
+inline const std::vector<std::string>& PackageFiles() {
+  static const std::vector<std::string> files = {"SETUP.EXE",     "kesview.exe", "kesclean.exe",
+                                                 "kesreport.exe", "keslink.dll", "ST5UNST.EXE",
+                                                 "index.htm",     "options.htm", "contact.htm"};
+  return files;
+}
+
+// A package folder `folder` (with its trailing backslash) holding the files
+// of the build's release package (<build>\package, beside the bin folder of
+// this program), all but `leftOut`.
+inline void MakePackage(const std::string& folder, const std::string& leftOut = "") {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string bin = std::string(self).substr(0, std::string(self).rfind('\\') + 1);
+  const std::string from = bin + "..\\package\\";
+  MakeFolders(folder);
+  for (const std::string& file : PackageFiles()) {
+    if (file != leftOut) {
+      CopyFileA((from + file).c_str(), (folder + file).c_str(), FALSE);
+    } else {
+      DeleteFileA((folder + file).c_str());
+    }
+  }
 }
 
 // A window of that class (any when null) and caption that is shown.

@@ -1,10 +1,11 @@
-// The whole cycle as a user lives it, on what tools/install laid out (the
-// runner installs first), driven from outside through the programs' windows:
-// the viewer's first start with its welcome, the first explorer window, a
+// The whole cycle as a user lives it, driven from outside through the
+// programs' windows: SETUP.EXE /S run from a folder holding the package, the
+// viewer's first start with its welcome, the first explorer window, a
 // click on a process, a report through File > Print To File and the Save As
 // dialog, the five shortcuts ticked in the options dialog; then a few files
 // of one's own, kesclean answered Yes, and what is left once ST5UNST.EXE has
-// finished. A probe stands in for ST5UNST.EXE for the run: it writes down
+// finished, when the drive and the registry are what they were before the
+// install, save the user's files. A probe stands in for ST5UNST.EXE for the run: it writes down
 // its command line and the install folder as it found it, then hands over to
 // the real program.
 #include <gtest/gtest.h>
@@ -27,6 +28,7 @@ namespace uninstall_test {
 namespace {
 
 const std::string kFolder = "C:\\Program Files\\Kestrel\\";
+const std::string kPackage = "C:\\kestrel-package\\";
 // The report goes beside the install folder and outlives the uninstall.
 const std::string kReport = "C:\\Program Files\\Kestrel Report.txt";
 constexpr DWORD kPatienceMs = 60000;
@@ -36,17 +38,6 @@ const int kPrintToFile =
     explorerwin::frmExplorer::MenuCommand(Subs::FrameMenu::kFile, Explorer::kFilePrintToFile);
 const int kOptions =
     explorerwin::frmExplorer::MenuCommand(Subs::FrameMenu::kTools, Subs::kToolsOptions);
-
-// Polls `done` every 50 ms until it holds or the time is up.
-bool Within(DWORD ms, const std::function<bool()>& done) {
-  for (DWORD waited = 0; waited < ms; waited += 50) {
-    if (done()) {
-      return true;
-    }
-    Sleep(50);
-  }
-  return done();
-}
 
 // A program started for the test; ended by force if it is still running
 // when the test is done with it, so a failed step leaves nothing behind.
@@ -67,18 +58,6 @@ struct Running {
   platform::ScopedHandle thread;
 };
 
-std::string ReadFile(const std::string& path) {
-  std::string text;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    char chunk[1024];
-    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, file)) > 0;) {
-      text.append(chunk, n);
-    }
-    std::fclose(file);
-  }
-  return text;
-}
-
 // The report's text with the moment of writing replaced by "<moment>".
 std::string WithoutMoment(std::string text) {
   const std::string label = "Output Generated On ";
@@ -88,19 +67,6 @@ std::string WithoutMoment(std::string text) {
     text.replace(start, text.find("\r\n", start) - start, "<moment>");
   }
   return text;
-}
-
-std::string StoredPath() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-    return "<no key>";
-  }
-  char path[MAX_PATH] = {};
-  DWORD size = sizeof path;
-  const LONG read =
-      RegQueryValueExA(key, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
-  RegCloseKey(key);
-  return read == ERROR_SUCCESS ? path : "<no value>";
 }
 
 class WholeCycleTest : public testing::Test {
@@ -113,6 +79,9 @@ class WholeCycleTest : public testing::Test {
     }
     DeleteFileA(record_.c_str());
     RemoveTree(kFolder);
+    RemoveTree(kPackage);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE,
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrel");
     DeleteFileA(kReport.c_str());
     for (const std::string& shortcut : ShortcutFiles()) {
       DeleteFileA(shortcut.c_str());
@@ -125,14 +94,19 @@ class WholeCycleTest : public testing::Test {
 };
 
 TEST_F(WholeCycleTest, InstallUseAndUninstall) {
-  ASSERT_TRUE(Exists(kFolder + "ST5UNST.LOG")) << "run tools/install first";
+  // The install into the default folder, from the package.
+  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  DeleteFileA(kReport.c_str());
+  RemoveTree(kPackage);
+  MakePackage(kPackage);
+  const Machine before = MachineNow();
+  ASSERT_EQ(RunAnswering("\"" + kPackage + "SETUP.EXE\" /S", "Kestrel Setup").code, 0u);
+  ASSERT_TRUE(Exists(kFolder + "ST5UNST.LOG"));
   ASSERT_TRUE(Exists(probeAt_));
 
   // The viewer's first start: welcomed, its frame and first explorer window
   // opened, a process clicked, a report printed to a file, the five shortcuts
   // ticked in the options dialog, and the frame closed again.
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
-  DeleteFileA(kReport.c_str());
   {
     const Running viewer("\"" + kFolder + "kesview.exe\"");
     ASSERT_TRUE(viewer.process.Valid());
@@ -181,14 +155,25 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
       return (options = ShownWindow(nullptr, settingswin::frmOptions::kCaption)) != nullptr;
     }));
     const HWND page = GetDlgItem(options, settingswin::frmOptions::kPageId);
+    // The setup program made the Programs menu shortcut (box 3).
     for (int box : {0, 1, 2, 3, 5}) {
-      SendDlgItemMessageA(page, settingswin::frmOptions::kShortcutBoxId + box, BM_CLICK, 0, 0);
+      const int id = settingswin::frmOptions::kShortcutBoxId + box;
+      const bool ticked = SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+      EXPECT_EQ(ticked, box == 3) << box;
+      if (!ticked) {
+        SendDlgItemMessageA(page, id, BM_CLICK, 0, 0);
+      }
     }
     PostMessageA(GetDlgItem(options, IDOK), BM_CLICK, 0, 0);
     EXPECT_TRUE(Within(kPatienceMs, [&] { return !IsWindow(options); }));
     for (const std::string& shortcut : ShortcutFiles()) {
       EXPECT_TRUE(Exists(shortcut)) << shortcut;
     }
+
+    // Setup again while the viewer runs: refused, nothing left half-way.
+    const std::string installed = Listing(kFolder);
+    EXPECT_EQ(RunAnswering("\"" + kPackage + "SETUP.EXE\" /S", "Kestrel Setup").code, 1u);
+    EXPECT_EQ(Listing(kFolder), installed);
 
     PostMessageA(frame, WM_CLOSE, 0, 0);
     ASSERT_EQ(WaitForSingleObject(viewer.process.Get(), kPatienceMs), WAIT_OBJECT_0);
@@ -202,7 +187,7 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
               "Output Generated On <moment>\r\n" +
                   rule + "\r\n" + snapshotCaption + "\r\n" + rule + "\r\n");
   }
-  EXPECT_EQ(StoredPath(), kFolder + "kesview.exe");
+  EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), kFolder + "kesview.exe");
 
   // Files of the user's own in the install folder: read-only, hidden.
   MakeFile(kFolder + "notes.txt", "mine", FILE_ATTRIBUTE_READONLY);
@@ -275,7 +260,11 @@ TEST_F(WholeCycleTest, InstallUseAndUninstall) {
   for (const std::string& shortcut : ShortcutFiles()) {
     EXPECT_FALSE(Exists(shortcut)) << shortcut;
   }
-  EXPECT_EQ(StoredPath(), "<no key>");
+  EXPECT_EQ(MachineText(Subs::kSettingsKey, "Path"), "<no key>");
+  DeleteFileA(kReport.c_str());
+  for (const std::string& change : Changes(before, MachineNow())) {
+    ADD_FAILURE() << "left behind: " << change;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,144 @@
+#include "setupkit/setup/setup_plan.h"
+
+#include <vector>
+
+#include "platform/full_path.h"
+#include "setupkit/registry_text.h"
+#include "setupkit/st5unst/st5unst_log.h"
+#include "shell/general/windows_dir.h"
+#include "uninstall/file_identity.h"
+
+namespace setup {
+
+namespace {
+
+constexpr const char* kWindowsKey = "Software\\Microsoft\\Windows\\CurrentVersion";
+
+bool Is(const std::string& word, const std::string& upper) {
+  return word.size() == upper.size() &&
+         platform::FileNameRule().Folded(word) == upper;  // ASCII switches only
+}
+
+bool IsKestrelFile(const std::string& name, const platform::FileNameRule& rule) {
+  for (const char* own : kProgramFiles) {
+    if (platform::SameFileName(rule, name, own)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
+  CommandLine line;
+  std::string rest = st5unst::Trim(arguments);
+  while (!rest.empty()) {
+    // A starter that quotes each argument gives "/D=C:\Program Files\Kestrel".
+    if (rest.size() >= 5 && rest.front() == '"' && rest.back() == '"' &&
+        Is(rest.substr(1, 3), "/D=")) {
+      rest = rest.substr(1, rest.size() - 2);
+    }
+    if (rest.size() >= 3 && Is(rest.substr(0, 3), "/D=")) {
+      std::string folder = st5unst::Trim(rest.substr(3));
+      if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {
+        folder = folder.substr(1, folder.size() - 2);
+      }
+      if (folder.empty()) {
+        return std::nullopt;
+      }
+      line.folder = folder;
+      return line;
+    }
+    const auto end = rest.find_first_of(" \t");
+    const std::string word = rest.substr(0, end);
+    if (!Is(word, "/S")) {
+      return std::nullopt;
+    }
+    line.silent = true;
+    rest = end == std::string::npos ? std::string() : st5unst::Trim(rest.substr(end));
+  }
+  return line;
+}
+
+std::string DefaultFolder(platform::Registry& registry) {
+  const std::optional<std::string> canonical = platform::CanonicalPath(
+      setupkit::MachineText(registry, kWindowsKey, "ProgramFilesDir").value_or(""));
+  std::string programs = canonical ? *canonical : "C:\\Program Files";
+  return programs.back() == '\\' ? programs + kAppName : programs + "\\" + kAppName;
+}
+
+FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
+                          platform::FileNameRule& rule, platform::SystemFolders& folders) {
+  const std::optional<std::string> folder = kesclean::LongPathOf(st5unst::Trim(text), files);
+  if (!folder) {
+    return {Refusal::kNotFullPath, {}};
+  }
+  if (platform::SplitFullPath(*folder)->steps.empty()) {
+    return {Refusal::kRoot, *folder};
+  }
+  const std::string key = rule.Folded(*folder);
+  const std::pair<std::string, Refusal> system[] = {
+      {::Subs::WindowsDirWithBackslash(folders), Refusal::kWindows},
+      {::Subs::SystemDirWithBackslash(folders), Refusal::kSystem}};
+  for (const auto& [path, refusal] : system) {
+    const std::optional<std::string> systemKey = kesclean::FileKey(path, files, rule);
+    if (!systemKey || *systemKey == key) {
+      return {refusal, *folder};
+    }
+  }
+  const std::string log = *folder + "\\" + kLogName;
+  try {
+    if (files.Attributes(log)) {
+      for (const std::string& entry : st5unst::PrivateFiles(files.ReadTextFile(log))) {
+        const std::optional<std::string> path = kesclean::LongPathOf(entry, files);
+        if (!path || rule.Folded(platform::ParentOf(*path)) != key ||
+            !IsKestrelFile(path->substr(path->rfind('\\') + 1), rule)) {
+          return {Refusal::kForeignLog, *folder};
+        }
+      }
+    }
+  } catch (const std::exception&) {
+    return {Refusal::kForeignLog, *folder};  // a log it cannot read is not known to be ours
+  }
+  return {Refusal::kNone, *folder};
+}
+
+std::string RefusalMessage(Refusal refusal, const std::string& text) {
+  switch (refusal) {
+    case Refusal::kNotFullPath:
+      return "\"" + text +
+             "\" is not a full folder path.\nType one such as C:\\Program Files\\Kestrel.";
+    case Refusal::kRoot:
+      return "Kestrel is not installed in the root of a drive.\nChoose a folder of its own, such "
+             "as C:\\Program Files\\Kestrel.";
+    case Refusal::kWindows:
+      return "Kestrel is not installed in the Windows folder.\nChoose a folder of its own.";
+    case Refusal::kSystem:
+      return "Kestrel is not installed in the System folder.\nChoose a folder of its own.";
+    case Refusal::kForeignLog:
+      return "The folder\n" + text +
+             "\nholds the setup log of another program, whose uninstaller would then remove "
+             "Kestrel too.\nChoose a folder of Kestrel's own.";
+    case Refusal::kNone:
+      break;
+  }
+  return {};
+}
+
+std::string LogText(const std::string& folder) {
+  std::string text = "; Kestrel setup log\r\n";
+  for (const char* name : kProgramFiles) {
+    text += "PrivateFile: \"" + folder + "\\" + name + "\"\r\n";
+  }
+  for (const char* line : {"Shortcut", "SettingsKey", "UninstallKey"}) {
+    text += std::string(line) + ": \"" + kAppName + "\"\r\n";
+  }
+  return text;
+}
+
+std::string UninstallCommand(const std::string& windowsDir, const std::string& folder) {
+  return "\"" + windowsDir + kUninstaller + "\" -n \"" + folder + "\\" + kLogName + "\"";
+}
+
+}  // namespace setup
