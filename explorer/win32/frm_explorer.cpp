@@ -10,8 +10,11 @@
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
 #include "explorer/file_properties.h"
+#include "explorer/report_opening.h"
+#include "explorer/win32/explorer_windows.h"
 #include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
+#include "explorer/win32/menu_popup.h"
 #include "explorer/win32/redraw_held.h"
 #include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
@@ -86,28 +89,6 @@ class FrameDisabled {
   HWND frame_;
 };
 
-// One popup of the window's menu bar; the Help menu carries `web`.
-HMENU BuildMenu(const Subs::FrameMenuSpec& menuLayout, HMENU web) {
-  HMENU popup = CreatePopupMenu();
-  for (std::size_t i = 0; i < menuLayout.items.size(); ++i) {
-    const Subs::MenuItemSpec& item = menuLayout.items[i];
-    const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
-    if (item.caption == nullptr) {
-      AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    } else if (menuLayout.menu == Subs::FrameMenu::kHelp && i == Subs::kHelpWebItem) {
-      AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(web),
-                  Subs::WebSubmenuCaption().c_str());
-    } else {
-      const std::string caption = item.shortcut == nullptr
-                                      ? item.caption
-                                      : item.caption + std::string("\t") + item.shortcut;
-      AppendMenuA(popup, MF_STRING | state,
-                  frmExplorer::MenuCommand(menuLayout.menu, static_cast<int>(i)), caption.c_str());
-    }
-  }
-  return popup;
-}
-
 // The frame's own "&Window" popup, which lists the children while no
 // explorer window is active.
 HMENU FrameWindowMenu(HMENU frameMenu) {
@@ -120,15 +101,23 @@ HMENU FrameWindowMenu(HMENU frameMenu) {
   return nullptr;
 }
 
+// A report is read before the window opens; nothing is left to name.
+class NoProgress final : public platform::Progress {
+ public:
+  void Report(const std::string&) override {}
+};
+
 bool Shown(HWND window) {
   return window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 }  // namespace
 
-frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame)
+frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame,
+                         ExplorerWindows& peers)
     : context_(context),
       frame_(frame),
+      peers_(peers),
       dpiX_(layout_.X(Subs::kTwipsPerInch)),
       dpiY_(layout_.Y(Subs::kTwipsPerInch)) {}
 
@@ -191,6 +180,57 @@ void frmExplorer::Load() {
   TreeView1_Click();
 }
 
+void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& path) {
+  frameWindow_ = frame_.Handle();
+  client_ = frame_.Client();
+  frameMenu_ = frame_.FrameMenu();
+  const FrameHourglass hourglass(frameWindow_, client_);
+  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
+                    LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
+  CreateMenus();
+  const std::string caption = Explorer::ReportCaption(path, report.caption);
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
+         layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
+  if (Handle() == nullptr) {
+    return;
+  }
+  report_ = FromReport{path,
+                       report.caption,
+                       report.idView,
+                       report.processesComplete,
+                       report.modulesComplete,
+                       report.complete,
+                       report.linesRead};
+  Explorer::ShareModuleFileFacts(report);
+  mcolTasks = std::move(report.tasks);
+  mcolProcesses = std::move(report.processes);
+  mcolUniqueModules = std::move(report.uniqueModules);
+  {
+    // Nothing here lets messages run, but the list fills once, at the end.
+    const Loading loading(*this);
+    NoProgress silent;
+    ShowRecords(silent, false);
+  }
+  TreeView1_Click();
+}
+
+std::string frmExplorer::Caption() const {
+  char caption[512] = {};
+  GetWindowTextA(Handle(), caption, sizeof caption);
+  return caption;
+}
+
+Report::ComparedSnapshot frmExplorer::Compared() const {
+  const Report::SnapshotRecords records{report_ ? report_->caption : Caption(), mcolTasks,
+                                        mcolProcesses, mcolUniqueModules};
+  if (!report_) {
+    return Report::FromLive(records, "Explorer window");
+  }
+  return {
+      report_->path,     records,           report_->processesComplete, report_->modulesComplete,
+      report_->complete, report_->linesRead};
+}
+
 frmExplorer::Loading::Loading(frmExplorer& window) : window_(window) { window_.loading_ = true; }
 
 frmExplorer::Loading::~Loading() {
@@ -218,7 +258,10 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts facts;
   ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
+  ShowRecords(progress, true);
+}
 
+void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
   // 11 to 13, with the whole window drawn once when they are done. The
   // tree's scroll bars appear as its own drawing resumes, and on a window
   // that is being drawn each costs a frame change that takes longer than
@@ -233,7 +276,7 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   {
     const RedrawHeld held(treeView1_);
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
-                            context_.Report());
+                            context_.Report(), findDistinct);
   }
 
   // 12. The totals.
@@ -274,17 +317,11 @@ void frmExplorer::CreateControls() {
 }
 
 void frmExplorer::CreateMenus() {
-  menu_ = CreateMenu();
-  HMENU web = BuildMenu(Explorer::ExplorerWebSubmenu(), nullptr);
-  for (const Subs::FrameMenuSpec& menuLayout : Explorer::ExplorerMenuBar()) {
-    HMENU popup = BuildMenu(menuLayout, web);
-    if (menuLayout.menu == Subs::FrameMenu::kWindow) {
-      windowMenu_ = popup;
-    } else if (menuLayout.menu == Subs::FrameMenu::kView) {
-      viewMenu_ = popup;
-    }
-    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
-  }
+  const ChildMenus menus =
+      BuildChildMenus(Explorer::ExplorerMenuBar(), Explorer::ExplorerWebSubmenu());
+  menu_ = menus.bar;
+  windowMenu_ = menus.window;
+  viewMenu_ = menus.view;
   std::vector<ACCEL> keys;
   for (const Explorer::MenuShortcut& shortcut : Explorer::ExplorerShortcuts()) {
     const BYTE modifiers = (shortcut.control ? FCONTROL : 0) | (shortcut.alt ? FALT : 0);
@@ -497,17 +534,25 @@ void frmExplorer::SyncViewTicks() {
 }
 
 void frmExplorer::PrintToFile() {
-  char caption[256] = {};
-  GetWindowTextA(Handle(), caption, sizeof caption);
-  reportwin::PrintToFile(
-      frame_, Report::SnapshotRecords{caption, mcolTasks, mcolProcesses, mcolUniqueModules});
+  // A report's window writes the report back as it was read.
+  reportwin::PrintToFile(frame_, Compared().records, PrintIdView());
 }
+
+std::int16_t frmExplorer::PrintIdView() const { return report_ ? report_->idView : Subs::giIDView; }
+
+void frmExplorer::CompareWith() { peers_.CompareWith(*this, frame_); }
 
 void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
   using Action = Explorer::MenuRoute::Action;
   if (route.action == Action::kPrintToFile) {
     PrintToFile();
+    return;
+  }
+  if (route.action == Action::kCompareWith) {
+    if (!released_) {
+      CompareWith();
+    }
     return;
   }
   if (route.action == Action::kProperties) {

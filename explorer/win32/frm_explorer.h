@@ -9,8 +9,11 @@
 #include "explorer/node_find.h"
 #include "explorer/path_index.h"
 #include "explorer/win32/frm_find.h"
+#include "explorer/win32/menu_popup.h"
 #include "explorer/win32/tree_view_nodes.h"
 #include "platform/progress.h"
+#include "report/report_compare.h"
+#include "report/report_parser.h"
 #include "shell/frame_menus.h"
 #include "shell/win32/handles.h"
 #include "shell/win32/layout.h"
@@ -24,17 +27,31 @@
 
 namespace explorerwin {
 
+class ExplorerWindows;
+
 // An explorer window: a child of the frame that takes one snapshot when it
 // loads and shows it as a tree beside a list. While it is the active child
 // its menu bar is the frame's; its choices go to the frame's hooks, except
 // the report.
 class frmExplorer : public shellwin::Window {
  public:
-  frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame);
+  frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame,
+              ExplorerWindows& peers);
   ~frmExplorer() override;
 
   // Creates the window in the frame and takes its snapshot.
   void Load();
+  // Creates the window in the frame and shows the snapshot a report at
+  // `path` holds, as read: nothing is added to it.
+  void LoadReport(Report::ParsedReport report, const std::string& path);
+
+  // This window's snapshot as one side of a comparison, named by its report
+  // file or, for a snapshot taken here, "Explorer window".
+  Report::ComparedSnapshot Compared() const;
+  std::string Caption() const;
+  // The identifier mode Print To File writes: a report's own, else the
+  // viewer's.
+  std::int16_t PrintIdView() const;
 
   // Refills the list for the selected node.
   void TreeView1_Click();
@@ -53,11 +70,7 @@ class frmExplorer : public shellwin::Window {
 
   // Command numbers of the window's menu items: from 1000 up, 100 to a menu
   // (in the order of Subs::FrameMenu), so the frame passes them on.
-  static int MenuCommand(Subs::FrameMenu menu, int index) {
-    return kMenuBase + kMenuStride * static_cast<int>(menu) + index;
-  }
-  static constexpr int kMenuBase = 1000;
-  static constexpr int kMenuStride = 100;
+  static int MenuCommand(Subs::FrameMenu menu, int index) { return ChildMenuCommand(menu, index); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -80,6 +93,8 @@ class frmExplorer : public shellwin::Window {
   void CreateControls();
   void CreateMenus();
   void TakeSnapshot(platform::Progress& progress);
+  void ShowRecords(platform::Progress& progress, bool findDistinct);
+  void CompareWith();
   void Form_Resize();
   void Form_MouseMove(WPARAM keys, int x);
   void Form_QueryUnload();
@@ -102,9 +117,24 @@ class frmExplorer : public shellwin::Window {
 
   const shellwin::ShellContext& context_;
   shellwin::MDIMain& frame_;
+  ExplorerWindows& peers_;
   const shellwin::TwipsLayout layout_;
   int dpiX_;
   int dpiY_;
+
+  // What a report said beyond its records: where it came from, its caption
+  // and identifier mode (its Print To File writes it back the same), and
+  // how much of it was read. Empty for a snapshot taken here.
+  struct FromReport {
+    std::string path;
+    std::string caption;
+    std::int16_t idView = 0;
+    bool processesComplete = false;
+    bool modulesComplete = false;
+    bool complete = false;
+    std::int32_t linesRead = 0;
+  };
+  std::optional<FromReport> report_;
 
   kes::Collection<clsTask> mcolTasks;
   kes::Collection<clsProcess> mcolProcesses;
