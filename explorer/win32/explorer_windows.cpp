@@ -128,9 +128,13 @@ frmDifferences& ExplorerWindows::ShowDifferences(shellwin::MDIMain& frame, const
   return window;
 }
 
-std::vector<frmExplorer*> ExplorerWindows::Windows() const {
-  std::vector<frmExplorer*> open;
-  for (const auto& window : windows_) {
+namespace {
+
+// The windows of `windows` still open, oldest first.
+template <typename Window>
+std::vector<Window*> StillOpen(const std::vector<std::unique_ptr<Window>>& windows) {
+  std::vector<Window*> open;
+  for (const auto& window : windows) {
     if (window->Handle() != nullptr) {
       open.push_back(window.get());
     }
@@ -138,14 +142,12 @@ std::vector<frmExplorer*> ExplorerWindows::Windows() const {
   return open;
 }
 
+}  // namespace
+
+std::vector<frmExplorer*> ExplorerWindows::Windows() const { return StillOpen(windows_); }
+
 std::vector<frmDifferences*> ExplorerWindows::DifferencesWindows() const {
-  std::vector<frmDifferences*> open;
-  for (const auto& window : differences_) {
-    if (window->Handle() != nullptr) {
-      open.push_back(window.get());
-    }
-  }
-  return open;
+  return StillOpen(differences_);
 }
 
 }  // namespace explorerwin

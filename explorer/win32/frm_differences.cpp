@@ -8,8 +8,8 @@
 #include "explorer/differences.h"
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
+#include "explorer/win32/child_chrome.h"
 #include "explorer/win32/list_view_fill.h"
-#include "explorer/win32/menu_popup.h"
 #include "report/win32/print_to_file.h"
 #include "shell/res/resource.h"
 
@@ -85,13 +85,7 @@ void frmDifferences::CreateControls() {
       WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
-  std::array<int, kPanelWidths.size()> edges{};
-  int right = 0;
-  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
-    right += kPanelWidths[i] < 0 ? 0 : layout_.X(kPanelWidths[i]);
-    edges[i] = kPanelWidths[i] < 0 ? -1 : right;
-  }
-  SendMessageA(statusBar1_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  SplitStatusBar(statusBar1_, layout_, kPanelWidths);
 }
 
 void frmDifferences::ShowNode() {
@@ -130,31 +124,12 @@ void frmDifferences::OnCommand(int command) {
   const int offset = command - kMenuBase;
   const auto menu = static_cast<Subs::FrameMenu>(offset / kMenuStride);
   const auto index = static_cast<std::int16_t>(offset % kMenuStride);
-  switch (menu) {
-    case Subs::FrameMenu::kFile:
-      if (index == Explorer::kDiffFilePrintToFile) {
-        reportwin::PrintLinesToFile(frame_, comparison_.Lines());
-      } else if (index == Explorer::kDiffFileClose) {
-        PostMessageA(Handle(), WM_CLOSE, 0, 0);
-      }
-      break;
-    case Subs::FrameMenu::kView:
-      frame_.mnuView_Hook(index);
-      break;
-    case Subs::FrameMenu::kTools:
-      frame_.mnuTools_Hook(index);
-      break;
-    case Subs::FrameMenu::kWindow:
-      frame_.mnuWindow_Hook(index);
-      break;
-    case Subs::FrameMenu::kHelp:
-      frame_.mnuHelp_Hook(index);
-      break;
-    case Subs::FrameMenu::kHelpWeb:
-      frame_.mnuHelpWeb_Hook(index);
-      break;
-    case Subs::FrameMenu::kEdit:
-      break;
+  if (menu != Subs::FrameMenu::kFile) {
+    ForwardToFrame(frame_, menu, index);
+  } else if (index == Explorer::kDiffFilePrintToFile) {
+    reportwin::PrintLinesToFile(frame_, comparison_.Lines());
+  } else if (index == Explorer::kDiffFileClose) {
+    PostMessageA(Handle(), WM_CLOSE, 0, 0);
   }
 }
 

@@ -11,10 +11,10 @@
 #include "explorer/explorer_menus.h"
 #include "explorer/file_properties.h"
 #include "explorer/report_opening.h"
+#include "explorer/win32/child_chrome.h"
 #include "explorer/win32/explorer_windows.h"
 #include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
-#include "explorer/win32/menu_popup.h"
 #include "explorer/win32/redraw_held.h"
 #include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
@@ -306,13 +306,7 @@ void frmExplorer::CreateControls() {
       kListPlace.top, kListPlace.width, kListPlace.height, kListId, WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
-  std::array<int, kPanelWidths.size()> edges{};
-  int right = 0;
-  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
-    right += kPanelWidths[i] < 0 ? 0 : layout_.X(kPanelWidths[i]);
-    edges[i] = kPanelWidths[i] < 0 ? -1 : right;
-  }
-  SendMessageA(statusBar1_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  SplitStatusBar(statusBar1_, layout_, kPanelWidths);
   list1_ = layout_.Control(self, "LISTBOX", nullptr, 0, 0, 0, 0, 0, kList1Id);
 }
 
@@ -573,30 +567,13 @@ void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   if (route.action != Explorer::MenuRoute::Action::kForward) {
     return;
   }
-  switch (menu) {
-    case Subs::FrameMenu::kFile:
-      frame_.mnuFile_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kView:
-      frame_.mnuView_Hook(route.index);
-      if (IsWindow(Handle())) {
-        SyncViewTicks();
-      }
-      break;
-    case Subs::FrameMenu::kTools:
-      frame_.mnuTools_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kWindow:
-      frame_.mnuWindow_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kHelp:
-      frame_.mnuHelp_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kHelpWeb:
-      frame_.mnuHelpWeb_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kEdit:
-      break;
+  if (menu == Subs::FrameMenu::kFile) {
+    frame_.mnuFile_Hook(route.index);
+    return;
+  }
+  ForwardToFrame(frame_, menu, route.index);
+  if (menu == Subs::FrameMenu::kView && IsWindow(Handle())) {
+    SyncViewTicks();
   }
 }
 

@@ -8,8 +8,8 @@
 
 #include "explorer/node_find.h"
 #include "explorer/path_index.h"
+#include "explorer/win32/child_chrome.h"
 #include "explorer/win32/frm_find.h"
-#include "explorer/win32/menu_popup.h"
 #include "explorer/win32/tree_view_nodes.h"
 #include "platform/progress.h"
 #include "report/report_compare.h"

@@ -61,7 +61,8 @@ class MDIMainTest : public ShellFixture {
                                                                          if (optionsFailure) {
                                                                            throw *optionsFailure;
                                                                          }
-                                                                       }});
+                                                                       },
+                                                                       {}});
     frame->Load();
     return *frame;
   }

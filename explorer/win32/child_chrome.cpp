@@ -1,6 +1,9 @@
-#include "explorer/win32/menu_popup.h"
+#include "explorer/win32/child_chrome.h"
+
+#include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace explorerwin {
 
@@ -45,6 +48,39 @@ ChildMenus BuildChildMenus(std::span<const Subs::FrameMenuSpec> menus,
     AppendMenuA(built.bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
   }
   return built;
+}
+
+void ForwardToFrame(shellwin::MDIMain& frame, Subs::FrameMenu menu, std::int16_t index) {
+  switch (menu) {
+    case Subs::FrameMenu::kView:
+      frame.mnuView_Hook(index);
+      break;
+    case Subs::FrameMenu::kTools:
+      frame.mnuTools_Hook(index);
+      break;
+    case Subs::FrameMenu::kWindow:
+      frame.mnuWindow_Hook(index);
+      break;
+    case Subs::FrameMenu::kHelp:
+      frame.mnuHelp_Hook(index);
+      break;
+    case Subs::FrameMenu::kHelpWeb:
+      frame.mnuHelpWeb_Hook(index);
+      break;
+    case Subs::FrameMenu::kFile:
+    case Subs::FrameMenu::kEdit:
+      break;
+  }
+}
+
+void SplitStatusBar(HWND bar, const shellwin::TwipsLayout& layout, std::span<const int> widths) {
+  std::vector<int> edges;
+  int right = 0;
+  for (const int width : widths) {
+    right += width < 0 ? 0 : layout.X(width);
+    edges.push_back(width < 0 ? -1 : right);
+  }
+  SendMessageA(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
 }  // namespace explorerwin
