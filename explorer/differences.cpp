@@ -81,6 +81,15 @@ ListContents DifferencesList(const Report::Comparison& comparison, std::size_t n
   return list;
 }
 
+std::size_t FirstShownNode(const Report::Comparison& comparison) {
+  for (std::size_t g = 0; g < Report::kChangeKinds; ++g) {
+    if (!comparison.groups[g].changes.empty()) {
+      return g + 1;
+    }
+  }
+  return 0;
+}
+
 std::array<std::string, 4> DifferencesPanels(const Report::Comparison& comparison) {
   std::size_t total = 0;
   for (const Report::ChangeGroup& group : comparison.groups) {

@@ -20,6 +20,9 @@ std::vector<std::string> DifferencesTree(const Report::Comparison& comparison);
 // The list for tree node `node` (0-based, in the tree's order); an empty
 // list for a node the tree does not hold.
 ListContents DifferencesList(const Report::Comparison& comparison, std::size_t node);
+// The node shown first: the first group that holds a difference, else the
+// snapshots' node (0).
+std::size_t FirstShownNode(const Report::Comparison& comparison);
 // The status bar: the total or "No differences", then the counts by kind.
 std::array<std::string, 4> DifferencesPanels(const Report::Comparison& comparison);
 // The window's menu bar: its own File menu (Print To File writes the

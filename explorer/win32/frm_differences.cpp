@@ -68,8 +68,13 @@ void frmDifferences::Load(const std::string& caption) {
   for (std::size_t i = 0; i < panels.size(); ++i) {
     SendMessageA(statusBar1_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(panels[i].c_str()));
   }
-  const auto first = SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-  SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, first);
+  // The first group that holds a difference is shown at once; with none,
+  // the snapshots and "No differences.".
+  auto node = SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+  for (std::size_t skip = Explorer::FirstShownNode(comparison_); skip > 0; --skip) {
+    node = SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_NEXT, node);
+  }
+  SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, node);
   ShowNode();
 }
 

@@ -137,6 +137,8 @@ TEST(Differences, TheWindowShowsTheGroupsCountsAndRowsOfTheComparison) {
   const Report::Comparison same =
       Report::CompareSnapshots(Report::FromLive(before.Records(), "old"),
                                Report::FromLive(before.Records(), "new"), platform::FileNameRule());
+  EXPECT_EQ(Explorer::FirstShownNode(comparison), 1u);
+  EXPECT_EQ(Explorer::FirstShownNode(same), 0u);
   EXPECT_EQ(Explorer::DifferencesPanels(same)[0], "No differences");
   EXPECT_EQ(Explorer::DifferencesList(same, 0).rows.back().text, "No differences.");
 }
