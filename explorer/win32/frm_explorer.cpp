@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <vector>
 
 #include "explorer/explorer_layout.h"
@@ -277,6 +278,12 @@ void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
     const RedrawHeld held(treeView1_);
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
                             context_.Report(), findDistinct);
+    // The nodes added before a failure stay, those held back included.
+    try {
+      nodes_->Flush();
+    } catch (const std::exception& failure) {
+      context_.Report().ShowFailure(failure, "Subs", "BuildTreeView");
+    }
   }
 
   // 12. The totals.
