@@ -53,7 +53,9 @@ Model ModelOf(const Report::SnapshotRecords& records,
     if (!node.parent.empty()) {
       selection.parent = Explorer::NodeFacts{model.texts[node.parent], node.parent};
       const std::string& grandparent = model.parents[node.parent];
-      if (!grandparent.empty()) selection.grandparentText = model.texts[grandparent];
+      if (!grandparent.empty()) {
+        selection.grandparentText = model.texts[grandparent];
+      }
     }
     const auto list = Explorer::DetailList(
         selection, {records.tasks, records.processes, uniqueModules, paths}, true);
@@ -80,7 +82,7 @@ TEST(ReportModel, AReportReadBackShowsTheModelOfItsSnapshotInEitherIdentifierMod
   for (kes_test::SampleSnapshot* snapshot : {&sample, &empty}) {
     kes::Collection<clsUniqueModule> found;
     const Model live = ModelOf(snapshot->Records(), found, true);
-    for (std::int16_t idView : {0, 1}) {
+    for (const std::int16_t idView : {std::int16_t{0}, std::int16_t{1}}) {
       platform::StringSink text;
       Report::WriteReport(snapshot->Records(), {"12/7/99 9:15:00 AM", idView}, text);
       Report::ParsedReport parsed = Report::ParseReport(text.text);
