@@ -50,6 +50,67 @@ ChildMenus BuildChildMenus(std::span<const Subs::FrameMenuSpec> menus,
   return built;
 }
 
+void MdiChild::Attach(shellwin::MDIMain& frame) {
+  frameWindow_ = frame.Handle();
+  client_ = frame.Client();
+  frameMenu_ = frame.FrameMenu();
+}
+
+void MdiChild::DestroyChild() {
+  if (Handle() != nullptr && IsWindow(client_)) {
+    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
+  }
+  Destroy();
+  if (menu_ != nullptr && !(IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_)) {
+    DestroyMenu(menu_);
+  }
+  menu_ = nullptr;
+}
+
+LRESULT MdiChild::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefMDIChildProcA(Handle(), message, wParam, lParam);
+}
+
+LRESULT MdiChild::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CREATE) {
+    CreateControls();
+  } else if (message == WM_SIZE) {
+    const LRESULT result = Default(message, wParam, lParam);
+    Form_Resize();
+    return result;
+  }
+  return Window::HandleMessage(message, wParam, lParam);
+}
+
+void MdiChild::ShowOwnMenu(HMENU windowMenu) const {
+  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_),
+               reinterpret_cast<LPARAM>(windowMenu));
+  DrawMenuBar(frameWindow_);
+}
+
+void MdiChild::ShowFrameMenu() const {
+  if (frameMenu_ == nullptr || !IsWindow(client_)) {
+    return;
+  }
+  // The frame's own "&Window" popup lists the children while none is active.
+  HMENU windowMenu = nullptr;
+  const auto bar = Subs::FrameMenuBar();
+  for (std::size_t i = 0; i < bar.size(); ++i) {
+    if (bar[i].menu == Subs::FrameMenu::kWindow) {
+      windowMenu = GetSubMenu(frameMenu_, static_cast<int>(i));
+    }
+  }
+  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu_),
+               reinterpret_cast<LPARAM>(windowMenu));
+  DrawMenuBar(frameWindow_);
+}
+
+void MdiChild::LeaveFrameMenu() const {
+  if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
+    ShowFrameMenu();
+  }
+}
+
 void ForwardToFrame(shellwin::MDIMain& frame, Subs::FrameMenu menu, std::int16_t index) {
   switch (menu) {
     case Subs::FrameMenu::kView:

@@ -8,6 +8,7 @@
 #include "shell/frame_menus.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/mdi_main.h"
+#include "shell/win32/window.h"
 
 namespace explorerwin {
 
@@ -35,6 +36,47 @@ ChildMenus BuildChildMenus(std::span<const Subs::FrameMenuSpec> menus,
 // Passes a choice in one of the frame's menus (View, Tools, Window, Help,
 // web) to the frame's hook for it; the File and Edit menus are the child's.
 void ForwardToFrame(shellwin::MDIMain& frame, Subs::FrameMenu menu, std::int16_t index);
+
+// The style of a child window of the frame, and the identifiers of the tree,
+// list and status bar it holds.
+inline constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+inline constexpr int kTreeId = 1;
+inline constexpr int kListId = 2;
+inline constexpr int kStatusId = 3;
+
+// A child window of the frame with a menu bar of its own, shown while it is
+// the active child. It keeps the frame's windows and menu from Attach on,
+// so that it can leave while the frame itself goes.
+class MdiChild : public shellwin::Window {
+ public:
+  HMENU Menu() const { return menu_; }
+
+ protected:
+  void Attach(shellwin::MDIMain& frame);
+  // Leaves through the frame's workspace, which then activates the next
+  // child, and releases the menu bar unless the frame still shows it. A
+  // derived destructor calls it while its members are still there.
+  void DestroyChild();
+  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Creates the controls on WM_CREATE and lays them out after each WM_SIZE;
+  // a derived window passes the messages it does not handle on to here.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  virtual void CreateControls() = 0;
+  virtual void Form_Resize() = 0;
+
+  // Shows this window's menu bar (with its Window popup listing the children)
+  // as the frame's.
+  void ShowOwnMenu(HMENU windowMenu) const;
+  // The frame's own menu bar, as while no child is active.
+  void ShowFrameMenu() const;
+  // On WM_DESTROY: the frame's own menu bar if it shows this window's.
+  void LeaveFrameMenu() const;
+
+  HWND frameWindow_ = nullptr;
+  HWND client_ = nullptr;
+  HMENU frameMenu_ = nullptr;
+  HMENU menu_ = nullptr;
+};
 
 // Splits the status bar into panels `widths` twips wide; a negative width
 // takes the rest.

@@ -18,10 +18,6 @@ namespace explorerwin {
 namespace {
 
 constexpr const char* kClassName = "KestrelDifferences";
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr int kTreeId = 1;
-constexpr int kListId = 2;
-constexpr int kStatusId = 3;
 // The status bar's panels, in twips; the last takes the rest.
 constexpr std::array<int, 4> kPanelWidths{1800, 3300, 3300, -1};
 constexpr int kTreeWidth = 3000;  // twips; the list takes the rest
@@ -31,26 +27,18 @@ constexpr int kTreeWidth = 3000;  // twips; the list takes the rest
 frmDifferences::frmDifferences(shellwin::MDIMain& frame, Report::Comparison comparison)
     : frame_(frame), comparison_(std::move(comparison)) {}
 
-frmDifferences::~frmDifferences() {
-  if (Handle() != nullptr && IsWindow(client_)) {
-    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
-  }
-  Destroy();
-  if (menu_ != nullptr && !(IsWindow(frame_.Handle()) && GetMenu(frame_.Handle()) == menu_)) {
-    DestroyMenu(menu_);
-  }
-}
+frmDifferences::~frmDifferences() { DestroyChild(); }
 
 void frmDifferences::Load(const std::string& caption) {
   const shellwin::ShellContext& context = frame_.Context();
-  client_ = frame_.Client();
+  Attach(frame_);
   const ChildMenus menus =
       BuildChildMenus(Explorer::DifferencesMenuBar(), Explorer::ExplorerWebSubmenu());
   menu_ = menus.bar;
   windowMenu_ = menus.window;
   RegisterClassOnce(context.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
-  Create(context.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, CW_USEDEFAULT,
+  Create(context.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, CW_USEDEFAULT,
          CW_USEDEFAULT, layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_,
          nullptr);
   if (Handle() == nullptr) {
@@ -119,12 +107,6 @@ void frmDifferences::Form_Resize() {
   MoveWindow(listView1_, tree, 0, std::max(0, static_cast<int>(client.right) - tree), height, TRUE);
 }
 
-void frmDifferences::ShowMenu(HMENU menu, HMENU windowMenu) {
-  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu),
-               reinterpret_cast<LPARAM>(windowMenu));
-  DrawMenuBar(frame_.Handle());
-}
-
 void frmDifferences::OnCommand(int command) {
   const int offset = command - kMenuBase;
   const auto menu = static_cast<Subs::FrameMenu>(offset / kMenuStride);
@@ -140,17 +122,11 @@ void frmDifferences::OnCommand(int command) {
 
 LRESULT frmDifferences::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      CreateControls();
-      break;
-    case WM_SIZE: {
-      const LRESULT result = Default(message, wParam, lParam);
-      Form_Resize();
-      return result;
-    }
     case WM_MDIACTIVATE:
       if (reinterpret_cast<HWND>(lParam) == Handle()) {
-        ShowMenu(menu_, windowMenu_);
+        ShowOwnMenu(windowMenu_);
+      } else if (lParam == 0) {
+        ShowFrameMenu();
       }
       break;
     case WM_COMMAND:
@@ -169,19 +145,12 @@ LRESULT frmDifferences::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       break;
     }
     case WM_DESTROY:
-      // The frame's own menu comes back when no child is left to set one.
-      if (GetMenu(frame_.Handle()) == menu_) {
-        ShowMenu(frame_.FrameMenu(), nullptr);
-      }
+      LeaveFrameMenu();
       break;
     default:
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
-}
-
-LRESULT frmDifferences::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefMDIChildProcA(Handle(), message, wParam, lParam);
+  return MdiChild::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace explorerwin

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "explorer/win32/child_chrome.h"
 #include "report/report_compare.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/mdi_main.h"
-#include "shell/win32/window.h"
 
 namespace explorerwin {
 
@@ -13,7 +13,7 @@ namespace explorerwin {
 // explorer window, with the groups of differences as a tree beside a list of
 // the selected group and the counts in its status bar. Its File menu writes
 // the comparison's text; its other menus are the frame's.
-class frmDifferences : public shellwin::Window {
+class frmDifferences : public MdiChild {
  public:
   frmDifferences(shellwin::MDIMain& frame, Report::Comparison comparison);
   ~frmDifferences() override;
@@ -24,18 +24,15 @@ class frmDifferences : public shellwin::Window {
   HWND TreeView1() const { return treeView1_; }
   HWND ListView1() const { return listView1_; }
   HWND StatusBar1() const { return statusBar1_; }
-  HMENU Menu() const { return menu_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void CreateControls();
+  void CreateControls() override;
   void ShowNode();
-  void Form_Resize();
+  void Form_Resize() override;
   void OnCommand(int command);
-  void ShowMenu(HMENU menu, HMENU windowMenu);
 
   shellwin::MDIMain& frame_;
   const Report::Comparison comparison_;
@@ -43,9 +40,7 @@ class frmDifferences : public shellwin::Window {
   HWND treeView1_ = nullptr;
   HWND listView1_ = nullptr;
   HWND statusBar1_ = nullptr;
-  HMENU menu_ = nullptr;
   HMENU windowMenu_ = nullptr;
-  HWND client_ = nullptr;
 };
 
 }  // namespace explorerwin

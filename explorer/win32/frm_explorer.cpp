@@ -37,10 +37,6 @@ namespace explorerwin {
 namespace {
 
 constexpr const char* kClassName = "KestrelExplorer";
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr int kTreeId = 1;
-constexpr int kListId = 2;
-constexpr int kStatusId = 3;
 constexpr int kList1Id = 4;
 // The status bar's panels, in twips; the last takes the rest.
 constexpr std::array<int, 4> kPanelWidths{1000, 2200, 2200, -1};
@@ -90,18 +86,6 @@ class FrameDisabled {
   HWND frame_;
 };
 
-// The frame's own "&Window" popup, which lists the children while no
-// explorer window is active.
-HMENU FrameWindowMenu(HMENU frameMenu) {
-  const auto bar = Subs::FrameMenuBar();
-  for (std::size_t i = 0; i < bar.size(); ++i) {
-    if (bar[i].menu == Subs::FrameMenu::kWindow) {
-      return GetSubMenu(frameMenu, static_cast<int>(i));
-    }
-  }
-  return nullptr;
-}
-
 // A report is read before the window opens; nothing is left to name.
 class NoProgress final : public platform::Progress {
  public:
@@ -122,21 +106,10 @@ frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMai
       dpiX_(layout_.X(Subs::kTwipsPerInch)),
       dpiY_(layout_.Y(Subs::kTwipsPerInch)) {}
 
-frmExplorer::~frmExplorer() {
-  // An MDI child leaves through its client, which then activates the next.
-  if (Handle() != nullptr && IsWindow(client_)) {
-    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
-  }
-  Destroy();
-  if (menu_ != nullptr && !(IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_)) {
-    DestroyMenu(menu_);
-  }
-}
+frmExplorer::~frmExplorer() { DestroyChild(); }
 
 void frmExplorer::Load() {
-  frameWindow_ = frame_.Handle();
-  client_ = frame_.Client();
-  frameMenu_ = frame_.FrameMenu();
+  Attach(frame_);
   // 1. The hourglass on the frame.
   std::optional<FrameHourglass> hourglass(std::in_place, frameWindow_, client_);
 
@@ -145,7 +118,7 @@ void frmExplorer::Load() {
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
   const std::string caption = Explorer::SnapshotCaption(platform::GeneralDateNow());
-  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
@@ -182,15 +155,13 @@ void frmExplorer::Load() {
 }
 
 void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& path) {
-  frameWindow_ = frame_.Handle();
-  client_ = frame_.Client();
-  frameMenu_ = frame_.FrameMenu();
+  Attach(frame_);
   const FrameHourglass hourglass(frameWindow_, client_);
   RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
   const std::string caption = Explorer::ReportCaption(path, report.caption);
-  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
@@ -504,21 +475,10 @@ void frmExplorer::Form_QueryUnload() {
   mcolTasks = {};
 }
 
-void frmExplorer::ShowFrameMenu() {
-  if (frameMenu_ == nullptr || !IsWindow(client_)) {
-    return;
-  }
-  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu_),
-               reinterpret_cast<LPARAM>(FrameWindowMenu(frameMenu_)));
-  DrawMenuBar(frameWindow_);
-}
-
 void frmExplorer::OnActivate(HWND activated) {
   if (activated == Handle()) {
     SyncViewTicks();
-    SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_),
-                 reinterpret_cast<LPARAM>(windowMenu_));
-    DrawMenuBar(frameWindow_);
+    ShowOwnMenu(windowMenu_);
   } else if (activated == nullptr) {
     ShowFrameMenu();
   }
@@ -622,14 +582,6 @@ bool frmExplorer::OnNotify(const NMHDR& header) {
 
 LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      CreateControls();
-      break;
-    case WM_SIZE: {
-      const LRESULT result = Default(message, wParam, lParam);
-      Form_Resize();
-      return result;
-    }
     case WM_SETCURSOR:
       // Over the window's own surface, the strip between tree and list.
       if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
@@ -678,18 +630,12 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       find_.reset();
       Form_QueryUnload();
-      if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
-        ShowFrameMenu();
-      }
+      LeaveFrameMenu();
       break;
     default:
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
-}
-
-LRESULT frmExplorer::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefMDIChildProcA(Handle(), message, wParam, lParam);
+  return MdiChild::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace explorerwin

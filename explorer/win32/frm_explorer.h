@@ -33,7 +33,7 @@ class ExplorerWindows;
 // loads and shows it as a tree beside a list. While it is the active child
 // its menu bar is the frame's; its choices go to the frame's hooks, except
 // the report.
-class frmExplorer : public shellwin::Window {
+class frmExplorer : public MdiChild {
  public:
   frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame,
               ExplorerWindows& peers);
@@ -59,7 +59,6 @@ class frmExplorer : public shellwin::Window {
   HWND TreeView1() const { return treeView1_; }
   HWND ListView1() const { return listView1_; }
   HWND StatusBar1() const { return statusBar1_; }
-  HMENU Menu() const { return menu_; }
   // The find box, once Find has opened it.
   const frmFind* FindBox() const { return find_.get(); }
   const kes::Collection<clsTask>& Tasks() const { return mcolTasks; }
@@ -74,7 +73,6 @@ class frmExplorer : public shellwin::Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Marks the window as loading for as long as it lives; a close asked
@@ -90,12 +88,12 @@ class frmExplorer : public shellwin::Window {
     frmExplorer& window_;
   };
 
-  void CreateControls();
+  void CreateControls() override;
   void CreateMenus();
   void TakeSnapshot(platform::Progress& progress);
   void ShowRecords(platform::Progress& progress, bool findDistinct);
   void CompareWith();
-  void Form_Resize();
+  void Form_Resize() override;
   void Form_MouseMove(WPARAM keys, int x);
   void Form_QueryUnload();
   void OnActivate(HWND activated);
@@ -108,7 +106,6 @@ class frmExplorer : public shellwin::Window {
   void OpenFindBox();
   void FindNext(const Explorer::FindRequest& request);
   bool TranslateShortcut(MSG& msg);
-  void ShowFrameMenu();
   void SyncViewTicks();
   int OuterWidthTwips() const;
   int OuterHeightTwips() const;
@@ -151,12 +148,8 @@ class frmExplorer : public shellwin::Window {
   HWND listView1_ = nullptr;
   HWND statusBar1_ = nullptr;
   HWND list1_ = nullptr;
-  HMENU menu_ = nullptr;
   HMENU windowMenu_ = nullptr;
   HMENU viewMenu_ = nullptr;
-  HMENU frameMenu_ = nullptr;
-  HWND frameWindow_ = nullptr;
-  HWND client_ = nullptr;
   bool loading_ = false;
   bool closePending_ = false;
   bool released_ = false;
