@@ -10,7 +10,7 @@
 
 #include "bench/median.h"
 #include "bench/synthetic_snapshot.h"
-#include "kesreport/report_compare.h"
+#include "report/report_compare.h"
 #include "report/report_parser.h"
 #include "report/report_writer.h"
 
@@ -36,10 +36,11 @@ double TimeCompare(const Pair& reports, std::size_t& lines) {
   const double start = CpuMilliseconds();
   const Report::ParsedReport before = Report::ParseReport(reports.before);
   const Report::ParsedReport after = Report::ParseReport(reports.after);
-  const kesreport::Comparison comparison =
-      kesreport::CompareReports(before, "old", after, "new", platform::FileNameRule());
+  const Report::Comparison comparison =
+      Report::CompareSnapshots(Report::FromReport(before, "old"), Report::FromReport(after, "new"),
+                               platform::FileNameRule());
+  lines = comparison.Lines().size();
   const double ms = CpuMilliseconds() - start;
-  lines = comparison.lines.size();
   return ms;
 }
 

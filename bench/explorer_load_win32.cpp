@@ -29,7 +29,7 @@ struct ExplorerLoads::Shell {
   Subs::WebLauncher web{folders.ProgramFolder(), launcher, files, report};
   shellwin::ShellContext context{GetModuleHandleA(nullptr), registryApi, web};
   explorerwin::ExplorerWindows explorers{context};
-  shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}}};
+  shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}}};
 };
 
 ExplorerLoads::ExplorerLoads(platform::MessageBoxes& boxes)
@@ -38,6 +38,18 @@ ExplorerLoads::ExplorerLoads(platform::MessageBoxes& boxes)
 }
 
 ExplorerLoads::~ExplorerLoads() = default;
+
+double ExplorerLoads::TimeOpenReport(const std::string& path) {
+  const auto start = std::chrono::steady_clock::now();
+  explorerwin::frmExplorer* window = shell_->explorers.OpenReportFile(shell_->frame, path);
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  if (window != nullptr) {
+    SendMessageA(window->Handle(), WM_CLOSE, 0, 0);
+    shellwin::DoEvents();
+  }
+  return ms;
+}
 
 double ExplorerLoads::TimeLoad(int& processes, int& modules) {
   const auto start = std::chrono::steady_clock::now();

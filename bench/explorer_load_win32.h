@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/message_box.h"
 
@@ -15,6 +16,9 @@ class ExplorerLoads {
 
   // Milliseconds of one load; `processes` and `modules` get its totals.
   double TimeLoad(int& processes, int& modules);
+  // Milliseconds of opening the report at `path` in an explorer window:
+  // read, parsed and shown.
+  double TimeOpenReport(const std::string& path);
 
  private:
   struct Shell;

@@ -11,8 +11,12 @@ using Subs::MenuItemSpec;
 constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
 
 // Unlike the frame's, this File menu's report item can be chosen; the
-// properties stand above Exit, as in the platform's own file windows.
-constexpr std::array<MenuItemSpec, 5> kFileItems{{
+// properties stand above Exit, as in the platform's own file windows. Open
+// Report is the frame's (its Ctrl+O is the frame's shortcut).
+constexpr std::array<MenuItemSpec, 8> kFileItems{{
+    {"&Open Report...", true, "Ctrl+O"},
+    {"Co&mpare With...", true, nullptr},
+    kSeparator,
     {"&Print To File...", true, nullptr},
     kSeparator,
     {"P&roperties...", true, "Alt+Enter"},
@@ -77,6 +81,12 @@ MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   }
   if (menu != FrameMenu::kFile) {
     return {MenuRoute::Action::kForward, index16};
+  }
+  if (index == kFileOpenReport) {
+    return {MenuRoute::Action::kForward, static_cast<std::int16_t>(Subs::kFileOpenReport)};
+  }
+  if (index == kFileCompareWith) {
+    return {MenuRoute::Action::kCompareWith, index16};
   }
   if (index == kFilePrintToFile) {
     return {MenuRoute::Action::kPrintToFile, index16};

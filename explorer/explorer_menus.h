@@ -16,9 +16,11 @@ namespace Explorer {
 std::span<const Subs::FrameMenuSpec> ExplorerMenuBar();
 const Subs::FrameMenuSpec& ExplorerWebSubmenu();
 
-inline constexpr int kFilePrintToFile = 0;
-inline constexpr int kFileProperties = 2;
-inline constexpr int kFileExitItem = 4;  // forwarded as the frame's Exit
+inline constexpr int kFileOpenReport = 0;  // forwarded as the frame's Open Report
+inline constexpr int kFileCompareWith = 1;
+inline constexpr int kFilePrintToFile = 3;
+inline constexpr int kFileProperties = 5;
+inline constexpr int kFileExitItem = 7;  // forwarded as the frame's Exit
 inline constexpr int kEditFind = 0;
 inline constexpr int kEditFindNext = 1;
 
@@ -33,11 +35,19 @@ struct MenuShortcut {
 };
 std::span<const MenuShortcut> ExplorerShortcuts();
 
-// What a menu choice does: write the report, show the selected file's
-// properties, open the find box, find the next match, pass an index on to
-// the frame's hook for that menu, or nothing.
+// What a menu choice does: write the report, compare with another snapshot,
+// show the selected file's properties, open the find box, find the next
+// match, pass an index on to the frame's hook for that menu, or nothing.
 struct MenuRoute {
-  enum class Action { kPrintToFile, kProperties, kFind, kFindNext, kForward, kNothing };
+  enum class Action {
+    kPrintToFile,
+    kCompareWith,
+    kProperties,
+    kFind,
+    kFindNext,
+    kForward,
+    kNothing
+  };
   Action action;
   std::int16_t index;
   bool operator==(const MenuRoute&) const = default;

@@ -47,7 +47,7 @@ std::string UniqueModuleText(const clsModule& module) {
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
                    const kes::Collection<clsProcess>& processes, PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
-                   const Subs::ErrorReport& report) {
+                   const Subs::ErrorReport& report, bool findDistinct) {
   try {
     tree.Add("", kTaskKey, kTopWindowsText, kTaskImage);
     tree.Add("", kProcKey, kProcessesText, kProcessImage);
@@ -76,7 +76,8 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
         const clsModule& module = process.mcolModules.Item(j);
         tree.Add(processKey, NodeKey(kModKey, module.mlID), module.msExePath, kModuleImage);
-        if (!paths.Add(i, j, module.msExePath) || (anyKnown && known.contains(module.msExePath))) {
+        if (!paths.Add(i, j, module.msExePath) || !findDistinct ||
+            (anyKnown && known.contains(module.msExePath))) {
           continue;
         }
         auto unique = std::make_unique<clsUniqueModule>();

@@ -52,7 +52,9 @@ class TreeTarget {
 // Builds the tree of a snapshot: the three roots, a node per task, per
 // process and per module of each process, then one per distinct module file,
 // which it appends to `uniqueModules` in order of first occurrence (exact,
-// case-sensitive paths) unless the collection holds the path already. Every
+// case-sensitive paths) unless the collection holds the path already, or
+// `findDistinct` is false (a report's own list, whole or cut short, is all
+// there is: none is added to it). Every
 // module it walks goes into `paths`, which starts empty, so the snapshot's
 // records are read once. Names what it reads in `progress`. A failure shows
 // the error report ("Subs", "BuildTreeView") and returns false; the nodes
@@ -60,6 +62,6 @@ class TreeTarget {
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
                    const kes::Collection<clsProcess>& processes, PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
-                   const Subs::ErrorReport& report);
+                   const Subs::ErrorReport& report, bool findDistinct = true);
 
 }  // namespace Explorer

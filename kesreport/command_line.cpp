@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "kesreport/report_compare.h"
 #include "platform/failure.h"
+#include "report/report_compare.h"
 #include "report/report_parser.h"
 
 namespace kesreport {
@@ -116,9 +116,10 @@ int RunCompare(const Command& command, platform::TextFiles& files,
       !ReadReport(command.newFile, files, err, after)) {
     return kExitTrouble;
   }
-  const Comparison comparison =
-      CompareReports(before, command.oldFile, after, command.newFile, rule);
-  for (const std::string& line : comparison.lines) {
+  const Report::Comparison comparison =
+      Report::CompareSnapshots(Report::FromReport(before, command.oldFile),
+                               Report::FromReport(after, command.newFile), rule);
+  for (const std::string& line : comparison.Lines()) {
     out.Write(line + "\r\n");
   }
   if (!comparison.whole) {

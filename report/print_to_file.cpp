@@ -8,10 +8,16 @@ namespace Report {
 bool PrintToFile(const std::string& path, const SnapshotRecords& records,
                  const ReportInputs& inputs, platform::TextFiles& files,
                  const Subs::ErrorReport& report) {
+  return PrintToFile(
+      path, [&](platform::TextSink& sink) { WriteReport(records, inputs, sink); }, files, report);
+}
+
+bool PrintToFile(const std::string& path, const WriteText& write, platform::TextFiles& files,
+                 const Subs::ErrorReport& report) {
   std::unique_ptr<platform::TextFile> file;
   try {
     file = files.Create(path);
-    WriteReport(records, inputs, *file);
+    write(*file);
     file->Close();
     return true;
   } catch (const std::exception& failure) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/text_sink.h"
@@ -16,6 +17,11 @@ namespace Report {
 // whole report was written and stored.
 bool PrintToFile(const std::string& path, const SnapshotRecords& records,
                  const ReportInputs& inputs, platform::TextFiles& files,
+                 const Subs::ErrorReport& report);
+
+// The same for any text: `write` writes it to the file.
+using WriteText = std::function<void(platform::TextSink&)>;
+bool PrintToFile(const std::string& path, const WriteText& write, platform::TextFiles& files,
                  const Subs::ErrorReport& report);
 
 }  // namespace Report

@@ -10,7 +10,9 @@ namespace {
 
 constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
 
-constexpr std::array<MenuItemSpec, 3> kFileItems{{
+// Open Report stands first, as opening does in the platform's file menus.
+constexpr std::array<MenuItemSpec, 4> kFileItems{{
+    {"&Open Report...", true, "Ctrl+O"},
     {"&Print To File...", false, nullptr},
     kSeparator,
     {"E&xit", true, nullptr},

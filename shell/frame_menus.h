@@ -32,7 +32,8 @@ inline constexpr int kHelpWebItem = 2;
 std::string WebSubmenuCaption();
 
 // Menu item indexes with an action.
-inline constexpr int kFileExit = 2;
+inline constexpr int kFileOpenReport = 0;
+inline constexpr int kFileExit = 3;
 inline constexpr int kViewExplorer = 0;
 inline constexpr int kViewToolbar = 2;
 inline constexpr int kViewStatusBar = 3;

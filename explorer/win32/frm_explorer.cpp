@@ -5,11 +5,15 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
 #include <vector>
 
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
 #include "explorer/file_properties.h"
+#include "explorer/report_opening.h"
+#include "explorer/win32/child_chrome.h"
+#include "explorer/win32/explorer_windows.h"
 #include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
 #include "explorer/win32/redraw_held.h"
@@ -33,10 +37,6 @@ namespace explorerwin {
 namespace {
 
 constexpr const char* kClassName = "KestrelExplorer";
-constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr int kTreeId = 1;
-constexpr int kListId = 2;
-constexpr int kStatusId = 3;
 constexpr int kList1Id = 4;
 // The status bar's panels, in twips; the last takes the rest.
 constexpr std::array<int, 4> kPanelWidths{1000, 2200, 2200, -1};
@@ -86,39 +86,11 @@ class FrameDisabled {
   HWND frame_;
 };
 
-// One popup of the window's menu bar; the Help menu carries `web`.
-HMENU BuildMenu(const Subs::FrameMenuSpec& menuLayout, HMENU web) {
-  HMENU popup = CreatePopupMenu();
-  for (std::size_t i = 0; i < menuLayout.items.size(); ++i) {
-    const Subs::MenuItemSpec& item = menuLayout.items[i];
-    const UINT state = item.enabled ? MF_ENABLED : MF_GRAYED;
-    if (item.caption == nullptr) {
-      AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
-    } else if (menuLayout.menu == Subs::FrameMenu::kHelp && i == Subs::kHelpWebItem) {
-      AppendMenuA(popup, MF_POPUP | state, reinterpret_cast<UINT_PTR>(web),
-                  Subs::WebSubmenuCaption().c_str());
-    } else {
-      const std::string caption = item.shortcut == nullptr
-                                      ? item.caption
-                                      : item.caption + std::string("\t") + item.shortcut;
-      AppendMenuA(popup, MF_STRING | state,
-                  frmExplorer::MenuCommand(menuLayout.menu, static_cast<int>(i)), caption.c_str());
-    }
-  }
-  return popup;
-}
-
-// The frame's own "&Window" popup, which lists the children while no
-// explorer window is active.
-HMENU FrameWindowMenu(HMENU frameMenu) {
-  const auto bar = Subs::FrameMenuBar();
-  for (std::size_t i = 0; i < bar.size(); ++i) {
-    if (bar[i].menu == Subs::FrameMenu::kWindow) {
-      return GetSubMenu(frameMenu, static_cast<int>(i));
-    }
-  }
-  return nullptr;
-}
+// A report is read before the window opens; nothing is left to name.
+class NoProgress final : public platform::Progress {
+ public:
+  void Report(const std::string&) override {}
+};
 
 bool Shown(HWND window) {
   return window != nullptr && (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -126,27 +98,18 @@ bool Shown(HWND window) {
 
 }  // namespace
 
-frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame)
+frmExplorer::frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame,
+                         ExplorerWindows& peers)
     : context_(context),
       frame_(frame),
+      peers_(peers),
       dpiX_(layout_.X(Subs::kTwipsPerInch)),
       dpiY_(layout_.Y(Subs::kTwipsPerInch)) {}
 
-frmExplorer::~frmExplorer() {
-  // An MDI child leaves through its client, which then activates the next.
-  if (Handle() != nullptr && IsWindow(client_)) {
-    SendMessageA(client_, WM_MDIDESTROY, reinterpret_cast<WPARAM>(Handle()), 0);
-  }
-  Destroy();
-  if (menu_ != nullptr && !(IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_)) {
-    DestroyMenu(menu_);
-  }
-}
+frmExplorer::~frmExplorer() { DestroyChild(); }
 
 void frmExplorer::Load() {
-  frameWindow_ = frame_.Handle();
-  client_ = frame_.Client();
-  frameMenu_ = frame_.FrameMenu();
+  Attach(frame_);
   // 1. The hourglass on the frame.
   std::optional<FrameHourglass> hourglass(std::in_place, frameWindow_, client_);
 
@@ -155,7 +118,7 @@ void frmExplorer::Load() {
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
   const std::string caption = Explorer::SnapshotCaption(platform::GeneralDateNow());
-  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kStyle, 0, 0,
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
@@ -191,6 +154,55 @@ void frmExplorer::Load() {
   TreeView1_Click();
 }
 
+void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& path) {
+  Attach(frame_);
+  const FrameHourglass hourglass(frameWindow_, client_);
+  RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
+                    LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
+  CreateMenus();
+  const std::string caption = Explorer::ReportCaption(path, report.caption);
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
+         layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
+  if (Handle() == nullptr) {
+    return;
+  }
+  report_ = FromReport{path,
+                       report.caption,
+                       report.idView,
+                       report.processesComplete,
+                       report.modulesComplete,
+                       report.complete,
+                       report.linesRead};
+  Explorer::ShareModuleFileFacts(report);
+  mcolTasks = std::move(report.tasks);
+  mcolProcesses = std::move(report.processes);
+  mcolUniqueModules = std::move(report.uniqueModules);
+  {
+    // Nothing here lets messages run, but the list fills once, at the end.
+    const Loading loading(*this);
+    NoProgress silent;
+    ShowRecords(silent, false);
+  }
+  TreeView1_Click();
+}
+
+std::string frmExplorer::Caption() const {
+  char caption[512] = {};
+  GetWindowTextA(Handle(), caption, sizeof caption);
+  return caption;
+}
+
+Report::ComparedSnapshot frmExplorer::Compared() const {
+  const Report::SnapshotRecords records{report_ ? report_->caption : Caption(), mcolTasks,
+                                        mcolProcesses, mcolUniqueModules};
+  if (!report_) {
+    return Report::FromLive(records, "Explorer window");
+  }
+  return {
+      report_->path,     records,           report_->processesComplete, report_->modulesComplete,
+      report_->complete, report_->linesRead};
+}
+
 frmExplorer::Loading::Loading(frmExplorer& window) : window_(window) { window_.loading_ = true; }
 
 frmExplorer::Loading::~Loading() {
@@ -218,7 +230,10 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts facts;
   ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
+  ShowRecords(progress, true);
+}
 
+void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
   // 11 to 13, with the whole window drawn once when they are done. The
   // tree's scroll bars appear as its own drawing resumes, and on a window
   // that is being drawn each costs a frame change that takes longer than
@@ -233,7 +248,13 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
   {
     const RedrawHeld held(treeView1_);
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
-                            context_.Report());
+                            context_.Report(), findDistinct);
+    // The nodes added before a failure stay, those held back included.
+    try {
+      nodes_->Flush();
+    } catch (const std::exception& failure) {
+      context_.Report().ShowFailure(failure, "Subs", "BuildTreeView");
+    }
   }
 
   // 12. The totals.
@@ -263,28 +284,16 @@ void frmExplorer::CreateControls() {
       kListPlace.top, kListPlace.width, kListPlace.height, kListId, WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
-  std::array<int, kPanelWidths.size()> edges{};
-  int right = 0;
-  for (std::size_t i = 0; i < kPanelWidths.size(); ++i) {
-    right += kPanelWidths[i] < 0 ? 0 : layout_.X(kPanelWidths[i]);
-    edges[i] = kPanelWidths[i] < 0 ? -1 : right;
-  }
-  SendMessageA(statusBar1_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+  SplitStatusBar(statusBar1_, layout_, kPanelWidths);
   list1_ = layout_.Control(self, "LISTBOX", nullptr, 0, 0, 0, 0, 0, kList1Id);
 }
 
 void frmExplorer::CreateMenus() {
-  menu_ = CreateMenu();
-  HMENU web = BuildMenu(Explorer::ExplorerWebSubmenu(), nullptr);
-  for (const Subs::FrameMenuSpec& menuLayout : Explorer::ExplorerMenuBar()) {
-    HMENU popup = BuildMenu(menuLayout, web);
-    if (menuLayout.menu == Subs::FrameMenu::kWindow) {
-      windowMenu_ = popup;
-    } else if (menuLayout.menu == Subs::FrameMenu::kView) {
-      viewMenu_ = popup;
-    }
-    AppendMenuA(menu_, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), menuLayout.caption);
-  }
+  const ChildMenus menus =
+      BuildChildMenus(Explorer::ExplorerMenuBar(), Explorer::ExplorerWebSubmenu());
+  menu_ = menus.bar;
+  windowMenu_ = menus.window;
+  viewMenu_ = menus.view;
   std::vector<ACCEL> keys;
   for (const Explorer::MenuShortcut& shortcut : Explorer::ExplorerShortcuts()) {
     const BYTE modifiers = (shortcut.control ? FCONTROL : 0) | (shortcut.alt ? FALT : 0);
@@ -466,21 +475,10 @@ void frmExplorer::Form_QueryUnload() {
   mcolTasks = {};
 }
 
-void frmExplorer::ShowFrameMenu() {
-  if (frameMenu_ == nullptr || !IsWindow(client_)) {
-    return;
-  }
-  SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(frameMenu_),
-               reinterpret_cast<LPARAM>(FrameWindowMenu(frameMenu_)));
-  DrawMenuBar(frameWindow_);
-}
-
 void frmExplorer::OnActivate(HWND activated) {
   if (activated == Handle()) {
     SyncViewTicks();
-    SendMessageA(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu_),
-                 reinterpret_cast<LPARAM>(windowMenu_));
-    DrawMenuBar(frameWindow_);
+    ShowOwnMenu(windowMenu_);
   } else if (activated == nullptr) {
     ShowFrameMenu();
   }
@@ -497,17 +495,25 @@ void frmExplorer::SyncViewTicks() {
 }
 
 void frmExplorer::PrintToFile() {
-  char caption[256] = {};
-  GetWindowTextA(Handle(), caption, sizeof caption);
-  reportwin::PrintToFile(
-      frame_, Report::SnapshotRecords{caption, mcolTasks, mcolProcesses, mcolUniqueModules});
+  // A report's window writes the report back as it was read.
+  reportwin::PrintToFile(frame_, Compared().records, PrintIdView());
 }
+
+std::int16_t frmExplorer::PrintIdView() const { return report_ ? report_->idView : Subs::giIDView; }
+
+void frmExplorer::CompareWith() { peers_.CompareWith(*this, frame_); }
 
 void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
   using Action = Explorer::MenuRoute::Action;
   if (route.action == Action::kPrintToFile) {
     PrintToFile();
+    return;
+  }
+  if (route.action == Action::kCompareWith) {
+    if (!released_) {
+      CompareWith();
+    }
     return;
   }
   if (route.action == Action::kProperties) {
@@ -528,30 +534,13 @@ void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   if (route.action != Explorer::MenuRoute::Action::kForward) {
     return;
   }
-  switch (menu) {
-    case Subs::FrameMenu::kFile:
-      frame_.mnuFile_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kView:
-      frame_.mnuView_Hook(route.index);
-      if (IsWindow(Handle())) {
-        SyncViewTicks();
-      }
-      break;
-    case Subs::FrameMenu::kTools:
-      frame_.mnuTools_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kWindow:
-      frame_.mnuWindow_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kHelp:
-      frame_.mnuHelp_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kHelpWeb:
-      frame_.mnuHelpWeb_Hook(route.index);
-      break;
-    case Subs::FrameMenu::kEdit:
-      break;
+  if (menu == Subs::FrameMenu::kFile) {
+    frame_.mnuFile_Hook(route.index);
+    return;
+  }
+  ForwardToFrame(frame_, menu, route.index);
+  if (menu == Subs::FrameMenu::kView && IsWindow(Handle())) {
+    SyncViewTicks();
   }
 }
 
@@ -593,14 +582,6 @@ bool frmExplorer::OnNotify(const NMHDR& header) {
 
 LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE:
-      CreateControls();
-      break;
-    case WM_SIZE: {
-      const LRESULT result = Default(message, wParam, lParam);
-      Form_Resize();
-      return result;
-    }
     case WM_SETCURSOR:
       // Over the window's own surface, the strip between tree and list.
       if (reinterpret_cast<HWND>(wParam) == Handle() && LOWORD(lParam) == HTCLIENT) {
@@ -649,18 +630,12 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       find_.reset();
       Form_QueryUnload();
-      if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
-        ShowFrameMenu();
-      }
+      LeaveFrameMenu();
       break;
     default:
       break;
   }
-  return Window::HandleMessage(message, wParam, lParam);
-}
-
-LRESULT frmExplorer::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefMDIChildProcA(Handle(), message, wParam, lParam);
+  return MdiChild::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace explorerwin

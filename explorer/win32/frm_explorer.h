@@ -8,9 +8,12 @@
 
 #include "explorer/node_find.h"
 #include "explorer/path_index.h"
+#include "explorer/win32/child_chrome.h"
 #include "explorer/win32/frm_find.h"
 #include "explorer/win32/tree_view_nodes.h"
 #include "platform/progress.h"
+#include "report/report_compare.h"
+#include "report/report_parser.h"
 #include "shell/frame_menus.h"
 #include "shell/win32/handles.h"
 #include "shell/win32/layout.h"
@@ -24,17 +27,31 @@
 
 namespace explorerwin {
 
+class ExplorerWindows;
+
 // An explorer window: a child of the frame that takes one snapshot when it
 // loads and shows it as a tree beside a list. While it is the active child
 // its menu bar is the frame's; its choices go to the frame's hooks, except
 // the report.
-class frmExplorer : public shellwin::Window {
+class frmExplorer : public MdiChild {
  public:
-  frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame);
+  frmExplorer(const shellwin::ShellContext& context, shellwin::MDIMain& frame,
+              ExplorerWindows& peers);
   ~frmExplorer() override;
 
   // Creates the window in the frame and takes its snapshot.
   void Load();
+  // Creates the window in the frame and shows the snapshot a report at
+  // `path` holds, as read: nothing is added to it.
+  void LoadReport(Report::ParsedReport report, const std::string& path);
+
+  // This window's snapshot as one side of a comparison, named by its report
+  // file or, for a snapshot taken here, "Explorer window".
+  Report::ComparedSnapshot Compared() const;
+  std::string Caption() const;
+  // The identifier mode Print To File writes: a report's own, else the
+  // viewer's.
+  std::int16_t PrintIdView() const;
 
   // Refills the list for the selected node.
   void TreeView1_Click();
@@ -42,7 +59,6 @@ class frmExplorer : public shellwin::Window {
   HWND TreeView1() const { return treeView1_; }
   HWND ListView1() const { return listView1_; }
   HWND StatusBar1() const { return statusBar1_; }
-  HMENU Menu() const { return menu_; }
   // The find box, once Find has opened it.
   const frmFind* FindBox() const { return find_.get(); }
   const kes::Collection<clsTask>& Tasks() const { return mcolTasks; }
@@ -53,15 +69,10 @@ class frmExplorer : public shellwin::Window {
 
   // Command numbers of the window's menu items: from 1000 up, 100 to a menu
   // (in the order of Subs::FrameMenu), so the frame passes them on.
-  static int MenuCommand(Subs::FrameMenu menu, int index) {
-    return kMenuBase + kMenuStride * static_cast<int>(menu) + index;
-  }
-  static constexpr int kMenuBase = 1000;
-  static constexpr int kMenuStride = 100;
+  static int MenuCommand(Subs::FrameMenu menu, int index) { return ChildMenuCommand(menu, index); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   // Marks the window as loading for as long as it lives; a close asked
@@ -77,10 +88,12 @@ class frmExplorer : public shellwin::Window {
     frmExplorer& window_;
   };
 
-  void CreateControls();
+  void CreateControls() override;
   void CreateMenus();
   void TakeSnapshot(platform::Progress& progress);
-  void Form_Resize();
+  void ShowRecords(platform::Progress& progress, bool findDistinct);
+  void CompareWith();
+  void Form_Resize() override;
   void Form_MouseMove(WPARAM keys, int x);
   void Form_QueryUnload();
   void OnActivate(HWND activated);
@@ -93,7 +106,6 @@ class frmExplorer : public shellwin::Window {
   void OpenFindBox();
   void FindNext(const Explorer::FindRequest& request);
   bool TranslateShortcut(MSG& msg);
-  void ShowFrameMenu();
   void SyncViewTicks();
   int OuterWidthTwips() const;
   int OuterHeightTwips() const;
@@ -102,9 +114,24 @@ class frmExplorer : public shellwin::Window {
 
   const shellwin::ShellContext& context_;
   shellwin::MDIMain& frame_;
+  ExplorerWindows& peers_;
   const shellwin::TwipsLayout layout_;
   int dpiX_;
   int dpiY_;
+
+  // What a report said beyond its records: where it came from, its caption
+  // and identifier mode (its Print To File writes it back the same), and
+  // how much of it was read. Empty for a snapshot taken here.
+  struct FromReport {
+    std::string path;
+    std::string caption;
+    std::int16_t idView = 0;
+    bool processesComplete = false;
+    bool modulesComplete = false;
+    bool complete = false;
+    std::int32_t linesRead = 0;
+  };
+  std::optional<FromReport> report_;
 
   kes::Collection<clsTask> mcolTasks;
   kes::Collection<clsProcess> mcolProcesses;
@@ -121,12 +148,8 @@ class frmExplorer : public shellwin::Window {
   HWND listView1_ = nullptr;
   HWND statusBar1_ = nullptr;
   HWND list1_ = nullptr;
-  HMENU menu_ = nullptr;
   HMENU windowMenu_ = nullptr;
   HMENU viewMenu_ = nullptr;
-  HMENU frameMenu_ = nullptr;
-  HWND frameWindow_ = nullptr;
-  HWND client_ = nullptr;
   bool loading_ = false;
   bool closePending_ = false;
   bool released_ = false;

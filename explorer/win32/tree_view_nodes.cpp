@@ -10,27 +10,52 @@ constexpr std::int32_t kErrElementNotFound = 35601;
 constexpr int kTextMax = 1024;  // longer than any path or window title
 }  // namespace
 
-void TreeViewNodes::Add(const std::string& parentKey, const std::string& key,
-                        const std::string& text, int image) {
-  const std::size_t parent = model_.PlaceFor(parentKey, key);
+HTREEITEM TreeViewNodes::Insert(HTREEITEM parent, std::size_t node, const std::string& key,
+                                const std::string& text, int image) {
   TVINSERTSTRUCTA insert{};
-  insert.hParent = parent == Explorer::NodeTree::kNoNode ? TVI_ROOT : items_[parent];
+  insert.hParent = parent;
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
   insert.item.pszText = const_cast<char*>(text.c_str());
   insert.item.iImage = image - 1;
   insert.item.iSelectedImage = image - 1;
-  insert.item.lParam = static_cast<LPARAM>(model_.Count());
+  insert.item.lParam = static_cast<LPARAM>(node);
   auto* item = reinterpret_cast<HTREEITEM>(
       SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   if (item == nullptr) {
     throw kes::Failure(kErrElementNotFound, "The tree could not take the node " + key);
   }
+  return item;
+}
+
+void TreeViewNodes::Add(const std::string& parentKey, const std::string& key,
+                        const std::string& text, int image) {
+  const std::size_t parent = model_.PlaceFor(parentKey, key);
+  const std::size_t node = model_.Count();
+  const int depth = parent == Explorer::NodeTree::kNoNode ? 0 : depths_[parent] + 1;
+  HTREEITEM item = nullptr;
+  if (depth < 2) {
+    item = Insert(parent == Explorer::NodeTree::kNoNode ? TVI_ROOT : items_[parent], node, key,
+                  text, image);
+  } else {
+    held_.push_back({node, parent, image});
+  }
   model_.Append(parent, key, text);
+  depths_.push_back(depth);
   items_.push_back(item);
 }
 
+void TreeViewNodes::Flush() {
+  std::vector<Held> held;
+  held.swap(held_);
+  for (const Held& node : held) {
+    items_[node.node] = Insert(items_[node.parent], node.node, model_.Key(node.node),
+                               model_.Text(node.node), node.image);
+  }
+}
+
 void TreeViewNodes::Expand(const std::string& key) {
+  Flush();
   HTREEITEM item = Find(key);
   if (item != nullptr) {
     SendMessageA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));

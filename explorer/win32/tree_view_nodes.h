@@ -16,6 +16,10 @@ namespace explorerwin {
 
 // The tree view control as BuildTreeView's target: nodes are found by key,
 // and each node carries its number in the node model in the control.
+// Nodes below the second level (a process's modules) reach the control at
+// the next Expand or Flush, after the nodes above them: some tree controls
+// take longer to add a child the later its parent was added, and a snapshot
+// adds every process's modules right after the process.
 class TreeViewNodes final : public Explorer::TreeTarget {
  public:
   explicit TreeViewNodes(HWND tree) : tree_(tree) {}
@@ -25,6 +29,9 @@ class TreeViewNodes final : public Explorer::TreeTarget {
   void Add(const std::string& parentKey, const std::string& key, const std::string& text,
            int image) override;
   void Expand(const std::string& key) override;
+  // Puts the nodes still held back into the control, in the order they were
+  // added; kes::Failure for one the control refuses (the rest are dropped).
+  void Flush();
 
   HTREEITEM Find(const std::string& key) const;
   std::string KeyOf(HTREEITEM item) const;
@@ -39,12 +46,21 @@ class TreeViewNodes final : public Explorer::TreeTarget {
   Explorer::TreeSelection Selection() const;
 
  private:
+  HTREEITEM Insert(HTREEITEM parent, std::size_t node, const std::string& key,
+                   const std::string& text, int image);
   std::string TextOf(HTREEITEM item) const;
   Explorer::NodeFacts Facts(HTREEITEM item) const;
 
   HWND tree_;
   Explorer::NodeTree model_;
-  std::vector<HTREEITEM> items_;  // by the model's number
+  std::vector<HTREEITEM> items_;  // by the model's number; null while held back
+  std::vector<int> depths_;       // by the model's number; 0 for a root
+  struct Held {
+    std::size_t node;
+    std::size_t parent;
+    int image;
+  };
+  std::vector<Held> held_;
 };
 
 }  // namespace explorerwin

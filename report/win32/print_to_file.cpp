@@ -70,7 +70,9 @@ bool AskPath(shellwin::MDIMain& frame, std::string& path) {
 
 }  // namespace
 
-void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& records) {
+namespace {
+
+void PrintWith(shellwin::MDIMain& frame, const Report::WriteText& write) {
   const shellwin::ShellContext& context = frame.Context();
   std::string path;
   try {
@@ -86,8 +88,7 @@ void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& record
   {
     Hourglass hourglass;
     platform::Win32TextFiles files;
-    written = Report::PrintToFile(path, records, {platform::GeneralDateNow(), Subs::giIDView},
-                                  files, context.Report());
+    written = Report::PrintToFile(path, write, files, context.Report());
   }
   if (written) {
     // The next Save As opens where this report went; without the settings
@@ -98,6 +99,23 @@ void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& record
     context.Boxes().Show(shellwin::AsOwner(frame.Handle()), "Output File Created", path,
                          platform::kMbOk | platform::kMbIconInformation);
   }
+}
+
+}  // namespace
+
+void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& records,
+                 std::int16_t idView) {
+  PrintWith(frame, [&records, idView](platform::TextSink& sink) {
+    Report::WriteReport(records, {platform::GeneralDateNow(), idView}, sink);
+  });
+}
+
+void PrintLinesToFile(shellwin::MDIMain& frame, const std::vector<std::string>& lines) {
+  PrintWith(frame, [&lines](platform::TextSink& sink) {
+    for (const std::string& line : lines) {
+      sink.Write(line + "\r\n");
+    }
+  });
 }
 
 }  // namespace reportwin

@@ -7,7 +7,7 @@
 //   kesview_remote wait-explorer SECONDS exit 0 once an explorer window has loaded
 //   kesview_remote save-as TITLE PATH    type PATH into the Save As dialog with that
 //                                        title and press Save
-//   kesview_remote maximize              maximize the frame and its first explorer
+//   kesview_remote maximize              maximize the frame and its active child
 #include <windows.h>
 
 #include <cstdio>
@@ -79,10 +79,10 @@ int main(int argc, char** argv) {
       return 1;
     }
     PostMessageA(frame, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    HWND explorer = kesremote::FirstExplorer();
-    if (explorer != nullptr) {
-      PostMessageA(kesremote::Workspace(frame), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(explorer),
-                   0);
+    HWND workspace = kesremote::Workspace(frame);
+    const auto active = SendMessageA(workspace, WM_MDIGETACTIVE, 0, 0);
+    if (active != 0) {
+      PostMessageA(workspace, WM_MDIMAXIMIZE, static_cast<WPARAM>(active), 0);
     }
     return 0;
   }

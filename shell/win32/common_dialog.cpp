@@ -11,7 +11,11 @@
 
 namespace shellwin {
 
-bool CommonDialog::ShowSave(HWND owner) {
+bool CommonDialog::ShowSave(HWND owner) { return Show(owner, false); }
+
+bool CommonDialog::ShowOpen(HWND owner) { return Show(owner, true); }
+
+bool CommonDialog::Show(HWND owner, bool open) {
   // The dialog wants the filter's parts separated by NULs and ending in two.
   std::string filter = Filter;
   std::replace(filter.begin(), filter.end(), '|', '\0');
@@ -32,12 +36,13 @@ bool CommonDialog::ShowSave(HWND owner) {
   ofn.lpstrDefExt = DefaultExt.empty() ? nullptr : DefaultExt.c_str();
   ofn.nFilterIndex = FilterIndex;
   ofn.Flags = Flags;
-  if (!GetSaveFileNameA(&ofn)) {
+  if (!(open ? GetOpenFileNameA(&ofn) : GetSaveFileNameA(&ofn))) {
     // No extended error means the user cancelled.
     const DWORD error = CommDlgExtendedError();
     if (error != 0) {
       throw kes::Failure(static_cast<std::int32_t>(error),
-                         "The Save As dialog failed (error " + std::to_string(error) + ")");
+                         std::string(open ? "The Open" : "The Save As") + " dialog failed (error " +
+                             std::to_string(error) + ")");
     }
     return false;
   }

@@ -6,8 +6,8 @@
 
 namespace shellwin {
 
-// The frame's common file dialog: holds what the Save As dialog is asked
-// with and what the user chose.
+// The frame's common file dialog: holds what the Save As and Open dialogs
+// are asked with and what the user chose.
 class CommonDialog {
  public:
   std::string DialogTitle;
@@ -25,6 +25,11 @@ class CommonDialog {
   // GetSaveFileNameA; false when the user cancelled. Throws kes::Failure,
   // numbered with the dialog's extended error, when the dialog fails.
   bool ShowSave(HWND owner);
+  // GetOpenFileNameA, likewise.
+  bool ShowOpen(HWND owner);
+
+ private:
+  bool Show(HWND owner, bool open);
 };
 
 }  // namespace shellwin

@@ -12,6 +12,7 @@ FrameCommands KesviewFrameCommands(const ShellContext& context) {
   // The explorer windows live as long as the frame's commands.
   auto explorers = std::make_shared<explorerwin::ExplorerWindows>(context);
   commands.openExplorer = [explorers](MDIMain& frame) { explorers->Open(frame); };
+  commands.openReport = [explorers](MDIMain& frame) { explorers->OpenReport(frame); };
   commands.openOptions = [&context](MDIMain& frame) {
     settingswin::ShowOptions(context, frame.Handle());
   };

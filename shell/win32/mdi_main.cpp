@@ -162,8 +162,11 @@ void MDIMain::CreateFrame() {
   CreateToolbar();
   CreateStatusBar();
 
-  ACCEL help{FVIRTKEY, VK_F1, static_cast<WORD>(MenuCommand(kHelpBase, Subs::kHelpContents))};
-  accelerators_.reset(CreateAcceleratorTableA(&help, 1));
+  std::array<ACCEL, 2> keys{
+      {{FVIRTKEY, VK_F1, static_cast<WORD>(MenuCommand(kHelpBase, Subs::kHelpContents))},
+       {FVIRTKEY | FCONTROL, 'O',
+        static_cast<WORD>(MenuCommand(kFileBase, Subs::kFileOpenReport))}}};
+  accelerators_.reset(CreateAcceleratorTableA(keys.data(), static_cast<int>(keys.size())));
 }
 
 void MDIMain::CreateMenus() {
@@ -326,6 +329,8 @@ void MDIMain::mnuFile_Hook(std::int16_t index) {
   try {
     if (index == Subs::kFileExit) {
       SendMessageA(Handle(), WM_CLOSE, 0, 0);
+    } else if (index == Subs::kFileOpenReport && commands_.openReport) {
+      commands_.openReport(*this);
     }
   } catch (const std::exception& failure) {
     context_.Report().ShowFailure(failure, "MDIMain", "mnuFile");

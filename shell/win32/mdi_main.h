@@ -23,6 +23,8 @@ struct FrameCommands {
   std::function<void(MDIMain&)> openExplorer;
   // Shows the options dialog modally and releases it when it closes.
   std::function<void(MDIMain&)> openOptions;
+  // Asks for a report file and opens it in an explorer window.
+  std::function<void(MDIMain&)> openReport;
 };
 
 // The viewer's multiple-document frame: menus, toolbar, status bar, the

@@ -24,7 +24,9 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   const auto bar = Explorer::ExplorerMenuBar();
   ASSERT_EQ(bar.size(), 6u);
   const std::vector<std::pair<const char*, std::vector<std::string>>> expected{
-      {"&File", {"&Print To File...", "-", "P&roperties...", "-", "E&xit"}},
+      {"&File",
+       {"&Open Report...", "Co&mpare With...", "-", "&Print To File...", "-", "P&roperties...", "-",
+        "E&xit"}},
       {"&Edit", {"&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
       {"&Tools", {"&Options"}},
@@ -36,7 +38,8 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
     EXPECT_EQ(Items(bar[i]), expected[i].second) << bar[i].caption;
   }
   EXPECT_STREQ(bar[5].items[0].shortcut, "F1");
-  EXPECT_STREQ(bar[0].items[2].shortcut, "Alt+Enter");
+  EXPECT_STREQ(bar[0].items[0].shortcut, "Ctrl+O");
+  EXPECT_STREQ(bar[0].items[5].shortcut, "Alt+Enter");
   EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+F");
   EXPECT_STREQ(bar[1].items[1].shortcut, "F3");
   EXPECT_EQ(
@@ -54,13 +57,14 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
     int forwarded;
   };
   const Case cases[] = {
-      {FrameMenu::kFile, 0, Action::kPrintToFile, 0}, {FrameMenu::kFile, 1, Action::kNothing, 1},
-      {FrameMenu::kFile, 2, Action::kProperties, 2},  {FrameMenu::kFile, 3, Action::kNothing, 3},
-      {FrameMenu::kFile, 4, Action::kForward, 2},     {FrameMenu::kFile, 5, Action::kNothing, 5},
-      {FrameMenu::kView, 0, Action::kForward, 0},     {FrameMenu::kView, 3, Action::kForward, 3},
-      {FrameMenu::kTools, 0, Action::kForward, 0},    {FrameMenu::kWindow, 2, Action::kForward, 2},
-      {FrameMenu::kHelp, 4, Action::kForward, 4},     {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
-      {FrameMenu::kEdit, 0, Action::kFind, 0},        {FrameMenu::kEdit, 1, Action::kFindNext, 1},
+      {FrameMenu::kFile, 0, Action::kForward, 0},    {FrameMenu::kFile, 1, Action::kCompareWith, 1},
+      {FrameMenu::kFile, 2, Action::kNothing, 2},    {FrameMenu::kFile, 3, Action::kPrintToFile, 3},
+      {FrameMenu::kFile, 5, Action::kProperties, 5}, {FrameMenu::kFile, 6, Action::kNothing, 6},
+      {FrameMenu::kFile, 7, Action::kForward, 3},    {FrameMenu::kFile, 8, Action::kNothing, 8},
+      {FrameMenu::kView, 0, Action::kForward, 0},    {FrameMenu::kView, 3, Action::kForward, 3},
+      {FrameMenu::kTools, 0, Action::kForward, 0},   {FrameMenu::kWindow, 2, Action::kForward, 2},
+      {FrameMenu::kHelp, 4, Action::kForward, 4},    {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
+      {FrameMenu::kEdit, 0, Action::kFind, 0},       {FrameMenu::kEdit, 1, Action::kFindNext, 1},
       {FrameMenu::kEdit, 2, Action::kNothing, 2},
   };
   for (const Case& c : cases) {

@@ -134,16 +134,7 @@ TEST_F(CompareTest, TheSameSnapshotInBothIdentifierModesHasNoDifferences) {
 
 TEST_F(CompareTest, AProcessStartedOneEndedAndADllUpgraded) {
   Store("old.txt", before);
-  // Notepad ends; a second Explorer starts with a new library; the dialog
-  // library is upgraded in place.
-  clsProcess& notepad = after.processes.Item(2);
-  notepad.msExePath = "C:\\WINDOWS\\EXPLORER.EXE";
-  clsModule& dialogs = notepad.mcolModules.Item(2);
-  kes_test::SetVersion(dialogs.moVersionInfo, 65535, 0, 40001, 0);
-  dialogs.mlFileSize = 94720;
-  dialogs.msFileDateTime = "01/15/2000 09:00:00 AM";
-  clsProcess& calc = after.AddProcess();
-  calc.msExePath = "C:\\WINDOWS\\CALC.EXE";
+  kes_test::StartCalcEndNotepadUpgradeDialogs(after);
   Store("new.txt", after);
   EXPECT_EQ(Compare(), 1);
   EXPECT_EQ(out.Text(),

@@ -166,4 +166,17 @@ inline void FillThreeProcesses(SampleSnapshot& snapshot) {
   snapshot.AddUnique(2, 2);
 }
 
+// The three processes later: Notepad ends; a second Explorer starts with a
+// new library; the dialog library is upgraded in place; Calc starts.
+inline void StartCalcEndNotepadUpgradeDialogs(SampleSnapshot& after) {
+  clsProcess& notepad = after.processes.Item(2);
+  notepad.msExePath = "C:\\WINDOWS\\EXPLORER.EXE";
+  clsModule& dialogs = notepad.mcolModules.Item(2);
+  SetVersion(dialogs.moVersionInfo, 65535, 0, 40001, 0);
+  dialogs.mlFileSize = 94720;
+  dialogs.msFileDateTime = "01/15/2000 09:00:00 AM";
+  clsProcess& calc = after.AddProcess();
+  calc.msExePath = "C:\\WINDOWS\\CALC.EXE";
+}
+
 }  // namespace kes_test

@@ -67,7 +67,9 @@ class ExplorerWineTest : public ShellFixture {
   explorerwin::frmExplorer& LoadFrame() {
     frame = std::make_unique<shellwin::MDIMain>(
         context, shellwin::FrameCommands{
-                     [this](shellwin::MDIMain& opened) { explorers->Open(opened); }, {}});
+                     [this](shellwin::MDIMain& opened) { explorers->Open(opened); },
+                     {},
+                     [this](shellwin::MDIMain& opened) { explorers->OpenReport(opened); }});
     frame->Load();
     return *explorers->Windows().front();
   }

@@ -88,7 +88,7 @@ class PrintToFileTest : public ShellFixture {
     });
   }
 
-  void Print() { reportwin::PrintToFile(*frame, snapshot.Records()); }
+  void Print() { reportwin::PrintToFile(*frame, snapshot.Records(), Subs::giIDView); }
 
   SampleSnapshot snapshot;
   std::unique_ptr<shellwin::MDIMain> frame;

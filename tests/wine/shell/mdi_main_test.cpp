@@ -61,7 +61,8 @@ class MDIMainTest : public ShellFixture {
                                                                          if (optionsFailure) {
                                                                            throw *optionsFailure;
                                                                          }
-                                                                       }});
+                                                                       },
+                                                                       {}});
     frame->Load();
     return *frame;
   }
@@ -94,8 +95,10 @@ TEST_F(MDIMainTest, MenuBarHasSixMenusWithTheirItemsAtTheirIndexes) {
                                                                 {"&Tools", false},
                                                                 {"&Window", false},
                                                                 {"&Help", false}}));
-  EXPECT_EQ(ItemsOf(Popup(0)),
-            (std::vector<MenuItem>{{"&Print To File...", true}, {"-", false}, {"E&xit", false}}));
+  EXPECT_EQ(ItemsOf(Popup(0)), (std::vector<MenuItem>{{"&Open Report...\tCtrl+O", false},
+                                                      {"&Print To File...", true},
+                                                      {"-", false},
+                                                      {"E&xit", false}}));
   EXPECT_EQ(GetMenuItemCount(Popup(1)), 0);
   EXPECT_EQ(ItemsOf(Popup(2)), (std::vector<MenuItem>{{"Kestrel &Explorer", false},
                                                       {"-", false},
@@ -544,7 +547,7 @@ TEST_F(MDIMainChildrenTest, WindowMenuArrangesAndListsTheChildren) {
 
 TEST_F(MDIMainChildrenTest, ClosingTheFrameClosesEveryChildAndEndsTheProgram) {
   HWND about = frame->About().Handle();
-  frame->mnuFile_Hook(2);  // Exit
+  frame->mnuFile_Hook(Subs::kFileExit);
 
   EXPECT_EQ(frame->Handle(), nullptr);
   EXPECT_FALSE(IsWindow(first));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/settings_store.h"
+#include "shell/frame_menus.h"
 #include "shell/shell_texts.h"
 #include "shell/win32/frm_message.h"
 #include "shell/win32/kesview_commands.h"
@@ -28,7 +29,7 @@ class StartupWineTest : public ShellFixture {
  protected:
   void TearDown() override {
     if (host.Frame() != nullptr && host.Frame()->Handle() != nullptr) {
-      host.Frame()->mnuFile_Hook(2);
+      host.Frame()->mnuFile_Hook(Subs::kFileExit);
     }
     ShellFixture::TearDown();
   }
@@ -57,7 +58,7 @@ TEST_F(StartupWineTest, FirstRunIsWelcomedOnceThenTheFrameOpens) {
   ASSERT_NE(host.Frame(), nullptr);
   EXPECT_TRUE(IsWindowVisible(host.Frame()->Handle()));
   EXPECT_EQ(Stored("Toolbar"), "1");
-  host.Frame()->mnuFile_Hook(2);
+  host.Frame()->mnuFile_Hook(Subs::kFileExit);
   Pump();
 
   boxes.shown.clear();

@@ -1,4 +1,4 @@
-#include "kesreport/report_compare.h"
+#include "report/report_compare.h"
 
 #include <algorithm>
 #include <map>
@@ -6,7 +6,7 @@
 
 #include "snapshot/display_rules.h"
 
-namespace kesreport {
+namespace Report {
 
 namespace {
 
@@ -36,7 +36,7 @@ struct FileFacts {
 };
 using Files = std::map<std::string, FileFacts>;
 
-Counts ProcessCounts(const Report::ParsedReport& report, const Rule& rule) {
+Counts ProcessCounts(const SnapshotRecords& report, const Rule& rule) {
   Counts counts;
   for (std::int32_t i = 1; i <= report.processes.Count(); ++i) {
     const std::string& path = report.processes.Item(i).msExePath;
@@ -47,7 +47,7 @@ Counts ProcessCounts(const Report::ParsedReport& report, const Rule& rule) {
 }
 
 // Every module path each process path has loaded, over all its runs.
-std::map<std::string, ProcessModules> ModulesByProcess(const Report::ParsedReport& report,
+std::map<std::string, ProcessModules> ModulesByProcess(const SnapshotRecords& report,
                                                        const Rule& rule) {
   std::map<std::string, ProcessModules> modules;
   for (std::int32_t i = 1; i <= report.processes.Count(); ++i) {
@@ -63,7 +63,7 @@ std::map<std::string, ProcessModules> ModulesByProcess(const Report::ParsedRepor
   return modules;
 }
 
-PathSet DistinctPaths(const Report::ParsedReport& report, const Rule& rule) {
+PathSet DistinctPaths(const SnapshotRecords& report, const Rule& rule) {
   PathSet paths;
   for (std::int32_t k = 1; k <= report.uniqueModules.Count(); ++k) {
     const std::string& path = report.uniqueModules.Item(k).msExePath;
@@ -73,7 +73,7 @@ PathSet DistinctPaths(const Report::ParsedReport& report, const Rule& rule) {
 }
 
 // The programs and modules read, each path with its first facts.
-Files FileFactsOf(const Report::ParsedReport& report, const Rule& rule) {
+Files FileFactsOf(const SnapshotRecords& report, const Rule& rule) {
   Files files;
   const auto add = [&files, &rule](const auto& record) {
     if (!record.msExePath.empty()) {
@@ -92,64 +92,55 @@ Files FileFactsOf(const Report::ParsedReport& report, const Rule& rule) {
   return files;
 }
 
+// Adds the differences to their groups.
 class Output {
  public:
   explicit Output(Comparison& comparison) : comparison_(comparison) {}
 
-  // A group's heading comes with its first entry; an empty group shows none.
-  void Group(const char* heading) {
-    heading_ = heading;
-    headed_ = false;
-  }
-  void Entry(const std::string& text) {
-    if (!headed_) {
-      comparison_.lines.emplace_back();
-      comparison_.lines.emplace_back(heading_);
-      headed_ = true;
-    }
-    comparison_.lines.push_back(text);
+  void Group(ChangeKind kind) { group_ = &comparison_.groups[static_cast<std::size_t>(kind)]; }
+  void Entry(std::vector<std::string> cells, std::vector<std::string> lines) {
+    group_->changes.push_back({std::move(cells), std::move(lines)});
     comparison_.differs = true;
   }
-  void Note(const std::string& text) { comparison_.lines.push_back(text); }
+  void Note(const std::string& text) { comparison_.notes.push_back(text); }
 
  private:
   Comparison& comparison_;
-  std::string heading_;
-  bool headed_ = false;
+  ChangeGroup* group_ = nullptr;
 };
 
-std::string CountText(std::string_view path, std::int32_t before, std::int32_t after) {
+void AddCount(Output& out, std::string_view path, std::int32_t before, std::int32_t after) {
   std::string text = "  " + std::string(path);
   if (std::max(before, after) > 1) {
     text += " (" + std::to_string(before) + " -> " + std::to_string(after) + ")";
   }
-  return text;
+  out.Entry({std::string(path), std::to_string(before), std::to_string(after)}, {text});
 }
 
-void CompareProcesses(Output& out, const Report::ParsedReport& before,
-                      const Report::ParsedReport& after, const Rule& rule) {
+void CompareProcesses(Output& out, const SnapshotRecords& before, const SnapshotRecords& after,
+                      const Rule& rule) {
   const Counts old = ProcessCounts(before, rule), now = ProcessCounts(after, rule);
   const auto countIn = [](const Counts& counts, const std::string& path) {
     const auto found = counts.find(path);
     return found == counts.end() ? 0 : found->second.count;
   };
-  out.Group("PROCESSES STARTED");
+  out.Group(ChangeKind::kProcessesStarted);
   for (const auto& [path, counted] : now) {
     if (counted.count > countIn(old, path)) {
-      out.Entry(CountText(counted.shown, countIn(old, path), counted.count));
+      AddCount(out, counted.shown, countIn(old, path), counted.count);
     }
   }
-  out.Group("PROCESSES ENDED");
+  out.Group(ChangeKind::kProcessesEnded);
   for (const auto& [path, counted] : old) {
     if (counted.count > countIn(now, path)) {
-      out.Entry(CountText(counted.shown, counted.count, countIn(now, path)));
+      AddCount(out, counted.shown, counted.count, countIn(now, path));
     }
   }
 
   const auto oldModules = ModulesByProcess(before, rule),
              newModules = ModulesByProcess(after, rule);
   // Modules that `from` lists for a process path and `to` does not, under
-  // the paths both reports run.
+  // the paths both snapshots run; the process is printed once, above them.
   const auto listMissing = [&out](const auto& from, const auto& to) {
     for (const auto& [process, loaded] : from) {
       const auto other = to.find(process);
@@ -161,41 +152,42 @@ void CompareProcesses(Output& out, const Report::ParsedReport& before,
           loaded.modules.begin(), loaded.modules.end(), other->second.modules.begin(),
           other->second.modules.end(), std::back_inserter(missing),
           [](const auto& one, const auto& another) { return one.first < another.first; });
-      if (!missing.empty()) {
-        out.Entry("  " + std::string(loaded.shown));
-        for (const auto& [module, shown] : missing) {
-          out.Entry("    " + std::string(shown));
+      for (std::size_t m = 0; m < missing.size(); ++m) {
+        std::vector<std::string> lines;
+        if (m == 0) {
+          lines.push_back("  " + std::string(loaded.shown));
         }
+        lines.push_back("    " + std::string(missing[m].second));
+        out.Entry({std::string(loaded.shown), std::string(missing[m].second)}, std::move(lines));
       }
     }
   };
-  out.Group("MODULES LOADED");
+  out.Group(ChangeKind::kModulesLoaded);
   listMissing(newModules, oldModules);
-  out.Group("MODULES UNLOADED");
+  out.Group(ChangeKind::kModulesUnloaded);
   listMissing(oldModules, newModules);
 }
 
-void CompareDistinctModules(Output& out, const Report::ParsedReport& before,
-                            const Report::ParsedReport& after, const Rule& rule) {
+void CompareDistinctModules(Output& out, const SnapshotRecords& before,
+                            const SnapshotRecords& after, const Rule& rule) {
   const PathSet old = DistinctPaths(before, rule), now = DistinctPaths(after, rule);
-  out.Group("MODULE FILES ADDED");
-  for (const auto& [path, shown] : now) {
-    if (old.count(path) == 0) {
-      out.Entry("  " + std::string(shown));
+  const auto listMissing = [&out](const PathSet& from, const PathSet& to) {
+    for (const auto& [path, shown] : from) {
+      if (to.count(path) == 0) {
+        out.Entry({std::string(shown)}, {"  " + std::string(shown)});
+      }
     }
-  }
-  out.Group("MODULE FILES REMOVED");
-  for (const auto& [path, shown] : old) {
-    if (now.count(path) == 0) {
-      out.Entry("  " + std::string(shown));
-    }
-  }
+  };
+  out.Group(ChangeKind::kModuleFilesAdded);
+  listMissing(now, old);
+  out.Group(ChangeKind::kModuleFilesRemoved);
+  listMissing(old, now);
 }
 
-void CompareFiles(Output& out, const Report::ParsedReport& before,
-                  const Report::ParsedReport& after, const Rule& rule) {
+void CompareFiles(Output& out, const SnapshotRecords& before, const SnapshotRecords& after,
+                  const Rule& rule) {
   const Files old = FileFactsOf(before, rule), now = FileFactsOf(after, rule);
-  out.Group("FILES CHANGED");
+  out.Group(ChangeKind::kFilesChanged);
   for (const auto& [path, facts] : now) {
     const auto was = old.find(path);
     if (was == old.end()) {
@@ -205,34 +197,75 @@ void CompareFiles(Output& out, const Report::ParsedReport& before,
     if (then.version == facts.version && then.size == facts.size && then.date == facts.date) {
       continue;
     }
-    out.Entry("  " + std::string(facts.shown));
-    out.Entry("    Version: " + then.version + " -> " + facts.version);
-    out.Entry("    Size:    " + std::to_string(then.size) + " -> " + std::to_string(facts.size));
-    out.Entry("    Date:    " + std::string(then.date) + " -> " + std::string(facts.date));
+    const std::string oldSize = std::to_string(then.size), newSize = std::to_string(facts.size);
+    out.Entry(
+        {std::string(facts.shown), then.version, facts.version, oldSize, newSize,
+         std::string(then.date), std::string(facts.date)},
+        {"  " + std::string(facts.shown), "    Version: " + then.version + " -> " + facts.version,
+         "    Size:    " + oldSize + " -> " + newSize,
+         "    Date:    " + std::string(then.date) + " -> " + std::string(facts.date)});
   }
 }
 
-void NoteCut(Output& out, const Report::ParsedReport& report, const std::string& name) {
-  if (report.complete) {
+void NoteCut(Output& out, const ComparedSnapshot& side) {
+  if (side.complete) {
     return;
   }
-  std::string what = report.processesComplete ? "module files added and removed"
-                                              : "processes, their modules and module files";
-  out.Note(name + " is cut short after line " + std::to_string(report.linesRead) + ": " + what +
+  std::string what = side.processesComplete ? "module files added and removed"
+                                            : "processes, their modules and module files";
+  out.Note(side.name + " is cut short after line " + std::to_string(side.linesRead) + ": " + what +
            " are not compared.");
 }
 
+constexpr std::array<const char*, kChangeKinds> kHeadings{
+    "PROCESSES STARTED",  "PROCESSES ENDED",      "MODULES LOADED", "MODULES UNLOADED",
+    "MODULE FILES ADDED", "MODULE FILES REMOVED", "FILES CHANGED"};
+
 }  // namespace
 
-Comparison CompareReports(const Report::ParsedReport& before, const std::string& oldName,
-                          const Report::ParsedReport& after, const std::string& newName,
-                          const platform::FileNameRule& rule) {
+ComparedSnapshot FromReport(const ParsedReport& report, const std::string& name) {
+  return {name,
+          report.Records(),
+          report.processesComplete,
+          report.modulesComplete,
+          report.complete,
+          report.linesRead};
+}
+
+ComparedSnapshot FromLive(const SnapshotRecords& records, const std::string& name) {
+  return {name, records};
+}
+
+std::vector<std::string> Comparison::Lines() const {
+  std::vector<std::string> lines = notes;
+  for (const ChangeGroup& group : groups) {
+    if (group.changes.empty()) {
+      continue;
+    }
+    lines.emplace_back();
+    lines.emplace_back(group.heading);
+    for (const Change& change : group.changes) {
+      lines.insert(lines.end(), change.lines.begin(), change.lines.end());
+    }
+  }
+  if (!differs) {
+    lines.emplace_back();
+    lines.emplace_back(whole ? "No differences." : "No differences in what was compared.");
+  }
+  return lines;
+}
+
+Comparison CompareSnapshots(const ComparedSnapshot& before, const ComparedSnapshot& after,
+                            const platform::FileNameRule& rule) {
   Comparison comparison;
+  for (std::size_t g = 0; g < kChangeKinds; ++g) {
+    comparison.groups[g] = {static_cast<ChangeKind>(g), kHeadings[g], {}};
+  }
   Output out(comparison);
-  out.Note("Old: " + oldName + " (" + before.caption + ")");
-  out.Note("New: " + newName + " (" + after.caption + ")");
-  NoteCut(out, before, oldName);
-  NoteCut(out, after, newName);
+  out.Note("Old: " + before.name + " (" + before.records.caption + ")");
+  out.Note("New: " + after.name + " (" + after.records.caption + ")");
+  NoteCut(out, before);
+  NoteCut(out, after);
   const bool processes = before.processesComplete && after.processesComplete;
   comparison.whole = before.complete && after.complete;
   if (!comparison.whole) {
@@ -241,17 +274,13 @@ Comparison CompareReports(const Report::ParsedReport& before, const std::string&
                        : "Compared: files changed.");
   }
   if (processes) {
-    CompareProcesses(out, before, after, rule);
+    CompareProcesses(out, before.records, after.records, rule);
   }
   if (before.modulesComplete && after.modulesComplete) {
-    CompareDistinctModules(out, before, after, rule);
+    CompareDistinctModules(out, before.records, after.records, rule);
   }
-  CompareFiles(out, before, after, rule);
-  if (!comparison.differs) {
-    out.Note("");
-    out.Note(comparison.whole ? "No differences." : "No differences in what was compared.");
-  }
+  CompareFiles(out, before.records, after.records, rule);
   return comparison;
 }
 
-}  // namespace kesreport
+}  // namespace Report
