@@ -1,24 +1,20 @@
 // ST5UNST.EXE's reading of its arguments and its log, and the canonical form
 // of the paths the log names, over any input; then a whole run over a disk in
 // memory. Whatever the log says, nothing outside the log's folder goes, and
-// neither a System nor a hidden file nor the log while a named file stays.
+// neither a System nor a hidden file nor the log while a named file stays,
+// nor a registry key that is not Kestrel's.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/require.h"
 #include "platform/full_path.h"
 #include "setupkit/st5unst/st5unst_log.h"
 #include "setupkit/st5unst/st5unst_removal.h"
+#include "tests/fakes/fake_registry.h"
 #include "tests/fakes/uninstall_fakes.h"
 
 namespace {
-
-void Require(bool holds) {
-  if (!holds) {
-    std::abort();
-  }
-}
 
 const std::string kFolder = "C:\\K\\";
 
@@ -60,12 +56,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   uninstall_test::WindowsAt folders;
   uninstall_test::FakeClock clock;
   uninstall_test::AnsweringBoxes boxes;
-  const int status = st5unst::RemoveLoggedFiles("-n \"" + kFolder + "ST5UNST.LOG\"",
-                                                {disk, disk, rule, folders, clock, boxes});
+  kes_test::FakeRegistry registry;
+  const std::string others[] = {"SOFTWARE\\Microsoft",
+                                "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other"};
+  for (const std::string& key : others) {
+    registry.PutText(key, "UninstallString", "ST5UNST.EXE -n \"" + kFolder + "ST5UNST.LOG\"");
+  }
+  const int status = st5unst::RemoveLoggedFiles(
+      "-n \"" + kFolder + "ST5UNST.LOG\"", {disk, disk, rule, folders, clock, boxes, registry});
   Require(status == st5unst::kAllGone || status == st5unst::kSomethingLeft);
   Require(disk.files.count("C:\\outside.txt") == 1 && disk.files.count("C:\\KX\\a.exe") == 1);
   Require(disk.files.count(kFolder + "IO.SYS") == 1 && disk.files.count(kFolder + "hidden") == 1);
   Require((status == st5unst::kAllGone) == (disk.files.count(kFolder + "ST5UNST.LOG") == 0));
   Require((status == st5unst::kAllGone) == boxes.shown.empty());
+  Require(registry.HasKey(others[0]) && registry.HasKey(others[1]));
   return 0;
 }
