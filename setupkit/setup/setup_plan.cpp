@@ -89,7 +89,16 @@ FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
   }
   const std::string log = *folder + "\\" + kLogName;
   try {
-    if (files.Attributes(log)) {
+    if (!files.Attributes(log)) {
+      // Without Kestrel's log a file of the same name is the user's or
+      // another program's: replaced, it would be lost, and the uninstaller
+      // would later delete what took its place.
+      for (const char* name : kProgramFiles) {
+        if (files.Attributes(*folder + "\\" + name)) {
+          return {Refusal::kHoldsOthersFile, *folder};
+        }
+      }
+    } else {
       for (const std::string& entry : st5unst::PrivateFiles(files.ReadTextFile(log))) {
         const std::optional<std::string> path = kesclean::LongPathOf(entry, files);
         if (!path || rule.Folded(platform::ParentOf(*path)) != key ||
@@ -120,6 +129,11 @@ std::string RefusalMessage(Refusal refusal, const std::string& text) {
       return "The folder\n" + text +
              "\nholds the setup log of another program, whose uninstaller would then remove "
              "Kestrel too.\nChoose a folder of Kestrel's own.";
+    case Refusal::kHoldsOthersFile:
+      return "The folder\n" + text +
+             "\nholds files that Kestrel did not install under the names of Kestrel's own "
+             "files, which Setup would replace.\nChoose an empty folder or one where Kestrel is "
+             "installed.";
     case Refusal::kNone:
       break;
   }

@@ -43,7 +43,7 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments);
 // else "C:\Program Files\Kestrel".
 std::string DefaultFolder(platform::Registry& registry);
 
-enum class Refusal { kNone, kNotFullPath, kRoot, kWindows, kSystem, kForeignLog };
+enum class Refusal { kNone, kNotFullPath, kRoot, kWindows, kSystem, kForeignLog, kHoldsOthersFile };
 
 // The folder as it will be used (canonical, long names), or why not.
 struct FolderChoice {
@@ -52,8 +52,9 @@ struct FolderChoice {
 };
 
 // Refuses what is no full path, a drive's or share's root, the Windows and
-// the System folder, and a folder whose setup log names a file that is not
-// one of Kestrel's files in that folder.
+// the System folder, a folder whose setup log names a file that is not one
+// of Kestrel's files in that folder, and a folder without a setup log that
+// holds a file of the name of one of Kestrel's.
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
                           platform::FileNameRule& rule, platform::SystemFolders& folders);
 

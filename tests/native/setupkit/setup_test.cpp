@@ -64,6 +64,7 @@ TEST(SetupTest, RefusedFolders) {
       {"C:\\Windows\\System\\", setup::Refusal::kSystem},
       {"C:\\Other", setup::Refusal::kForeignLog},
       {"C:\\Unread", setup::Refusal::kForeignLog},
+      {"C:\\My Pages", setup::Refusal::kHoldsOthersFile},
   };
   for (const auto& c : cases) {
     Events events;
@@ -76,6 +77,7 @@ TEST(SetupTest, RefusedFolders) {
     disk.files["C:\\Other\\ST5UNST.LOG"] = {
         0, "PrivateFile: \"C:\\Other\\kesview.exe\"\r\nPrivateFile: \"C:\\Other\\other.exe\"\r\n"};
     disk.files["C:\\Unread\\ST5UNST.LOG"] = {0, ""};
+    disk.files["C:\\My Pages\\index.htm"] = {0, "mine"};
     disk.unreadable.insert("C:\\UNREAD\\ST5UNST.LOG");
     EXPECT_EQ(setup::ChooseFolder(c.text, disk, rule, folders).refusal, c.refusal) << c.text;
   }
