@@ -184,6 +184,15 @@ void CompareDistinctModules(Output& out, const SnapshotRecords& before,
   listMissing(old, now);
 }
 
+// "<label><old> -> <new>": one line of a changed file's facts.
+std::string ChangeLine(const char* label, std::string_view was, std::string_view is) {
+  std::string line(label);
+  line += was;
+  line += " -> ";
+  line += is;
+  return line;
+}
+
 void CompareFiles(Output& out, const SnapshotRecords& before, const SnapshotRecords& after,
                   const Rule& rule) {
   const Files old = FileFactsOf(before, rule), now = FileFactsOf(after, rule);
@@ -201,9 +210,9 @@ void CompareFiles(Output& out, const SnapshotRecords& before, const SnapshotReco
     out.Entry(
         {std::string(facts.shown), then.version, facts.version, oldSize, newSize,
          std::string(then.date), std::string(facts.date)},
-        {"  " + std::string(facts.shown), "    Version: " + then.version + " -> " + facts.version,
-         "    Size:    " + oldSize + " -> " + newSize,
-         "    Date:    " + std::string(then.date) + " -> " + std::string(facts.date)});
+        {"  " + std::string(facts.shown), ChangeLine("    Version: ", then.version, facts.version),
+         ChangeLine("    Size:    ", oldSize, newSize),
+         ChangeLine("    Date:    ", then.date, facts.date)});
   }
 }
 
