@@ -71,6 +71,20 @@ TEST_F(OpenReportTest, AReportShowsItsSnapshotLikeTheLiveWindowAndPrintsBackTheS
   DeleteFileA(path.c_str());
 }
 
+TEST_F(OpenReportTest, AReportKesreportWroteOpensAndPrintsBackTheSameButForItsTime) {
+  LoadFrame();
+  ASSERT_EQ(
+      kes_test::RunProgram("\"" + kes_test::ProgramFolder() + "kesreport.exe\" \"" + path + "\""),
+      0u);
+  const std::string written = platform::Win32TextFiles().Read(path);
+  const std::size_t at = written.find("Output Generated On ") + 20;
+  frmExplorer* opened = explorers->OpenReportFile(*frame, path);
+  ASSERT_NE(opened, nullptr) << (boxes.shown.empty() ? "" : boxes.shown[0].text);
+  EXPECT_EQ(boxes.shown, kes_test::Boxes{});
+  EXPECT_EQ(ReportOf(*opened, written.substr(at, written.find('\r', at) - at)), written);
+  DeleteFileA(path.c_str());
+}
+
 TEST_F(OpenReportTest, ACutReportOpensWithABoxAndANonReportOpensNothing) {
   frmExplorer& live = LoadFrame();
   const std::string written = ReportOf(live, "12/7/99 9:15:00 AM");
