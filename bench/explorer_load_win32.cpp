@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "explorer/win32/explorer_windows.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_launcher_win32.h"
@@ -26,8 +27,9 @@ struct ExplorerLoads::Shell {
   platform::Win32ShellLauncher launcher;
   platform::Win32FileStore files;
   platform::Win32SystemFolders folders;
-  Subs::WebLauncher web{folders.ProgramFolder(), launcher, files, report};
-  shellwin::ShellContext context{GetModuleHandleA(nullptr), registryApi, web};
+  const platform::Win32FileNameRule rule;
+  Subs::WebLauncher web{folders.ProgramFolder(), rule, launcher, files, report};
+  shellwin::ShellContext context{GetModuleHandleA(nullptr), registryApi, web, rule};
   explorerwin::ExplorerWindows explorers{context};
   shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}}};
 };

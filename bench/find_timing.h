@@ -17,7 +17,7 @@ namespace bench {
 // The processor time of one find that tries every node of the tree of
 // `count` synthetic processes (a text no node holds); `nodes` gets the
 // tree's size. A match would end the pass early: it times as -1.
-inline double TimeFind(std::int32_t count, std::size_t& nodes) {
+inline double TimeFind(std::int32_t count, const platform::FileNameRule& rule, std::size_t& nodes) {
   auto snapshot = std::make_unique<Synthetic>(count);
   snapshot->uniqueModules = {};
   Silent silent;
@@ -28,18 +28,19 @@ inline double TimeFind(std::int32_t count, std::size_t& nodes) {
                           snapshot->uniqueModules, silent, report);
   nodes = tree.Count();
   const double start = CpuMilliseconds();
-  const Explorer::NodeFinder finder(tree);
+  const Explorer::NodeFinder finder(tree, rule);
   const auto found = finder.Next(tree.Find("Task"), {"NOTEPAD.EXE", false, true});
   const double ms = CpuMilliseconds() - start;
   return found ? -1 : ms;
 }
 
-// `find: nodes=N ms=T` for 2,000 and for 4,000 processes of 60 modules.
-inline void PrintFindTimes() {
+// `find: nodes=N ms=T` for 2,000 and for 4,000 processes of 60 modules,
+// letters folded by the rule's code page.
+inline void PrintFindTimes(const platform::FileNameRule& rule) {
   std::size_t smallNodes = 0, largeNodes = 0;
   const auto [small, large] = AlternatedMedians(
       [&](int processes) {
-        return TimeFind(processes, processes == 2000 ? smallNodes : largeNodes);
+        return TimeFind(processes, rule, processes == 2000 ? smallNodes : largeNodes);
       },
       2000, 4000);
   std::printf("find: nodes=%zu ms=%.1f\n", smallNodes, small);

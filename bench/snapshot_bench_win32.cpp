@@ -25,6 +25,7 @@
 #include "platform/progress.h"
 #include "platform/win32/common_controls.h"
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/text_file_win32.h"
 #include "platform/win32/tool_help_win32.h"
@@ -211,6 +212,6 @@ int main(int argc, char** argv) {
   for (const std::string& line : openLines) {
     std::printf("%s\n", line.c_str());
   }
-  bench::PrintFindTimes();
+  bench::PrintFindTimes(platform::Win32FileNameRule());
   return boxes.shown == 0 ? 0 : 1;
 }

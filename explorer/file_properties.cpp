@@ -52,14 +52,15 @@ std::string PropertiesPath(const NodeRecord& record) {
   return record.process != nullptr ? record.process->msExePath : "";
 }
 
-std::optional<FileProperties> PropertiesOf(const NodeRecord& record, const FileNow& file,
+std::optional<FileProperties> PropertiesOf(const platform::FileNameRule& rule,
+                                           const NodeRecord& record, const FileNow& file,
                                            bool hexIds) {
   if (record.process == nullptr && record.module == nullptr) {
     return std::nullopt;
   }
   const std::string path = PropertiesPath(record);
   FileProperties properties;
-  properties.caption = path.substr(path.find_last_of('\\') + 1);
+  properties.caption = rule.SplitFolderName(path).name;
   ListContents& sheet = properties.sheet;
   sheet.columns = {{"Item", kItemWidth, Align::kLeft}, {"Value", kValueWidth, Align::kLeft}};
   if (record.module != nullptr) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "explorer/detail_list.h"
+#include "platform/file_name_rule.h"
 #include "snapshot/version_info_strings.h"
 
 namespace Explorer {
@@ -29,7 +30,9 @@ struct FileNow {
 // priority as the list shows them (identifiers hexadecimal when `hexIds`);
 // then the version strings the file has. A file that could not be read
 // says so in a last item. None for a record that is neither.
-std::optional<FileProperties> PropertiesOf(const NodeRecord& record, const FileNow& file,
+// The caption is the file's name after the path's last backslash by `rule`.
+std::optional<FileProperties> PropertiesOf(const platform::FileNameRule& rule,
+                                           const NodeRecord& record, const FileNow& file,
                                            bool hexIds);
 
 // The path of the file PropertiesOf shows for `record`; empty for none.

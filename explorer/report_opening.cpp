@@ -43,13 +43,14 @@ void ShareModuleFileFacts(Report::ParsedReport& report) {
   }
 }
 
-std::string FileNameOf(const std::string& path) {
-  const std::size_t cut = path.find_last_of("\\/:");
+std::string FileNameOf(const platform::FileNameRule& rule, const std::string& path) {
+  const std::size_t cut = rule.LastOf(path, "\\/:");
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-std::string ReportCaption(const std::string& path, const std::string& snapshotCaption) {
-  return "Report " + FileNameOf(path) + " - " + snapshotCaption;
+std::string ReportCaption(const platform::FileNameRule& rule, const std::string& path,
+                          const std::string& snapshotCaption) {
+  return "Report " + FileNameOf(rule, path) + " - " + snapshotCaption;
 }
 
 }  // namespace Explorer

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/file_name_rule.h"
 #include "report/report_parser.h"
 
 namespace Explorer {
@@ -25,9 +26,10 @@ void ShareModuleFileFacts(Report::ParsedReport& report);
 
 // An explorer window showing a report: "Report " + the file's name + " - " +
 // the caption the report was written from ("Snapshot Taken At " + time).
-std::string ReportCaption(const std::string& path, const std::string& snapshotCaption);
+std::string ReportCaption(const platform::FileNameRule& rule, const std::string& path,
+                          const std::string& snapshotCaption);
 
 // The file's name: what follows its path's last backslash, slash or colon.
-std::string FileNameOf(const std::string& path);
+std::string FileNameOf(const platform::FileNameRule& rule, const std::string& path);
 
 }  // namespace Explorer

@@ -25,20 +25,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   st5unst::LogPathFromArguments(st5unst::ArgumentsOf(text));
 
   // A canonical path is full, has no "." or ".." or empty steps, and is its
-  // own canonical form; its parent is a prefix of it.
-  for (const std::string& path : st5unst::PrivateFiles(text)) {
-    const auto canonical = platform::CanonicalPath(path);
-    if (!canonical) {
-      continue;
+  // own canonical form; its parent is a prefix of it. So in a one-byte code
+  // page and in a double-byte one, whose trail bytes may read as separators.
+  const platform::FileNameRule rules[] = {platform::FileNameRule(),
+                                          platform::FileNameRule(platform::CodePage::Numbered(932))};
+  for (const platform::FileNameRule& rule : rules) {
+    for (const std::string& path : st5unst::PrivateFiles(text)) {
+      const auto canonical = platform::CanonicalPath(rule, path);
+      if (!canonical) {
+        continue;
+      }
+      const auto split = platform::SplitFullPath(rule, *canonical);
+      Require(split.has_value());
+      for (const std::string& step : split->steps) {
+        Require(!step.empty() && step != "." && step != ".." &&
+                rule.LastOf(step, "\\/*?") == std::string::npos &&
+                rule.WholeCharacters(step) == step);
+      }
+      Require(platform::CanonicalPath(rule, *canonical) == canonical);
+      Require(canonical->starts_with(platform::ParentOf(rule, *canonical)));
     }
-    const auto split = platform::SplitFullPath(*canonical);
-    Require(split.has_value());
-    for (const std::string& step : split->steps) {
-      Require(!step.empty() && step != "." && step != ".." &&
-              step.find_first_of("\\/*?") == std::string::npos);
-    }
-    Require(platform::CanonicalPath(*canonical) == canonical);
-    Require(canonical->starts_with(platform::ParentOf(*canonical)));
   }
 
   // A run with the input as the log.

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The path split: the parts make the whole, the file name holds no
   // backslash, and the folder ends in one unless it is empty.
   for (const std::string& line : kesclean::LogLines(text)) {
-    const kesclean::PathParts parts = kesclean::SplitPath(line);
+    const kesclean::PathParts parts = kesclean::SplitPath(rule, line);
     Require(parts.folder + parts.fileName == line);
     Require(parts.fileName.find('\\') == std::string::npos);
     Require(parts.folder.empty() || parts.folder.back() == '\\');

@@ -13,18 +13,20 @@ bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
-std::vector<std::string> Names(std::string_view text) {
+std::vector<std::string> Names(const CodePage& characters, std::string_view text) {
   std::vector<std::string> names;
   std::string name;
-  for (const char c : text) {
-    if (IsSeparator(c)) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t size = characters.CharSize(text, i);
+    if (size == 1 && IsSeparator(text[i])) {
       if (!name.empty()) {
         names.push_back(name);
       }
       name.clear();
     } else {
-      name += c;
+      name.append(text, i, size);
     }
+    i += size;
   }
   if (!name.empty()) {
     names.push_back(name);
@@ -50,9 +52,17 @@ bool IsDeviceName(const std::string& name) {
 }
 
 // A name the file system takes as it is written.
-bool IsPlainName(const std::string& name) {
-  for (const char c : name) {
+bool IsPlainName(const CodePage& characters, const std::string& name) {
+  for (std::size_t i = 0; i < name.size(); i += characters.CharSize(name, i)) {
+    const char c = name[i];
     const auto byte = static_cast<unsigned char>(c);
+    if (characters.IsLeadByte(c)) {
+      // A lead byte with nothing after it is half a character.
+      if (i + 1 == name.size()) {
+        return false;
+      }
+      continue;
+    }
     if (byte < 0x20 || std::string_view("<>:\"|?*").find(c) != std::string_view::npos) {
       return false;
     }
@@ -64,16 +74,17 @@ bool IsPlainName(const std::string& name) {
 
 }  // namespace
 
-std::optional<PathSteps> SplitFullPath(const std::string& path) {
+std::optional<PathSteps> SplitFullPath(const FileNameRule& rule, const std::string& path) {
+  const CodePage& characters = rule.Characters();
   if (path.size() >= 3 && IsLetter(path[0]) && path[1] == ':' && IsSeparator(path[2])) {
     // The drive's letter case says nothing; one spelling for it.
     return PathSteps{std::string(1, AsciiUpper(path[0])) + ":\\",
-                     Names(std::string_view(path).substr(3))};
+                     Names(characters, std::string_view(path).substr(3))};
   }
   if (path.size() < 2 || !IsSeparator(path[0]) || !IsSeparator(path[1])) {
     return std::nullopt;
   }
-  std::vector<std::string> names = Names(std::string_view(path).substr(2));
+  std::vector<std::string> names = Names(characters, std::string_view(path).substr(2));
   // "\\\server" and the like have more than two separators before the server.
   if (names.size() < 2 || IsSeparator(path.size() > 2 ? path[2] : '\\') || names[0] == "." ||
       names[0] == "?") {
@@ -92,14 +103,15 @@ std::string JoinPath(const PathSteps& path) {
   return joined;
 }
 
-std::optional<std::string> CanonicalPath(const std::string& path) {
-  std::optional<PathSteps> split = SplitFullPath(path);
+std::optional<std::string> CanonicalPath(const FileNameRule& rule, const std::string& path) {
+  const CodePage& characters = rule.Characters();
+  std::optional<PathSteps> split = SplitFullPath(rule, path);
   if (!split) {
     return std::nullopt;
   }
   if (split->root.starts_with("\\\\")) {
-    const std::vector<std::string> share = Names(split->root);
-    if (!IsPlainName(share[0]) || !IsPlainName(share[1])) {
+    const std::vector<std::string> share = Names(characters, split->root);
+    if (!IsPlainName(characters, share[0]) || !IsPlainName(characters, share[1])) {
       return std::nullopt;
     }
   }
@@ -115,7 +127,7 @@ std::optional<std::string> CanonicalPath(const std::string& path) {
       canonical.steps.pop_back();
       continue;
     }
-    if (!IsPlainName(step)) {
+    if (!IsPlainName(characters, step)) {
       return std::nullopt;
     }
     canonical.steps.push_back(step);
@@ -123,8 +135,8 @@ std::optional<std::string> CanonicalPath(const std::string& path) {
   return JoinPath(canonical);
 }
 
-std::string ParentOf(const std::string& canonical) {
-  std::optional<PathSteps> split = SplitFullPath(canonical);
+std::string ParentOf(const FileNameRule& rule, const std::string& canonical) {
+  std::optional<PathSteps> split = SplitFullPath(rule, canonical);
   if (!split) {
     return {};
   }

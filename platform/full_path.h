@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
+
 namespace platform {
 
 // A full path taken apart: its root ("C:\" or "\\server\share\", always
 // ending in a backslash) and the names below it. Backslashes and slashes both
-// separate; empty names (doubled separators) are dropped.
+// separate (as characters of their own, by the rule); empty names (doubled
+// separators) are dropped.
 struct PathSteps {
   std::string root;
   std::vector<std::string> steps;
@@ -16,7 +19,7 @@ struct PathSteps {
 
 // Nothing for a path that is not full: relative, drive-relative ("C:x"),
 // a share without its name, or the device forms "\\.\" and "\\?\".
-std::optional<PathSteps> SplitFullPath(const std::string& path);
+std::optional<PathSteps> SplitFullPath(const FileNameRule& rule, const std::string& path);
 
 // The root and the names joined by single backslashes; the bare root keeps
 // its trailing backslash.
@@ -28,10 +31,10 @@ std::string JoinPath(const PathSteps& path);
 // root, or holds a name the system would read differently from its text
 // (wildcards, control characters, < > : " |, a trailing dot or blank, a
 // device name such as NUL or COM1).
-std::optional<std::string> CanonicalPath(const std::string& path);
+std::optional<std::string> CanonicalPath(const FileNameRule& rule, const std::string& path);
 
 // The folder that holds a canonical path, as a canonical path; the root
 // for a root.
-std::string ParentOf(const std::string& canonical);
+std::string ParentOf(const FileNameRule& rule, const std::string& canonical);
 
 }  // namespace platform

@@ -22,8 +22,8 @@ std::string SaveAsFolder(std::initializer_list<std::string> candidates,
   return {};
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('\\');
+std::string FolderOf(const platform::FileNameRule& rule, const std::string& path) {
+  const std::size_t slash = rule.LastSeparator(path);
   if (slash == std::string::npos) {
     return {};
   }

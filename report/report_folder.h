@@ -3,6 +3,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "platform/file_name_rule.h"
 #include "platform/folder_files.h"
 
 namespace Report {
@@ -19,6 +20,6 @@ std::string SaveAsFolder(std::initializer_list<std::string> candidates,
                          platform::FolderFiles& files);
 
 // The folder of a report's full path; a drive root keeps its backslash.
-std::string FolderOf(const std::string& path);
+std::string FolderOf(const platform::FileNameRule& rule, const std::string& path);
 
 }  // namespace Report

@@ -91,7 +91,7 @@ void LoadOptions(OptionsForm& form, OptionsServices& services) {
   const ErrorReport& report = services.registry.Report();
   for (const ShortcutBoxText& box : kShortcutBoxes) {
     try {
-      const bool exists = LinkExist(services.folders, services.files, report,
+      const bool exists = LinkExist(services.folders, services.files, services.rule, report,
                                     PlaceOfBox(box.index).testFolder, services.linkName);
       form.SetShortcutBox(box.index, exists ? 1 : 0);
     } catch (const std::exception&) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/file_finder.h"
+#include "platform/file_name_rule.h"
 #include "platform/shell_links.h"
 #include "platform/system_folders.h"
 #include "settings/registry_api.h"
@@ -29,6 +30,7 @@ struct OptionsServices {
   platform::SystemFolders& folders;
   platform::FileFinder& files;
   platform::ShellLinks& links;
+  const platform::FileNameRule& rule;
   // The shortcuts' name (gsAppName).
   std::string linkName;
   // The running program's own file: the shortcuts' target.

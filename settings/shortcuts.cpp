@@ -28,14 +28,16 @@ const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place) {
   return kShortcutPlaces[static_cast<std::size_t>(place)];
 }
 
-std::string ShellLinkLibraryPath(platform::SystemFolders& folders) {
-  return AddBackslash(folders.ProgramFolder()) + platform::kShellLinkLibrary;
+std::string ShellLinkLibraryPath(platform::SystemFolders& folders,
+                                 const platform::FileNameRule& rule) {
+  return AddBackslash(rule, folders.ProgramFolder()) + platform::kShellLinkLibrary;
 }
 
 bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
-               const ErrorReport& report, const std::string& folder, const std::string& name) {
+               const platform::FileNameRule& rule, const ErrorReport& report,
+               const std::string& folder, const std::string& name) {
   return settings_detail::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
-    const std::string windows = GetWindowsDir(folders, report);
+    const std::string windows = GetWindowsDir(folders, rule, report);
     // Without the Windows directory the path would name a file below the
     // current folder instead.
     if (windows.empty()) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/file_finder.h"
+#include "platform/file_name_rule.h"
 #include "platform/message_box.h"
 #include "platform/shell_links.h"
 #include "platform/system_folders.h"
@@ -37,13 +38,15 @@ const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place);
 // The shell-link library beside the running program. Both programs load it
 // by this full path only, so a copy elsewhere on the search path is never
 // taken instead.
-std::string ShellLinkLibraryPath(platform::SystemFolders& folders);
+std::string ShellLinkLibraryPath(platform::SystemFolders& folders,
+                                 const platform::FileNameRule& rule);
 
 // True when "<Windows directory>\<folder>\<name>.LNK" is an ordinary file
 // (neither hidden, system nor a folder). A fault is reported (module "Subs",
 // routine "LinkExist") and gives false.
 bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
-               const ErrorReport& report, const std::string& folder, const std::string& name);
+               const platform::FileNameRule& rule, const ErrorReport& report,
+               const std::string& folder, const std::string& name);
 
 // Creates the shortcut `linkName` to `target` in every place whose flag is
 // non-zero and removes it from every other place, in the order of

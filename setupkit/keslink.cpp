@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "setupkit/link_folder.h"
 
 namespace {
@@ -85,20 +86,20 @@ bool IsGone(const std::string& path) {
 
 // The link file's path, or empty text when there is no sound one: no
 // Windows directory, or a name that is empty or would leave the folder.
-std::string LinkFile(LPCSTR folder, LPCSTR name) {
+std::string LinkFile(const platform::FileNameRule& rule, LPCSTR folder, LPCSTR name) {
   if (folder == nullptr || name == nullptr || *name == '\0' ||
-      std::string(name).find_first_of("\\/:") != std::string::npos) {
+      rule.LastOf(name, "\\/:") != std::string::npos) {
     return {};
   }
   const std::string windows = WindowsDirectory();
   if (windows.empty()) {
     return {};
   }
-  const std::string resolved = setupkit::ResolveLinkFolder(windows, folder);
+  const std::string resolved = setupkit::ResolveLinkFolder(rule, windows, folder);
   if (resolved.empty()) {
     return {};
   }
-  return resolved.back() == '\\' ? resolved + name + ".LNK" : resolved + "\\" + name + ".LNK";
+  return rule.AddBackslash(resolved) + name + ".LNK";
 }
 
 std::wstring Wide(const std::string& text) {
@@ -112,12 +113,13 @@ std::wstring Wide(const std::string& text) {
 }
 
 // The folder a program starts in: its own.
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('\\');
+std::string FolderOf(const platform::FileNameRule& rule, const std::string& path) {
+  const auto slash = rule.LastSeparator(path);
   return slash == std::string::npos ? std::string() : path.substr(0, slash);
 }
 
-bool WriteLink(const std::string& file, LPCSTR path, LPCSTR arguments) {
+bool WriteLink(const platform::FileNameRule& rule, const std::string& file, LPCSTR path,
+               LPCSTR arguments) {
   const ComScope com;
   ComPtr<IShellLinkA> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
@@ -127,7 +129,7 @@ bool WriteLink(const std::string& file, LPCSTR path, LPCSTR arguments) {
   ComPtr<IPersistFile> persist;
   if (FAILED(link->SetPath(path)) ||
       FAILED(link->SetArguments(arguments != nullptr ? arguments : "")) ||
-      FAILED(link->SetWorkingDirectory(FolderOf(path).c_str())) ||
+      FAILED(link->SetWorkingDirectory(FolderOf(rule, path).c_str())) ||
       FAILED(link->QueryInterface(IID_IPersistFile, persist.out()))) {
     return false;
   }
@@ -139,15 +141,16 @@ bool WriteLink(const std::string& file, LPCSTR path, LPCSTR arguments) {
 
 extern "C" LONG WINAPI fCreateShellLink(LPCSTR folder, LPCSTR name, LPCSTR path, LPCSTR arguments) {
   try {
-    const std::string file = LinkFile(folder, name);
+    const platform::Win32FileNameRule rule;
+    const std::string file = LinkFile(rule, folder, name);
     if (file.empty() || path == nullptr) {
       return kFailed;
     }
-    const std::string target = FolderOf(file);
-    for (const std::string& step : setupkit::FolderChain(target)) {
+    const std::string target = FolderOf(rule, file);
+    for (const std::string& step : setupkit::FolderChain(rule, target)) {
       CreateDirectoryA(step.c_str(), nullptr);  // an existing folder is fine
     }
-    if (!IsFolder(target) || !WriteLink(file, path, arguments)) {
+    if (!IsFolder(target) || !WriteLink(rule, file, path, arguments)) {
       return kFailed;
     }
     return IsFile(file) ? kDone : kFailed;
@@ -158,7 +161,7 @@ extern "C" LONG WINAPI fCreateShellLink(LPCSTR folder, LPCSTR name, LPCSTR path,
 
 extern "C" LONG WINAPI fRemoveShellLink(LPCSTR folder, LPCSTR name) {
   try {
-    const std::string file = LinkFile(folder, name);
+    const std::string file = LinkFile(platform::Win32FileNameRule(), folder, name);
     if (file.empty()) {
       return kFailed;
     }

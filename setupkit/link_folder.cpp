@@ -13,12 +13,13 @@ constexpr const char* kProgramsMenu = "Start Menu\\Programs";
 
 }  // namespace
 
-std::string ResolveLinkFolder(const std::string& windowsDir, const std::string& folder) {
-  const std::string programs = Subs::AddBackslash(windowsDir) + kProgramsMenu;
+std::string ResolveLinkFolder(const platform::FileNameRule& rule, const std::string& windowsDir,
+                              const std::string& folder) {
+  const std::string programs = Subs::AddBackslash(rule, windowsDir) + kProgramsMenu;
   // The root ("C:\" or "\\server\share\") is kept whole and ".." never
   // leaves it; a Windows folder that is no full path gives no folder.
   const std::optional<platform::PathSteps> split =
-      platform::SplitFullPath(programs + "\\" + folder);
+      platform::SplitFullPath(rule, programs + "\\" + folder);
   if (!split) {
     return {};
   }
@@ -38,8 +39,8 @@ std::string ResolveLinkFolder(const std::string& windowsDir, const std::string& 
   return platform::JoinPath(resolved);
 }
 
-std::vector<std::string> FolderChain(const std::string& path) {
-  const std::optional<platform::PathSteps> split = platform::SplitFullPath(path);
+std::vector<std::string> FolderChain(const platform::FileNameRule& rule, const std::string& path) {
+  const std::optional<platform::PathSteps> split = platform::SplitFullPath(rule, path);
   std::vector<std::string> chain;
   if (!split) {
     return chain;

@@ -8,10 +8,11 @@ namespace {
 
 // The name a search gives back for one step; nothing unless it found exactly
 // one entry with a name that can stand for that step.
-std::optional<std::string> NameOnDisk(const std::string& path, platform::FolderFiles& files) {
+std::optional<std::string> NameOnDisk(const std::string& path, platform::FolderFiles& files,
+                                      const platform::FileNameRule& rule) {
   const std::vector<platform::FolderEntry> found = files.List(path);
   if (found.size() != 1 || found[0].name.empty() || found[0].name == "." || found[0].name == ".." ||
-      found[0].name.find_first_of("\\/") != std::string::npos) {
+      rule.LastOf(found[0].name, "\\/") != std::string::npos) {
     return std::nullopt;
   }
   return found[0].name;
@@ -19,18 +20,19 @@ std::optional<std::string> NameOnDisk(const std::string& path, platform::FolderF
 
 }  // namespace
 
-std::optional<std::string> LongPathOf(const std::string& path, platform::FolderFiles& files) {
-  const std::optional<std::string> canonical = platform::CanonicalPath(path);
+std::optional<std::string> LongPathOf(const std::string& path, platform::FolderFiles& files,
+                                      const platform::FileNameRule& rule) {
+  const std::optional<std::string> canonical = platform::CanonicalPath(rule, path);
   if (!canonical) {
     return std::nullopt;
   }
-  const platform::PathSteps written = *platform::SplitFullPath(*canonical);
+  const platform::PathSteps written = *platform::SplitFullPath(rule, *canonical);
   platform::PathSteps walked{written.root, {}};
   bool onDisk = true;
   for (const std::string& step : written.steps) {
     walked.steps.push_back(step);
     if (onDisk) {
-      const std::optional<std::string> name = NameOnDisk(platform::JoinPath(walked), files);
+      const std::optional<std::string> name = NameOnDisk(platform::JoinPath(walked), files, rule);
       onDisk = name.has_value();
       if (name) {
         walked.steps.back() = *name;
@@ -41,8 +43,8 @@ std::optional<std::string> LongPathOf(const std::string& path, platform::FolderF
 }
 
 std::optional<std::string> FileKey(const std::string& path, platform::FolderFiles& files,
-                                   platform::FileNameRule& rule) {
-  const std::optional<std::string> longPath = LongPathOf(path, files);
+                                   const platform::FileNameRule& rule) {
+  const std::optional<std::string> longPath = LongPathOf(path, files, rule);
   if (!longPath) {
     return std::nullopt;
   }

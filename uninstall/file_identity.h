@@ -13,11 +13,12 @@ namespace kesclean {
 // ("PROGRA~1") becomes the long one, and the letter case is the disk's.
 // Steps from the first one that is not there on are kept as written.
 // Nothing for a path that is not a sound full path.
-std::optional<std::string> LongPathOf(const std::string& path, platform::FolderFiles& files);
+std::optional<std::string> LongPathOf(const std::string& path, platform::FolderFiles& files,
+                                      const platform::FileNameRule& rule);
 
 // The same text for every spelling of one file: its long path in the
 // system's upper case. Nothing for a path that is not a sound full path.
 std::optional<std::string> FileKey(const std::string& path, platform::FolderFiles& files,
-                                   platform::FileNameRule& rule);
+                                   const platform::FileNameRule& rule);
 
 }  // namespace kesclean

@@ -28,12 +28,9 @@ std::optional<std::string> KnownFileEntry(const std::string& line) {
   return TrimBlanks(from < line.size() ? line.substr(from) : std::string());
 }
 
-PathParts SplitPath(const std::string& fullPath) {
-  const auto slash = fullPath.find_last_of('\\');
-  if (slash == std::string::npos) {
-    return {"", fullPath};
-  }
-  return {fullPath.substr(0, slash + 1), fullPath.substr(slash + 1)};
+PathParts SplitPath(const platform::FileNameRule& rule, const std::string& fullPath) {
+  platform::FileNameRule::FolderAndName parts = rule.SplitFolderName(fullPath);
+  return {std::move(parts.folder), std::move(parts.name)};
 }
 
 std::vector<std::string> LogLines(const std::string& logText) {
@@ -72,7 +69,7 @@ std::string EntryPath(const std::string& entry) {
 }
 
 std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files, platform::FileNameRule& rule) {
+                                    platform::FolderFiles& files, const platform::FileNameRule& rule) {
   std::set<std::string> keys;
   for (const std::string& entry : list) {
     const std::string path = EntryPath(entry);
@@ -86,7 +83,7 @@ std::vector<FileAction> PlanRemoval(const std::string& folder,
                                     const std::vector<platform::FolderEntry>& listing,
                                     const std::string& logFileName,
                                     const std::set<std::string>& known,
-                                    platform::FileNameRule& rule) {
+                                    const platform::FileNameRule& rule) {
   std::vector<FileAction> actions;
   const std::string upperLog = rule.Folded(logFileName);
   // System files are the system's business: the search that picks the
@@ -97,12 +94,12 @@ std::vector<FileAction> PlanRemoval(const std::string& folder,
     // Names from the listing never hold a backslash; one that did would reach
     // outside the folder, so it is left alone like a subfolder.
     if ((entry.attributes & kLeftOut) != 0 || entry.name.empty() ||
-        entry.name.find_first_of("\\/") != std::string::npos) {
+        rule.LastOf(entry.name, "\\/") != std::string::npos) {
       continue;
     }
     const std::string path = folder + entry.name;
     const std::string key = rule.Folded(path);
-    const bool keep = key.find(upperLog) != std::string::npos || known.count(key) != 0;
+    const bool keep = rule.Find(key, upperLog) != std::string::npos || known.count(key) != 0;
     actions.push_back({path, !keep});
   }
   return actions;

@@ -21,13 +21,14 @@ inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
 // without leading and trailing blanks. Nothing for a line without it.
 std::optional<std::string> KnownFileEntry(const std::string& line);
 
-// A full path split at its last backslash: the folder up to and including
-// it, and the file name after it. Without a backslash the folder is empty.
+// A full path split at its last backslash (a character of its own, by the
+// rule): the folder up to and including it, and the file name after it.
+// Without a backslash the folder is empty.
 struct PathParts {
   std::string folder;
   std::string fileName;
 };
-PathParts SplitPath(const std::string& fullPath);
+PathParts SplitPath(const platform::FileNameRule& rule, const std::string& fullPath);
 
 // The lines of a log's text. Lines end with a carriage return, a line feed
 // or both.
@@ -45,7 +46,7 @@ std::string EntryPath(const std::string& entry);
 // it names (FileKey), and for an entry that is no sound full path its text in
 // upper case, so that a file spelled exactly so still counts as listed.
 std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files, platform::FileNameRule& rule);
+                                    platform::FolderFiles& files, const platform::FileNameRule& rule);
 
 // What happens to one file of the install folder. Every file the sweep
 // touches has its attributes made normal; only unknown ones are deleted.
@@ -64,6 +65,6 @@ std::vector<FileAction> PlanRemoval(const std::string& folder,
                                     const std::vector<platform::FolderEntry>& listing,
                                     const std::string& logFileName,
                                     const std::set<std::string>& known,
-                                    platform::FileNameRule& rule);
+                                    const platform::FileNameRule& rule);
 
 }  // namespace kesclean

@@ -116,7 +116,7 @@ bool Subs::GetInstallInfo() {
   Skip([&] { FilePathBreakDown(path, fileName, folder); });
   gsAppName = kAppName;
   gsProgramPath = path;
-  Skip([&] { gsInstallFolder = ::Subs::AddBackslash(folder); });
+  Skip([&] { gsInstallFolder = ::Subs::AddBackslash(platform_.rule, folder); });
   return !folder.empty();
 }
 
@@ -126,7 +126,7 @@ bool Subs::FilePathBreakDown(const std::string& fullPath, std::string& fileName,
     if (fullPath.empty()) {
       return false;
     }
-    PathParts parts = SplitPath(fullPath);
+    PathParts parts = SplitPath(platform_.rule, fullPath);
     folder = std::move(parts.folder);
     fileName = std::move(parts.fileName);
     return true;
@@ -157,7 +157,7 @@ SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
   facts.programPath = gsProgramPath;
   facts.installFolder = gsInstallFolder;
   facts.windowsDir = GetWindowsDir();
-  Skip([&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders); });
+  Skip([&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders, platform_.rule); });
   std::vector<std::string> list;
   if (GetKnownFiles(list, kLogFileName)) {
     facts.log = LogState::kRead;
@@ -181,7 +181,7 @@ std::vector<std::string> Subs::RemoveUnknownFiles(const std::vector<FileAction>&
     try {
       platform_.store.RemoveFile(action.path);
     } catch (const std::exception&) {
-      notDeleted.push_back(SplitPath(action.path).fileName);
+      notDeleted.push_back(SplitPath(platform_.rule, action.path).fileName);
     }
   }
   return notDeleted;
@@ -210,7 +210,7 @@ void Subs::DeleteSettingsKey() {
 
 std::string Subs::GetWindowsDir() {
   try {
-    return ::Subs::WindowsDirWithBackslash(platform_.folders);
+    return ::Subs::WindowsDirWithBackslash(platform_.folders, platform_.rule);
   } catch (const std::exception&) {
     return {};
   }
@@ -220,7 +220,7 @@ void Subs::AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>
   std::vector<FileAction*> users;
   std::vector<std::string> names;
   for (FileAction& action : plan) {
-    const std::string name = SplitPath(action.path).fileName;
+    const std::string name = SplitPath(platform_.rule, action.path).fileName;
     if (action.remove && !platform::SameFileName(platform_.rule, name, kHelpPageCopy)) {
       users.push_back(&action);
       names.push_back(name);

@@ -28,7 +28,7 @@ struct UninstallPlatform {
   platform::FileStore& store;
   platform::ShellLinks& links;  // only its removal call is used
   platform::ProgramStarter& starter;
-  platform::FileNameRule& rule;
+  const platform::FileNameRule& rule;
   UninstallHost& host;
 };
 

@@ -16,8 +16,8 @@ SweepDecision Refused(const char* why) { return {{}, why}; }
 // True when `folder` (a long path) is the system folder `systemFolder`; an
 // unknown or unsound system folder counts as the same, to be safe.
 bool IsFolder(const std::string& folder, const std::string& systemFolder,
-              platform::FolderFiles& files, platform::FileNameRule& rule) {
-  const std::optional<std::string> longSystem = LongPathOf(systemFolder, files);
+              platform::FolderFiles& files, const platform::FileNameRule& rule) {
+  const std::optional<std::string> longSystem = LongPathOf(systemFolder, files, rule);
   return !longSystem || rule.Folded(*longSystem) == rule.Folded(folder);
 }
 
@@ -33,20 +33,20 @@ bool IsOrdinaryFile(const std::string& path, platform::FolderFiles& files) {
 }  // namespace
 
 SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,
-                          platform::FileNameRule& rule) {
-  const std::optional<std::string> program = LongPathOf(facts.programPath, files);
-  const std::optional<std::string> installFolder = LongPathOf(facts.installFolder, files);
+                          const platform::FileNameRule& rule) {
+  const std::optional<std::string> program = LongPathOf(facts.programPath, files, rule);
+  const std::optional<std::string> installFolder = LongPathOf(facts.installFolder, files, rule);
   if (!program || !installFolder) {
     return Refused(kNotFullPathText);
   }
   // "C:\Kestrel" names no file: its text's folder is not the folder of the
   // path, and the log read there says nothing about the path.
-  const std::string folder = platform::ParentOf(*program);
+  const std::string folder = platform::ParentOf(rule, *program);
   if (rule.Folded(folder) != rule.Folded(*installFolder)) {
     return Refused(kNotFullPathText);
   }
   // A folder that does not read as a full path is refused like a root.
-  const auto split = platform::SplitFullPath(folder);
+  const auto split = platform::SplitFullPath(rule, folder);
   if (!split || split->steps.empty()) {
     return Refused(kRootFolderText);
   }
@@ -68,7 +68,7 @@ SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& file
   if (facts.known.count(rule.Folded(*program)) == 0) {
     return Refused(kNotListedText);
   }
-  return {folder + "\\", {}};
+  return {rule.AddBackslash(folder), {}};
 }
 
 }  // namespace kesclean

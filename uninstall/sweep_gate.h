@@ -34,6 +34,6 @@ struct InstallFacts {
 // first check that fails gives the refusal; unknown Windows or System
 // folders refuse too.
 SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,
-                          platform::FileNameRule& rule);
+                          const platform::FileNameRule& rule);
 
 }  // namespace kesclean

@@ -7,7 +7,6 @@
 #include "explorer/report_opening.h"
 #include "explorer/win32/frm_compare_with.h"
 #include "platform/message_box.h"
-#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/text_file_win32.h"
 #include "shell/app_strings.h"
 
@@ -113,7 +112,7 @@ void ExplorerWindows::CompareWith(frmExplorer& from, shellwin::MDIMain& frame) {
   const std::optional<Report::ParsedReport> report = ReadReport(frame, *path, false);
   if (report) {
     ShowDifferences(frame, from, Report::FromReport(*report, *path),
-                    Explorer::ReportCaption(*path, report->caption));
+                    Explorer::ReportCaption(frame.Context().rule, *path, report->caption));
   }
 }
 
@@ -121,9 +120,8 @@ frmDifferences& ExplorerWindows::ShowDifferences(shellwin::MDIMain& frame, const
                                                  const Report::ComparedSnapshot& to,
                                                  const std::string& toCaption) {
   Tidy();
-  const platform::Win32FileNameRule rule;
-  frmDifferences& window = *differences_.emplace_back(
-      std::make_unique<frmDifferences>(frame, Report::CompareSnapshots(from.Compared(), to, rule)));
+  frmDifferences& window = *differences_.emplace_back(std::make_unique<frmDifferences>(
+      frame, Report::CompareSnapshots(from.Compared(), to, frame.Context().rule)));
   window.Load(Explorer::DifferencesCaption(from.Caption(), toCaption));
   return window;
 }

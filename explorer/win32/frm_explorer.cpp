@@ -160,7 +160,7 @@ void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& pat
   RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
-  const std::string caption = Explorer::ReportCaption(path, report.caption);
+  const std::string caption = Explorer::ReportCaption(context_.rule, path, report.caption);
   Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
@@ -318,7 +318,7 @@ void frmExplorer::ShowProperties(const std::optional<Explorer::NodeRecord>& reco
   platform::Win32FileFacts facts;
   const Explorer::FileNow now{attributes.Attributes(path),
                               VersionStrings::FileStrings(path, facts)};
-  const auto properties = Explorer::PropertiesOf(*record, now, Subs::giIDView != 0);
+  const auto properties = Explorer::PropertiesOf(context_.rule, *record, now, Subs::giIDView != 0);
   if (properties) {
     frmProperties(context_.instance).ShowModal(frameWindow_, *properties);
   }
@@ -364,7 +364,7 @@ void frmExplorer::FindNext(const Explorer::FindRequest& request) {
   }
   // The tree is whole once the load is done; it never changes afterwards.
   if (!finder_) {
-    finder_.emplace(nodes_->Model());
+    finder_.emplace(nodes_->Model(), context_.rule);
   }
   const auto selected =
       reinterpret_cast<HTREEITEM>(SendMessageA(treeView1_, TVM_GETNEXTITEM, TVGN_CARET, 0));

@@ -4,6 +4,7 @@
 // After windows.h, whose types it uses.
 #include <tlhelp32.h>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/system_function.h"
 
@@ -44,9 +45,10 @@ std::string FromOwnModule(DWORD processId, const std::string& fileName) {
   }
   MODULEENTRY32 entry{};
   entry.dwSize = sizeof entry;
+  const Win32FileNameRule rule;
   for (BOOL more = Module32First(modules.Get(), &entry); more;
        more = Module32Next(modules.Get(), &entry)) {
-    if (lstrcmpiA(entry.szModule, fileName.c_str()) == 0) {
+    if (SameFileName(rule, entry.szModule, fileName)) {
       return entry.szExePath;
     }
   }

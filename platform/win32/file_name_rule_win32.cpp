@@ -2,20 +2,24 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 namespace platform {
 
-std::string Win32FileNameRule::Folded(std::string_view name) const {
-  std::string folded(name);
-  // CharUpperA raises a text up to its terminating zero (CharUpperBuffA, which
-  // takes a length, is not among a plain Windows 95's imports), so a name with
-  // a zero inside is raised piece by piece.
-  char* const end = folded.data() + folded.size();
-  for (char* piece = folded.data(); piece < end; piece += std::strlen(piece) + 1) {
-    CharUpperA(piece);
+CodePage SystemCodePage() {
+  std::array<bool, 256> lead{};
+  std::array<unsigned char, 256> upper{};
+  for (unsigned b = 0; b < 256; ++b) {
+    const auto byte = static_cast<BYTE>(b);
+    lead[b] = IsDBCSLeadByte(byte) != FALSE;
+    upper[b] = byte;
+    if (b != 0 && !lead[b]) {
+      // Given a character in its low word instead of a text, CharUpperA
+      // returns that character raised.
+      const auto raised = reinterpret_cast<ULONG_PTR>(
+          CharUpperA(reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(byte))));
+      upper[b] = static_cast<unsigned char>(raised & 0xFF);
+    }
   }
-  return folded;
+  return CodePage(lead, upper);
 }
 
 }  // namespace platform

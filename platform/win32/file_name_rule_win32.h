@@ -4,11 +4,15 @@
 
 namespace platform {
 
-// Letters are raised as the system raises them in its code page, which is how
-// its file systems match names.
+// The characters of the system's ANSI code page: its lead bytes as the
+// system tells them, and each one-byte character raised as the system raises
+// it, which is how its file systems match names.
+CodePage SystemCodePage();
+
+// The path rule in the system's code page.
 class Win32FileNameRule final : public FileNameRule {
  public:
-  std::string Folded(std::string_view name) const override;
+  Win32FileNameRule() : FileNameRule(SystemCodePage()) {}
 };
 
 }  // namespace platform

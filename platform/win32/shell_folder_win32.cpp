@@ -4,6 +4,8 @@
 // After windows.h, whose types it uses.
 #include <shlobj.h>
 
+#include "platform/win32/file_name_rule_win32.h"
+
 namespace platform {
 
 std::string ShellFolderPath(int folder) {
@@ -26,7 +28,7 @@ std::string ShellFolderPath(int folder) {
   }
   // Some shells end the path with a backslash; only a drive root keeps one.
   std::string result(path);
-  if (result.size() > 3 && result.back() == '\\') {
+  if (result.size() > 3 && Win32FileNameRule().EndsWithBackslash(result)) {
     result.pop_back();
   }
   return result;

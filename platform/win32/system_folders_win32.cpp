@@ -4,13 +4,15 @@
 
 #include <vector>
 
+#include "platform/win32/file_name_rule_win32.h"
+
 namespace platform {
 
 std::string Win32SystemFolders::ProgramFolder() {
   char buffer[MAX_PATH + 1] = {};
   const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
   std::string folder(buffer, length);
-  const auto slash = folder.find_last_of('\\');
+  const auto slash = Win32FileNameRule().LastSeparator(folder);
   if (slash == std::string::npos) {
     return {};
   }
@@ -32,7 +34,8 @@ std::string RunningProgramStem() {
   std::vector<char> path(MAX_PATH + 1, '\0');
   const DWORD length = GetModuleFileNameA(nullptr, path.data(), MAX_PATH);
   std::string name(path.data(), length);
-  name.erase(0, name.find_last_of("\\/") + 1);
+  const std::size_t slash = Win32FileNameRule().LastOf(name, "\\/");
+  name.erase(0, slash == std::string::npos ? 0 : slash + 1);
   const auto dot = name.find_last_of('.');
   if (dot != std::string::npos) {
     name.erase(dot);

@@ -94,7 +94,7 @@ void PrintWith(shellwin::MDIMain& frame, const Report::WriteText& write) {
     // The next Save As opens where this report went; without the settings
     // key (never created by this program's run) nothing is stored.
     context.registry.SetKeyValue(platform::kHkeyLocalMachine, Subs::kSettingsKey,
-                                 Report::kReportFolderValue, Report::FolderOf(path),
+                                 Report::kReportFolderValue, Report::FolderOf(context.rule, path),
                                  platform::kRegSz);
     context.Boxes().Show(shellwin::AsOwner(frame.Handle()), "Output File Created", path,
                          platform::kMbOk | platform::kMbIconInformation);

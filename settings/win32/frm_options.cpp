@@ -270,12 +270,13 @@ LRESULT frmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ShowOptions(const shellwin::ShellContext& context, HWND owner) {
   platform::Win32SystemFolders folders;
   platform::Win32FileFacts files;
-  const std::string programFolder = Subs::AddBackslash(folders.ProgramFolder());
-  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders));
+  const std::string programFolder = Subs::AddBackslash(context.rule, folders.ProgramFolder());
+  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders, context.rule));
   Subs::OptionsServices services{context.registry,
                                  folders,
                                  files,
                                  links,
+                                 context.rule,
                                  Subs::gsAppName,
                                  programFolder + platform::RunningProgramStem() + ".exe"};
   frmOptions options(context, services);

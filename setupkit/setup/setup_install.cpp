@@ -67,7 +67,7 @@ class Installer {
   }
 
   void MakeFolders(const std::string& folder) {
-    for (const std::string& step : setupkit::FolderChain(folder)) {
+    for (const std::string& step : setupkit::FolderChain(p_.rule, folder)) {
       if (!Exists(step)) {
         p_.transfer.MakeFolder(step);
         journal_.Add([this, step] { p_.files.RemoveFolder(step); });
@@ -109,7 +109,7 @@ class Installer {
   void CreateShortcut(const std::string& folder) {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
     const std::string file =
-        ::Subs::WindowsDirWithBackslash(p_.folders) + place.testFolder + "\\" + kAppName + ".LNK";
+        ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) + place.testFolder + "\\" + kAppName + ".LNK";
     const bool existed = IsFile(file);
     p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
     if (!existed) {
@@ -122,7 +122,7 @@ class Installer {
 
   void RegisterUninstall(const std::string& folder) {
     const std::string command =
-        UninstallCommand(::Subs::WindowsDirWithBackslash(p_.folders), folder);
+        UninstallCommand(::Subs::WindowsDirWithBackslash(p_.folders, p_.rule), folder);
     platform::RegistryKey probe = 0;
     const bool existed =
         p_.registry.OpenKey(platform::kHkeyLocalMachine, kUninstallKey, platform::kKeyAccess,
@@ -211,7 +211,7 @@ Outcome Install(const std::string& source, const std::string& folder,
       return {false, MissingSourceMessage(uninstaller)};
     }
     // The uninstaller in the Windows folder stays when it is newer.
-    const std::string shared = ::Subs::WindowsDirWithBackslash(platform.folders) + kUninstaller;
+    const std::string shared = ::Subs::WindowsDirWithBackslash(platform.folders, platform.rule) + kUninstaller;
     const std::optional<std::uint64_t> there =
         installer.Exists(shared) ? platform.transfer.FileVersion(shared) : std::nullopt;
     const std::optional<std::uint64_t> ours = platform.transfer.FileVersion(uninstaller);

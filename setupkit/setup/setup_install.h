@@ -20,6 +20,7 @@ struct SetupPlatform {
   // The shell-link library as installed in the target folder.
   platform::ShellLinks& links;
   platform::SystemFolders& folders;
+  const platform::FileNameRule& rule;
 };
 
 struct Outcome {

@@ -61,26 +61,25 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments) {
   return line;
 }
 
-std::string DefaultFolder(platform::Registry& registry) {
+std::string DefaultFolder(platform::Registry& registry, const platform::FileNameRule& rule) {
   const std::optional<std::string> canonical = platform::CanonicalPath(
-      setupkit::MachineText(registry, kWindowsKey, "ProgramFilesDir").value_or(""));
-  std::string programs = canonical ? *canonical : "C:\\Program Files";
-  return programs.back() == '\\' ? programs + kAppName : programs + "\\" + kAppName;
+      rule, setupkit::MachineText(registry, kWindowsKey, "ProgramFilesDir").value_or(""));
+  return rule.AddBackslash(canonical ? *canonical : "C:\\Program Files") + kAppName;
 }
 
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
-                          platform::FileNameRule& rule, platform::SystemFolders& folders) {
-  const std::optional<std::string> folder = kesclean::LongPathOf(st5unst::Trim(text), files);
+                          const platform::FileNameRule& rule, platform::SystemFolders& folders) {
+  const std::optional<std::string> folder = kesclean::LongPathOf(st5unst::Trim(text), files, rule);
   if (!folder) {
     return {Refusal::kNotFullPath, {}};
   }
-  if (platform::SplitFullPath(*folder)->steps.empty()) {
+  if (platform::SplitFullPath(rule, *folder)->steps.empty()) {
     return {Refusal::kRoot, *folder};
   }
   const std::string key = rule.Folded(*folder);
   const std::pair<std::string, Refusal> system[] = {
-      {::Subs::WindowsDirWithBackslash(folders), Refusal::kWindows},
-      {::Subs::SystemDirWithBackslash(folders), Refusal::kSystem}};
+      {::Subs::WindowsDirWithBackslash(folders, rule), Refusal::kWindows},
+      {::Subs::SystemDirWithBackslash(folders, rule), Refusal::kSystem}};
   for (const auto& [path, refusal] : system) {
     const std::optional<std::string> systemKey = kesclean::FileKey(path, files, rule);
     if (!systemKey || *systemKey == key) {
@@ -100,9 +99,9 @@ FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
       }
     } else {
       for (const std::string& entry : st5unst::PrivateFiles(files.ReadTextFile(log))) {
-        const std::optional<std::string> path = kesclean::LongPathOf(entry, files);
-        if (!path || rule.Folded(platform::ParentOf(*path)) != key ||
-            !IsKestrelFile(path->substr(path->rfind('\\') + 1), rule)) {
+        const std::optional<std::string> path = kesclean::LongPathOf(entry, files, rule);
+        if (!path || rule.Folded(platform::ParentOf(rule, *path)) != key ||
+            !IsKestrelFile(rule.SplitFolderName(*path).name, rule)) {
           return {Refusal::kForeignLog, *folder};
         }
       }

@@ -41,7 +41,7 @@ std::optional<CommandLine> ParseCommandLine(const std::string& arguments);
 
 // "<ProgramFilesDir>\Kestrel", the folder from the registry's Windows key,
 // else "C:\Program Files\Kestrel".
-std::string DefaultFolder(platform::Registry& registry);
+std::string DefaultFolder(platform::Registry& registry, const platform::FileNameRule& rule);
 
 enum class Refusal { kNone, kNotFullPath, kRoot, kWindows, kSystem, kForeignLog, kHoldsOthersFile };
 
@@ -56,7 +56,7 @@ struct FolderChoice {
 // of Kestrel's files in that folder, and a folder without a setup log that
 // holds a file of the name of one of Kestrel's.
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
-                          platform::FileNameRule& rule, platform::SystemFolders& folders);
+                          const platform::FileNameRule& rule, platform::SystemFolders& folders);
 
 // Why the folder was refused, for the user.
 std::string RefusalMessage(Refusal refusal, const std::string& text);

@@ -96,8 +96,8 @@ std::vector<std::string> LoggedNames(const std::string& logText, const std::stri
   return names;
 }
 
-std::string FolderOf(const std::string& path) {
-  std::string folder = kesclean::SplitPath(path).folder;
+std::string FolderOf(const platform::FileNameRule& rule, const std::string& path) {
+  std::string folder = kesclean::SplitPath(rule, path).folder;
   if (!folder.empty()) {
     folder.pop_back();  // the backslash
   }

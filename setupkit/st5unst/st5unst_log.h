@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_name_rule.h"
+
 namespace st5unst {
 
 // The log path from the program's arguments (the command line after the
@@ -28,6 +30,6 @@ std::vector<std::string> LoggedNames(const std::string& logText, const std::stri
 
 // The folder that holds `path`, without its trailing backslash; empty when
 // the path names no folder.
-std::string FolderOf(const std::string& path);
+std::string FolderOf(const platform::FileNameRule& rule, const std::string& path);
 
 }  // namespace st5unst

@@ -100,11 +100,11 @@ class Remover {
 // The folder a log may remove files from: not a root, and neither the
 // Windows nor the System folder (nor unknown ones).
 bool IsSoundFolder(const std::string& folder, const RemovalPlatform& platform) {
-  if (platform::SplitFullPath(folder)->steps.empty()) {
+  if (platform::SplitFullPath(platform.rule, folder)->steps.empty()) {
     return false;
   }
-  for (const std::string& system : {::Subs::WindowsDirWithBackslash(platform.folders),
-                                    ::Subs::SystemDirWithBackslash(platform.folders)}) {
+  for (const std::string& system : {::Subs::WindowsDirWithBackslash(platform.folders, platform.rule),
+                                    ::Subs::SystemDirWithBackslash(platform.folders, platform.rule)}) {
     const std::optional<std::string> key = kesclean::FileKey(system, platform.files, platform.rule);
     if (!key || *key == platform.rule.Folded(folder)) {
       return false;
@@ -146,7 +146,7 @@ std::vector<std::string> KestrelsNames(const std::string& text, const std::strin
 void RemoveMade(const std::string& text, const std::string& folder, const std::string& log,
                 const RemovalPlatform& platform, Remover& remover, std::vector<std::string>& left) {
   const platform::FileNameRule& rule = platform.rule;
-  const std::string windows = ::Subs::WindowsDirWithBackslash(platform.folders);
+  const std::string windows = ::Subs::WindowsDirWithBackslash(platform.folders, rule);
   for (const std::string& name : KestrelsNames(text, "Shortcut", rule)) {
     for (const ::Subs::ShortcutPlaceInfo& place : ::Subs::kShortcutPlaces) {
       std::string file = windows + place.testFolder;
@@ -159,9 +159,9 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
   for (const std::string& name : KestrelsNames(text, "SettingsKey", rule)) {
     const std::string key = "SOFTWARE\\" + name;
     const std::string path = setupkit::MachineText(platform.registry, key, "Path").value_or("");
-    const std::optional<std::string> program = kesclean::LongPathOf(path, platform.files);
+    const std::optional<std::string> program = kesclean::LongPathOf(path, platform.files, rule);
     const bool ours = path.empty() ||
-                      (program && rule.Folded(platform::ParentOf(*program)) == rule.Folded(folder));
+                      (program && rule.Folded(platform::ParentOf(rule, *program)) == rule.Folded(folder));
     if (!RemoveKey(platform, key, ours)) {
       left.push_back(kMachine + key);
     }
@@ -170,7 +170,7 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
     const std::string key = kUninstallKeys + name;
     const std::string command =
         setupkit::MachineText(platform.registry, key, "UninstallString").value_or("");
-    const bool ours = rule.Folded(command).find(rule.Folded(log)) != std::string::npos;
+    const bool ours = rule.Find(rule.Folded(command), rule.Folded(log)) != std::string::npos;
     if (!RemoveKey(platform, key, ours)) {
       left.push_back(kMachine + key);
     }
@@ -187,11 +187,11 @@ int Tell(const RemovalPlatform& platform, const std::string& text) {
 int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platform) {
   const std::optional<std::string> given = LogPathFromArguments(arguments);
   const std::optional<std::string> log =
-      given ? kesclean::LongPathOf(*given, platform.files) : std::nullopt;
+      given ? kesclean::LongPathOf(*given, platform.files, platform.rule) : std::nullopt;
   if (!log) {
     return kBadArguments;
   }
-  const std::string folder = platform::ParentOf(*log);
+  const std::string folder = platform::ParentOf(platform.rule, *log);
   if (!IsSoundFolder(folder, platform)) {
     return Tell(platform, RefusedFolderMessage(*log));
   }
@@ -209,7 +209,7 @@ int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platf
   const std::string below = platform.rule.Folded(folder + "\\");
   std::vector<std::string> left;
   for (const std::string& entry : PrivateFiles(text)) {
-    const std::optional<std::string> path = kesclean::LongPathOf(entry, platform.files);
+    const std::optional<std::string> path = kesclean::LongPathOf(entry, platform.files, platform.rule);
     const bool inFolder = path && platform.rule.Folded(*path).starts_with(below) &&
                           platform.rule.Folded(*path) != platform.rule.Folded(*log);
     if (!inFolder || !remover.RemoveFile(*path)) {

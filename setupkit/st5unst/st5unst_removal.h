@@ -23,7 +23,7 @@ inline constexpr const char* kTitle = "Setup Log Uninstaller";
 struct RemovalPlatform {
   platform::FolderFiles& files;
   platform::FileStore& store;
-  platform::FileNameRule& rule;
+  const platform::FileNameRule& rule;
   platform::SystemFolders& folders;
   platform::Clock& clock;
   platform::MessageBoxes& boxes;

@@ -2,11 +2,8 @@
 
 namespace Subs {
 
-std::string AddBackslash(const std::string& path) {
-  if (!path.empty() && path.back() == '\\') {
-    return path;
-  }
-  return path + '\\';
+std::string AddBackslash(const platform::FileNameRule& rule, const std::string& path) {
+  return rule.AddBackslash(path);
 }
 
 std::string StripTrailingNulls(const std::string& text) {

@@ -1,7 +1,6 @@
 #include "shell/general/web.h"
 
 #include <exception>
-#include <utility>
 
 #include "shell/general/text_helpers.h"
 
@@ -24,15 +23,19 @@ std::string QuoteAddress(const std::string& address) {
   return hasBlank && !quoted ? '"' + address + '"' : address;
 }
 
-WebLauncher::WebLauncher(std::string programFolder, platform::ShellLauncher& shell,
-                         platform::FileStore& files, const ErrorReport& report)
-    : programFolder_(std::move(programFolder)), shell_(shell), files_(files), report_(report) {}
+WebLauncher::WebLauncher(const std::string& programFolder, const platform::FileNameRule& rule,
+                         platform::ShellLauncher& shell, platform::FileStore& files,
+                         const ErrorReport& report)
+    : programFolder_(AddBackslash(rule, programFolder)),
+      shell_(shell),
+      files_(files),
+      report_(report) {}
 
 bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string& address) const {
   try {
     // The browser is whatever program opens HTML pages, so the look-up needs
     // an existing page; it lives only for the look-up and the launch.
-    const std::string tempPage = AddBackslash(programFolder_) + kTempPage;
+    const std::string tempPage = programFolder_ + kTempPage;
     files_.WriteTextFile(tempPage, kTempPageText);
 
     const platform::FoundExecutable browser = shell_.FindExecutableFor(tempPage);
@@ -55,7 +58,7 @@ bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string
 
 void WebLauncher::LoadHelpPage(platform::WindowHandle owner, const std::string& page) const {
   try {
-    LoadWebBrowser(owner, AddBackslash(programFolder_) + page);
+    LoadWebBrowser(owner, programFolder_ + page);
   } catch (...) {
     // Opening help is a convenience; a failure here leaves the caller undisturbed.
   }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/message_box.h"
 #include "platform/shell_launcher.h"
@@ -15,14 +16,15 @@ namespace Subs {
 // In the program:
 //   platform::Win32ShellLauncher shell;  platform::Win32FileStore files;
 //   platform::Win32SystemFolders folders;
-//   Subs::WebLauncher web(folders.ProgramFolder(), shell, files, report);
+//   Subs::WebLauncher web(folders.ProgramFolder(), rule, shell, files, report);
 //   web.LoadHelpPage(hwnd, "index.htm");
 class WebLauncher {
  public:
   // programFolder: the folder of the running program, where the help pages
-  // and the temporary page "TEMP.HTM" live. Messages go through the report's
-  // message boxes.
-  WebLauncher(std::string programFolder, platform::ShellLauncher& shell, platform::FileStore& files,
+  // and the temporary page "TEMP.HTM" live; the rule joins names to it.
+  // Messages go through the report's message boxes.
+  WebLauncher(const std::string& programFolder, const platform::FileNameRule& rule,
+              platform::ShellLauncher& shell, platform::FileStore& files,
               const ErrorReport& report);
 
   // Starts the browser with the address on its command line. Tells the user
@@ -35,7 +37,7 @@ class WebLauncher {
   void LoadHelpPage(platform::WindowHandle owner, const std::string& page) const;
 
  private:
-  std::string programFolder_;
+  std::string programFolder_;  // with its trailing backslash
   platform::ShellLauncher& shell_;
   platform::FileStore& files_;
   const ErrorReport& report_;

@@ -15,7 +15,7 @@ constexpr std::uint32_t kBufferSize = 145;
 // One of the system's folders through `ask` (the system's call with a
 // buffer), with a trailing backslash.
 template <typename Ask>
-std::string FolderWithBackslash(Ask&& ask) {
+std::string FolderWithBackslash(const platform::FileNameRule& rule, Ask&& ask) {
   std::vector<char> buffer(kBufferSize, '\0');
   const std::uint32_t stored = ask(std::span<char>(buffer));
   // A result as large as the buffer is the size the path would need: the
@@ -23,24 +23,27 @@ std::string FolderWithBackslash(Ask&& ask) {
   if (stored == 0 || stored >= kBufferSize) {
     return {};
   }
-  return AddBackslash(std::string(buffer.data(), stored));
+  return AddBackslash(rule, std::string(buffer.data(), stored));
 }
 
 }  // namespace
 
-std::string WindowsDirWithBackslash(platform::SystemFolders& folders) {
-  return FolderWithBackslash(
+std::string WindowsDirWithBackslash(platform::SystemFolders& folders,
+                                    const platform::FileNameRule& rule) {
+  return FolderWithBackslash(rule, 
       [&](std::span<char> buffer) { return folders.WindowsDirectory(buffer); });
 }
 
-std::string SystemDirWithBackslash(platform::SystemFolders& folders) {
-  return FolderWithBackslash(
+std::string SystemDirWithBackslash(platform::SystemFolders& folders,
+                                   const platform::FileNameRule& rule) {
+  return FolderWithBackslash(rule, 
       [&](std::span<char> buffer) { return folders.SystemDirectory(buffer); });
 }
 
-std::string GetWindowsDir(platform::SystemFolders& folders, const ErrorReport& report) {
+std::string GetWindowsDir(platform::SystemFolders& folders, const platform::FileNameRule& rule,
+                          const ErrorReport& report) {
   try {
-    return WindowsDirWithBackslash(folders);
+    return WindowsDirWithBackslash(folders, rule);
   } catch (const std::exception& failure) {
     report.ShowFailure(failure, "Subs", "GetWindowsDir");
     return {};

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/common_controls.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -25,8 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32ShellLauncher shell;
   platform::Win32FileStore files;
   platform::Win32SystemFolders folders;
-  const Subs::WebLauncher web(folders.ProgramFolder(), shell, files, report);
-  const shellwin::ShellContext context{instance, registryApi, web};
+  const platform::Win32FileNameRule rule;
+  const Subs::WebLauncher web(folders.ProgramFolder(), rule, shell, files, report);
+  const shellwin::ShellContext context{instance, registryApi, web, rule};
 
   shellwin::Win32StartupHost host(context, folders, shellwin::KesviewFrameCommands(context));
   if (!Subs::Main(registryApi, host) || host.Frame() == nullptr ||

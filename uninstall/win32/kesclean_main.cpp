@@ -26,9 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32FolderFiles files;
   platform::Win32FileStore store;
   // The shell-link library that the install put beside this program.
-  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders));
+  const platform::Win32FileNameRule rule;
+  platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders, rule));
   platform::Win32ProgramStarter starter;
-  platform::Win32FileNameRule rule;
   kesclean::Win32UninstallHost host(instance);
 
   kesclean::Subs subs({registryApi, boxes, folders, files, store, links, starter, rule, host});

@@ -41,7 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32FileTransfer transfer;
   platform::Win32FileNameRule rule;
   std::string source = folders.ProgramFolder();
-  if (!source.empty() && source.back() == '\\') {
+  if (rule.EndsWithBackslash(source)) {
     source.pop_back();  // a drive root, as on a floppy
   }
 
@@ -63,7 +63,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // The shell-link library as it will lie in the install folder.
     platform::Win32ShellLinks links(choice.folder + "\\" + platform::kShellLinkLibrary);
     const setup::Outcome outcome =
-        setup::Install(source, choice.folder, {files, store, transfer, registry, links, folders});
+        setup::Install(source, choice.folder, {files, store, transfer, registry, links, folders, rule});
     if (!outcome.installed) {
       return tell(outcome.message, setup::kNotInstalled);
     }
@@ -71,7 +71,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return setup::kInstalled;
   };
 
-  const std::string folder = line->folder.empty() ? setup::DefaultFolder(registry) : line->folder;
+  const std::string folder = line->folder.empty() ? setup::DefaultFolder(registry, rule) : line->folder;
   if (line->silent) {
     return install(nullptr, folder);
   }

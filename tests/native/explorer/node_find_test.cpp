@@ -63,7 +63,8 @@ TEST_F(NodeFindTest, FindsInTreeOrderFromTheSelectedNodeAndWrapsRoundOnce) {
       {"Task", "", false, true, ""},
       {"Task", "NOTEPAD", false, true, ""},
   };
-  const Explorer::NodeFinder finder(tree);
+  const platform::FileNameRule western(platform::CodePage::Numbered(1252));
+  const Explorer::NodeFinder finder(tree, western);
   for (const Case& c : cases) {
     const std::size_t from = *c.from == '\0' ? Explorer::NodeTree::kNoNode : tree.Find(c.from);
     const auto found = finder.Next(from, {c.text, c.matchCase, c.down});

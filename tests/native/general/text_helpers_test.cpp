@@ -10,11 +10,11 @@ namespace {
 using namespace std::string_literals;
 
 TEST(AddBackslash, AddsExactlyOneBackslash) {
-  EXPECT_EQ(Subs::AddBackslash(""), "\\");
-  EXPECT_EQ(Subs::AddBackslash("C:\\"), "C:\\");
-  EXPECT_EQ(Subs::AddBackslash("C:\\Program Files\\Kestrel"), "C:\\Program Files\\Kestrel\\");
-  EXPECT_EQ(Subs::AddBackslash("C:\\Windows\\"), "C:\\Windows\\");
-  EXPECT_EQ(Subs::AddBackslash("C:/x/"), "C:/x/\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), ""), "\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\"), "C:\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\Program Files\\Kestrel"), "C:\\Program Files\\Kestrel\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\Windows\\"), "C:\\Windows\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:/x/"), "C:/x/\\");
 }
 
 TEST(StripTrailingNulls, CutsAfterTheLastOtherCharacter) {
@@ -31,30 +31,31 @@ class GetWindowsDirTest : public ::testing::Test {
   general_test::FakeFolders folders;
   kes_test::RecordingBoxes boxes;
   Subs::ErrorReport report{boxes};
+  platform::FileNameRule rule;
 };
 
 TEST_F(GetWindowsDirTest, AddsABackslashToWhatTheSystemStored) {
   folders.windowsDir = "C:\\WINDOWS";
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), "C:\\WINDOWS\\");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), "C:\\WINDOWS\\");
   EXPECT_EQ(folders.offeredSize, 145u);
   folders.windowsDir = "D:\\";
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), "D:\\");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), "D:\\");
   EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(GetWindowsDirTest, GivesEmptyTextWhenThereIsNoneOrItDoesNotFit) {
   folders.windowsDir = "";
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), "");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), "");
   folders.windowsDir = "C:\\" + std::string(141, 'w');  // 144 characters and the NUL fit
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), folders.windowsDir + "\\");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), folders.windowsDir + "\\");
   folders.windowsDir += "w";
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), "");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), "");
   EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(GetWindowsDirTest, ReportsAnUnexpectedFailureAndGivesEmptyText) {
   folders.failure = true;
-  EXPECT_EQ(Subs::GetWindowsDir(folders, report), "");
+  EXPECT_EQ(Subs::GetWindowsDir(folders, rule, report), "");
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].text, Subs::ErrorReportText(5, "Invalid procedure call or argument",
                                                        "Subs", "GetWindowsDir", ""));

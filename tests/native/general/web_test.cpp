@@ -22,7 +22,7 @@ constexpr platform::WindowHandle kOwner = 0x1234;
 
 class WebTest : public ::testing::Test {
  protected:
-  explicit WebTest(std::string folder = kFolder) : web{folder, shell, files, report} {}
+  explicit WebTest(std::string folder = kFolder) : web{folder, rule, shell, files, report} {}
 
   // The temporary page must exist, with its one line, while the browser is looked up.
   void ExpectBrowserFound(std::intptr_t code = 42, std::string tempPage = kTempPage) {
@@ -34,6 +34,7 @@ class WebTest : public ::testing::Test {
         }));
   }
 
+  platform::FileNameRule rule;
   StrictMock<general_test::MockShell> shell;
   general_test::MemoryFiles files;
   kes_test::RecordingBoxes boxes;

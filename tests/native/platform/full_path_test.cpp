@@ -40,7 +40,7 @@ TEST(CanonicalPathTest, OneSpellingOrNothing) {
       {"", std::nullopt},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(platform::CanonicalPath(c.path), c.canonical) << c.path;
+    EXPECT_EQ(platform::CanonicalPath(platform::FileNameRule(), c.path), c.canonical) << c.path;
   }
 }
 
@@ -53,7 +53,7 @@ TEST(ParentOfTest, TheFolderAboveOrTheRoot) {
       {"\\\\s\\h\\a.exe", "\\\\s\\h\\"}, {"relative", ""},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(platform::ParentOf(c.path), c.parent) << c.path;
+    EXPECT_EQ(platform::ParentOf(platform::FileNameRule(), c.path), c.parent) << c.path;
   }
 }
 

@@ -47,10 +47,10 @@ TEST(ReportFolder, SaveAsOpensInTheFirstFolderThatIsThere) {
 }
 
 TEST(ReportFolder, TheFolderOfAReportKeepsTheBackslashOfADriveRoot) {
-  EXPECT_EQ(Report::FolderOf("C:\\Reports\\before.txt"), "C:\\Reports");
-  EXPECT_EQ(Report::FolderOf("C:\\before.txt"), "C:\\");
-  EXPECT_EQ(Report::FolderOf("\\\\server\\share\\before.txt"), "\\\\server\\share");
-  EXPECT_EQ(Report::FolderOf("before.txt"), "");
+  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "C:\\Reports\\before.txt"), "C:\\Reports");
+  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "C:\\before.txt"), "C:\\");
+  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "\\\\server\\share\\before.txt"), "\\\\server\\share");
+  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "before.txt"), "");
 }
 
 }  // namespace

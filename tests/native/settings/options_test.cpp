@@ -65,7 +65,8 @@ class OptionsTest : public ::testing::Test {
   RegistryAPI api{registry, report};
   kes_test::FakeFileSystem files;
   kes_test::FakeShellLinks links;
-  Subs::OptionsServices services{api, files, files, links, "Kestrel", kProgram};
+  platform::FileNameRule rule;
+  Subs::OptionsServices services{api, files, files, links, rule, "Kestrel", kProgram};
   FakeForm form;
 };
 

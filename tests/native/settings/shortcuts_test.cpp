@@ -121,7 +121,7 @@ TEST_F(SetShortcutsTest, OneFaultingPlaceIsTheOnlyLineAndTheLaterPlacesStillRun)
 class LinkExistTest : public ::testing::Test {
  protected:
   bool Exists(const std::string& folder) {
-    return Subs::LinkExist(files, files, report, folder, "Kestrel");
+    return Subs::LinkExist(files, files, platform::FileNameRule(), report, folder, "Kestrel");
   }
   kes_test::FakeFileSystem files;
   kes_test::RecordingBoxes boxes;
@@ -174,7 +174,7 @@ TEST(ShellLinkLibraryPathTest, TheLibraryBesideTheProgram) {
   for (const auto& c : cases) {
     kes_test::FakeFileSystem folders;
     folders.programFolder = c.programFolder;
-    EXPECT_EQ(Subs::ShellLinkLibraryPath(folders), c.library) << c.programFolder;
+    EXPECT_EQ(Subs::ShellLinkLibraryPath(folders, platform::FileNameRule()), c.library) << c.programFolder;
   }
 }
 

@@ -28,18 +28,18 @@ TEST(ResolveLinkFolder, FoldersAreTakenFromTheProgramsMenu) {
       {"WINDOWS", "", ""},  // no full path, no folder
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(setupkit::ResolveLinkFolder(c.windows, c.folder), c.resolved) << c.folder;
+    EXPECT_EQ(setupkit::ResolveLinkFolder(platform::FileNameRule(), c.windows, c.folder), c.resolved) << c.folder;
   }
 }
 
 TEST(FolderChain, LeadsFromBelowTheRootToThePath) {
-  EXPECT_EQ(setupkit::FolderChain("C:\\WINDOWS\\Start Menu\\Programs"),
+  EXPECT_EQ(setupkit::FolderChain(platform::FileNameRule(), "C:\\WINDOWS\\Start Menu\\Programs"),
             (std::vector<std::string>{"C:\\WINDOWS", "C:\\WINDOWS\\Start Menu",
                                       "C:\\WINDOWS\\Start Menu\\Programs"}));
-  EXPECT_EQ(setupkit::FolderChain("\\\\server\\share\\WINDOWS\\Desktop"),
+  EXPECT_EQ(setupkit::FolderChain(platform::FileNameRule(), "\\\\server\\share\\WINDOWS\\Desktop"),
             (std::vector<std::string>{"\\\\server\\share\\WINDOWS",
                                       "\\\\server\\share\\WINDOWS\\Desktop"}));
-  EXPECT_TRUE(setupkit::FolderChain("C:\\").empty());
+  EXPECT_TRUE(setupkit::FolderChain(platform::FileNameRule(), "C:\\").empty());
 }
 
 }  // namespace

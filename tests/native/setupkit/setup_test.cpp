@@ -46,7 +46,7 @@ TEST(SetupTest, DefaultFolderFollowsProgramFilesDir) {
       registry.PutText("Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir",
                        *c.programFiles);
     }
-    EXPECT_EQ(setup::DefaultFolder(registry), c.folder);
+    EXPECT_EQ(setup::DefaultFolder(registry, platform::FileNameRule()), c.folder);
   }
 }
 

@@ -35,9 +35,9 @@ TEST(St5unstLogTest, OnlyQuotedFullPathsAreNamed) {
 }
 
 TEST(St5unstLogTest, FolderOfTheLog) {
-  EXPECT_EQ(st5unst::FolderOf("C:\\Program Files\\Kestrel\\ST5UNST.LOG"),
+  EXPECT_EQ(st5unst::FolderOf(platform::FileNameRule(), "C:\\Program Files\\Kestrel\\ST5UNST.LOG"),
             "C:\\Program Files\\Kestrel");
-  EXPECT_EQ(st5unst::FolderOf("ST5UNST.LOG"), "");
+  EXPECT_EQ(st5unst::FolderOf(platform::FileNameRule(), "ST5UNST.LOG"), "");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/shell_launcher.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/system_folders_win32.h"
@@ -128,8 +129,9 @@ class ShellFixture : public testing::Test {
   StandInBrowser browser;
   platform::Win32FileStore files;
   platform::Win32SystemFolders folders;
-  Subs::WebLauncher web{folders.ProgramFolder(), browser, files, report};
-  shellwin::ShellContext context{GetModuleHandleA(nullptr), api, web};
+  platform::Win32FileNameRule rule;
+  Subs::WebLauncher web{folders.ProgramFolder(), rule, browser, files, report};
+  shellwin::ShellContext context{GetModuleHandleA(nullptr), api, web, rule};
   ModalDriver driver;
 };
 
