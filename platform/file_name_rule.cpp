@@ -59,7 +59,9 @@ bool FileNameRule::EndsWithBackslash(std::string_view path) const {
 }
 
 std::string FileNameRule::AddBackslash(const std::string& path) const {
-  return EndsWithBackslash(path) ? path : path + '\\';
+  // Half a character would make one with the backslash: it is dropped.
+  const std::string whole(WholeCharacters(path));
+  return EndsWithBackslash(whole) ? whole : whole + '\\';
 }
 
 FileNameRule::FolderAndName FileNameRule::SplitFolderName(const std::string& path) const {

@@ -39,7 +39,8 @@ class FileNameRule {
   bool StartsCharacter(std::string_view text, std::size_t at) const;
 
   bool EndsWithBackslash(std::string_view path) const;
-  // The path with one backslash at its end; empty text gives "\".
+  // The path with one backslash at its end; empty text gives "\". A lead
+  // byte that a cut left at the end goes first.
   std::string AddBackslash(const std::string& path) const;
   // Everything up to and including the last backslash, and the rest; without
   // a backslash the folder is empty.
