@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/exe_path_win32.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
 
 namespace platform {
@@ -30,9 +31,9 @@ HANDLE AsHandle(std::uintptr_t value) { return reinterpret_cast<HANDLE>(value); 
 
 // The entry's executable by full path where one can be found; otherwise the
 // name as the entry gives it, which may be empty.
-std::string FullPath(const PROCESSENTRY32& raw) {
+std::string FullPath(const FileNameRule& rule, const PROCESSENTRY32& raw) {
   std::string name = raw.szExeFile;
-  if (name.find_first_of("\\/") != std::string::npos) {
+  if (rule.LastOf(name, "\\/") != std::string::npos) {
     return name;
   }
   const std::string found = FindExePath(raw.th32ProcessID, name);
@@ -58,7 +59,7 @@ class Win32ProcessList final : public ProcessList {
     // A process the system is still starting may have no name yet. Windows
     // 98 lists a process only once it has one, so such an entry is passed
     // over unless the process itself can tell its path.
-    while ((path = FullPath(raw)).empty()) {
+    while ((path = FullPath(rule_, raw)).empty()) {
       if (!Process32Next(snapshot_.Get(), &raw)) {
         return false;
       }
@@ -75,6 +76,7 @@ class Win32ProcessList final : public ProcessList {
   }
 
   ScopedHandle snapshot_;
+  const Win32FileNameRule rule_;
 };
 
 class Win32ModuleList final : public ModuleList {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/shell_launcher_win32.h"
 #include "platform/win32/system_folders_win32.h"
@@ -100,30 +101,31 @@ class WebLaunchTest : public ::testing::Test {
   }
 
   platform::Win32SystemFolders folders;
+  platform::Win32FileNameRule rule;
   platform::Win32ShellLauncher shell;
   platform::Win32FileStore files;
   RecordingBoxes boxes;
   Subs::ErrorReport report{boxes};
   HtmAssociation association;
   const std::string bin_ = folders.ProgramFolder();
-  const std::string record_ = Subs::AddBackslash(bin_) + "browser_record.txt";
-  const std::string blankFolder_ = Subs::AddBackslash(bin_) + "help pages";
+  const std::string record_ = Subs::AddBackslash(rule, bin_) + "browser_record.txt";
+  const std::string blankFolder_ = Subs::AddBackslash(rule, bin_) + "help pages";
 };
 
 TEST_F(WebLaunchTest, StandInBrowserReceivesTheAddressAsOneArgument) {
-  association.Register(Subs::AddBackslash(bin_) + "stand_in_browser.exe");
-  Subs::WebLauncher web(bin_, shell, files, report);
+  association.Register(Subs::AddBackslash(rule, bin_) + "stand_in_browser.exe");
+  Subs::WebLauncher web(bin_, rule, shell, files, report);
 
   EXPECT_TRUE(web.LoadWebBrowser(0, "http://www.kestrel.example/index.htm?a=1"));
   EXPECT_EQ(WaitForArguments(),
             std::vector<std::string>{"http://www.kestrel.example/index.htm?a=1"});
-  EXPECT_FALSE(Exists(Subs::AddBackslash(bin_) + "TEMP.HTM"));
+  EXPECT_FALSE(Exists(Subs::AddBackslash(rule, bin_) + "TEMP.HTM"));
   EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(WebLaunchTest, HelpPageUnderAFolderWithABlankArrivesWhole) {
-  association.Register(Subs::AddBackslash(bin_) + "stand_in_browser.exe");
-  Subs::WebLauncher web(blankFolder_, shell, files, report);
+  association.Register(Subs::AddBackslash(rule, bin_) + "stand_in_browser.exe");
+  Subs::WebLauncher web(blankFolder_, rule, shell, files, report);
 
   web.LoadHelpPage(0, "index.htm");
   EXPECT_EQ(WaitForArguments(), std::vector<std::string>{blankFolder_ + "\\index.htm"});
@@ -133,18 +135,18 @@ TEST_F(WebLaunchTest, HelpPageUnderAFolderWithABlankArrivesWhole) {
 
 TEST_F(WebLaunchTest, NoProgramForHtmlPagesIsToldAndTheTemporaryPageIsGone) {
   association.Remove();
-  Subs::WebLauncher web(bin_, shell, files, report);
+  Subs::WebLauncher web(bin_, rule, shell, files, report);
 
   EXPECT_TRUE(web.LoadWebBrowser(0, "http://www.kestrel.example/"));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(boxes.shown[0].title + ": " + boxes.shown[0].text,
             "Kestrel: Could not find Web Browser!");
-  EXPECT_FALSE(Exists(Subs::AddBackslash(bin_) + "TEMP.HTM"));
+  EXPECT_FALSE(Exists(Subs::AddBackslash(rule, bin_) + "TEMP.HTM"));
   EXPECT_FALSE(Exists(record_));
 }
 
 TEST_F(WebLaunchTest, AProgramFolderThatCannotBeWrittenIsReported) {
-  Subs::WebLauncher web(bin_ + "\\no such folder", shell, files, report);
+  Subs::WebLauncher web(bin_ + "\\no such folder", rule, shell, files, report);
   EXPECT_FALSE(web.LoadWebBrowser(0, "page.htm"));
   ASSERT_EQ(boxes.shown.size(), 1u);
   const std::string& text = boxes.shown[0].text;
@@ -168,7 +170,7 @@ TEST(HtmlPages, ThePrefixHasABrowserForThem) {
 TEST(SystemFolders, WindowsDirectoryEndsInABackslashAndExists) {
   platform::Win32SystemFolders folders;
   RecordingBoxes boxes;
-  const std::string windows = Subs::GetWindowsDir(folders, Subs::ErrorReport(boxes));
+  const std::string windows = Subs::GetWindowsDir(folders, platform::Win32FileNameRule(), Subs::ErrorReport(boxes));
   ASSERT_GT(windows.size(), 3u);
   EXPECT_EQ(windows.back(), '\\');
   EXPECT_TRUE(Exists(windows + "win.ini")) << windows;

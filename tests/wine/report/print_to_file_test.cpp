@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/shell_folder_win32.h"
 #include "report/report_folder.h"
 #include "settings/settings_store.h"
@@ -132,7 +133,7 @@ TEST_F(PrintToFileTest, SaveAsOpensInTheFolderOfTheLastReportElseTheDocumentsFol
   ChooseInDialog(path);
   Print();
   EXPECT_EQ(lstrcmpiA(folderAtOpen.c_str(), documents.c_str()), 0) << folderAtOpen;
-  const std::string temp = Report::FolderOf(path);
+  const std::string temp = Report::FolderOf(platform::Win32FileNameRule(), path);
   EXPECT_EQ(Stored(Report::kReportFolderValue), temp);
 
   DeleteFileA(path.c_str());

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/shell_links_win32.h"
 #include "settings/options.h"
@@ -148,7 +149,8 @@ class OptionsWineTest : public ShellFixture {
   const std::string program = ThisProgram();
   platform::Win32FileFacts facts;
   platform::Win32ShellLinks links{library};
-  Subs::OptionsServices services{api, folders, facts, links, "Kestrel", program};
+  platform::Win32FileNameRule rule;
+  Subs::OptionsServices services{api, folders, facts, links, rule, "Kestrel", program};
 };
 
 TEST_F(OptionsWineTest, OpeningShowsTheShortcutPageWithItsBoxesInOrder) {
