@@ -13,9 +13,7 @@ namespace {
 // checked character by character (Matches), so these only find candidates.
 struct FoldedHash {
   const platform::CodePage* characters;
-  std::size_t operator()(char c) const {
-    return static_cast<unsigned char>(characters->Upper(c));
-  }
+  std::size_t operator()(char c) const { return static_cast<unsigned char>(characters->Upper(c)); }
 };
 struct FoldedEqual {
   const platform::CodePage* characters;
@@ -96,10 +94,10 @@ std::optional<std::size_t> NodeFinder::Next(std::size_t from, const FindRequest&
                         std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
   }
   const platform::CodePage* characters = &rule_.Characters();
-  return FirstHolding(tree_, order_, start, request, rule_,
-                      std::boyer_moore_horspool_searcher(needle.begin(), needle.end(),
-                                                         FoldedHash{characters},
-                                                         FoldedEqual{characters}));
+  return FirstHolding(
+      tree_, order_, start, request, rule_,
+      std::boyer_moore_horspool_searcher(needle.begin(), needle.end(), FoldedHash{characters},
+                                         FoldedEqual{characters}));
 }
 
 std::string CannotFindText(const std::string& text) { return "Cannot find \"" + text + "\""; }

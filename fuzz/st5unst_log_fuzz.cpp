@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // A canonical path is full, has no "." or ".." or empty steps, and is its
   // own canonical form; its parent is a prefix of it. So in a one-byte code
   // page and in a double-byte one, whose trail bytes may read as separators.
-  const platform::FileNameRule rules[] = {platform::FileNameRule(),
-                                          platform::FileNameRule(platform::CodePage::Numbered(932))};
+  const platform::FileNameRule rules[] = {
+      platform::FileNameRule(), platform::FileNameRule(platform::CodePage::Numbered(932))};
   for (const platform::FileNameRule& rule : rules) {
     for (const std::string& path : st5unst::PrivateFiles(text)) {
       const auto canonical = platform::CanonicalPath(rule, path);

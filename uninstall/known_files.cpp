@@ -69,7 +69,8 @@ std::string EntryPath(const std::string& entry) {
 }
 
 std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files, const platform::FileNameRule& rule) {
+                                    platform::FolderFiles& files,
+                                    const platform::FileNameRule& rule) {
   std::set<std::string> keys;
   for (const std::string& entry : list) {
     const std::string path = EntryPath(entry);

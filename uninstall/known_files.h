@@ -46,7 +46,8 @@ std::string EntryPath(const std::string& entry);
 // it names (FileKey), and for an entry that is no sound full path its text in
 // upper case, so that a file spelled exactly so still counts as listed.
 std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files, const platform::FileNameRule& rule);
+                                    platform::FolderFiles& files,
+                                    const platform::FileNameRule& rule);
 
 // What happens to one file of the install folder. Every file the sweep
 // touches has its attributes made normal; only unknown ones are deleted.

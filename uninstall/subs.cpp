@@ -157,7 +157,8 @@ SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
   facts.programPath = gsProgramPath;
   facts.installFolder = gsInstallFolder;
   facts.windowsDir = GetWindowsDir();
-  Skip([&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders, platform_.rule); });
+  Skip(
+      [&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders, platform_.rule); });
   std::vector<std::string> list;
   if (GetKnownFiles(list, kLogFileName)) {
     facts.log = LogState::kRead;

@@ -108,8 +108,8 @@ class Installer {
 
   void CreateShortcut(const std::string& folder) {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
-    const std::string file =
-        ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) + place.testFolder + "\\" + kAppName + ".LNK";
+    const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) +
+                             place.testFolder + "\\" + kAppName + ".LNK";
     const bool existed = IsFile(file);
     p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
     if (!existed) {
@@ -211,7 +211,8 @@ Outcome Install(const std::string& source, const std::string& folder,
       return {false, MissingSourceMessage(uninstaller)};
     }
     // The uninstaller in the Windows folder stays when it is newer.
-    const std::string shared = ::Subs::WindowsDirWithBackslash(platform.folders, platform.rule) + kUninstaller;
+    const std::string shared =
+        ::Subs::WindowsDirWithBackslash(platform.folders, platform.rule) + kUninstaller;
     const std::optional<std::uint64_t> there =
         installer.Exists(shared) ? platform.transfer.FileVersion(shared) : std::nullopt;
     const std::optional<std::uint64_t> ours = platform.transfer.FileVersion(uninstaller);

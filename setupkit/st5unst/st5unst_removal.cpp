@@ -103,8 +103,9 @@ bool IsSoundFolder(const std::string& folder, const RemovalPlatform& platform) {
   if (platform::SplitFullPath(platform.rule, folder)->steps.empty()) {
     return false;
   }
-  for (const std::string& system : {::Subs::WindowsDirWithBackslash(platform.folders, platform.rule),
-                                    ::Subs::SystemDirWithBackslash(platform.folders, platform.rule)}) {
+  for (const std::string& system :
+       {::Subs::WindowsDirWithBackslash(platform.folders, platform.rule),
+        ::Subs::SystemDirWithBackslash(platform.folders, platform.rule)}) {
     const std::optional<std::string> key = kesclean::FileKey(system, platform.files, platform.rule);
     if (!key || *key == platform.rule.Folded(folder)) {
       return false;
@@ -160,8 +161,8 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
     const std::string key = "SOFTWARE\\" + name;
     const std::string path = setupkit::MachineText(platform.registry, key, "Path").value_or("");
     const std::optional<std::string> program = kesclean::LongPathOf(path, platform.files, rule);
-    const bool ours = path.empty() ||
-                      (program && rule.Folded(platform::ParentOf(rule, *program)) == rule.Folded(folder));
+    const bool ours = path.empty() || (program && rule.Folded(platform::ParentOf(rule, *program)) ==
+                                                      rule.Folded(folder));
     if (!RemoveKey(platform, key, ours)) {
       left.push_back(kMachine + key);
     }
@@ -209,7 +210,8 @@ int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platf
   const std::string below = platform.rule.Folded(folder + "\\");
   std::vector<std::string> left;
   for (const std::string& entry : PrivateFiles(text)) {
-    const std::optional<std::string> path = kesclean::LongPathOf(entry, platform.files, platform.rule);
+    const std::optional<std::string> path =
+        kesclean::LongPathOf(entry, platform.files, platform.rule);
     const bool inFolder = path && platform.rule.Folded(*path).starts_with(below) &&
                           platform.rule.Folded(*path) != platform.rule.Folded(*log);
     if (!inFolder || !remover.RemoveFile(*path)) {

@@ -30,14 +30,14 @@ std::string FolderWithBackslash(const platform::FileNameRule& rule, Ask&& ask) {
 
 std::string WindowsDirWithBackslash(platform::SystemFolders& folders,
                                     const platform::FileNameRule& rule) {
-  return FolderWithBackslash(rule, 
-      [&](std::span<char> buffer) { return folders.WindowsDirectory(buffer); });
+  return FolderWithBackslash(
+      rule, [&](std::span<char> buffer) { return folders.WindowsDirectory(buffer); });
 }
 
 std::string SystemDirWithBackslash(platform::SystemFolders& folders,
                                    const platform::FileNameRule& rule) {
-  return FolderWithBackslash(rule, 
-      [&](std::span<char> buffer) { return folders.SystemDirectory(buffer); });
+  return FolderWithBackslash(
+      rule, [&](std::span<char> buffer) { return folders.SystemDirectory(buffer); });
 }
 
 std::string GetWindowsDir(platform::SystemFolders& folders, const platform::FileNameRule& rule,

@@ -15,7 +15,8 @@ Win32StartupHost::Win32StartupHost(const ShellContext& context, platform::System
     : context_(context), folders_(folders), commands_(std::move(commands)) {}
 
 std::string Win32StartupHost::ProgramFile() {
-  return Subs::AddBackslash(context_.rule, folders_.ProgramFolder()) + platform::RunningProgramStem() + ".exe";
+  return Subs::AddBackslash(context_.rule, folders_.ProgramFolder()) +
+         platform::RunningProgramStem() + ".exe";
 }
 
 Subs::CivilDate Win32StartupHost::FileDate(const std::string& path) {

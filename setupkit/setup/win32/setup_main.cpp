@@ -62,8 +62,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     // The shell-link library as it will lie in the install folder.
     platform::Win32ShellLinks links(choice.folder + "\\" + platform::kShellLinkLibrary);
-    const setup::Outcome outcome =
-        setup::Install(source, choice.folder, {files, store, transfer, registry, links, folders, rule});
+    const setup::Outcome outcome = setup::Install(
+        source, choice.folder, {files, store, transfer, registry, links, folders, rule});
     if (!outcome.installed) {
       return tell(outcome.message, setup::kNotInstalled);
     }
@@ -71,7 +71,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return setup::kInstalled;
   };
 
-  const std::string folder = line->folder.empty() ? setup::DefaultFolder(registry, rule) : line->folder;
+  const std::string folder =
+      line->folder.empty() ? setup::DefaultFolder(registry, rule) : line->folder;
   if (line->silent) {
     return install(nullptr, folder);
   }

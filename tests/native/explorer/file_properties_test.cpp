@@ -63,7 +63,8 @@ TEST(FileProperties, RecordFactsFileNowAndAFileThatCouldNotBeRead) {
       {"top window", {&s.Task("Inbox"), nullptr, nullptr, nullptr}, {0, strings}, "", {}},
   };
   for (const Case& c : cases) {
-    const auto properties = Explorer::PropertiesOf(platform::FileNameRule(), c.record, c.file, true);
+    const auto properties =
+        Explorer::PropertiesOf(platform::FileNameRule(), c.record, c.file, true);
     ASSERT_EQ(properties.has_value(), *c.caption != '\0') << c.name;
     if (!properties) {
       continue;

@@ -12,7 +12,8 @@ using namespace std::string_literals;
 TEST(AddBackslash, AddsExactlyOneBackslash) {
   EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), ""), "\\");
   EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\"), "C:\\");
-  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\Program Files\\Kestrel"), "C:\\Program Files\\Kestrel\\");
+  EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\Program Files\\Kestrel"),
+            "C:\\Program Files\\Kestrel\\");
   EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:\\Windows\\"), "C:\\Windows\\");
   EXPECT_EQ(Subs::AddBackslash(platform::FileNameRule(), "C:/x/"), "C:/x/\\");
 }

@@ -49,7 +49,8 @@ TEST(ReportFolder, SaveAsOpensInTheFirstFolderThatIsThere) {
 TEST(ReportFolder, TheFolderOfAReportKeepsTheBackslashOfADriveRoot) {
   EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "C:\\Reports\\before.txt"), "C:\\Reports");
   EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "C:\\before.txt"), "C:\\");
-  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "\\\\server\\share\\before.txt"), "\\\\server\\share");
+  EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "\\\\server\\share\\before.txt"),
+            "\\\\server\\share");
   EXPECT_EQ(Report::FolderOf(platform::FileNameRule(), "before.txt"), "");
 }
 

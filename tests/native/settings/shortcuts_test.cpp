@@ -174,7 +174,8 @@ TEST(ShellLinkLibraryPathTest, TheLibraryBesideTheProgram) {
   for (const auto& c : cases) {
     kes_test::FakeFileSystem folders;
     folders.programFolder = c.programFolder;
-    EXPECT_EQ(Subs::ShellLinkLibraryPath(folders, platform::FileNameRule()), c.library) << c.programFolder;
+    EXPECT_EQ(Subs::ShellLinkLibraryPath(folders, platform::FileNameRule()), c.library)
+        << c.programFolder;
   }
 }
 

@@ -28,7 +28,9 @@ TEST(ResolveLinkFolder, FoldersAreTakenFromTheProgramsMenu) {
       {"WINDOWS", "", ""},  // no full path, no folder
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(setupkit::ResolveLinkFolder(platform::FileNameRule(), c.windows, c.folder), c.resolved) << c.folder;
+    EXPECT_EQ(setupkit::ResolveLinkFolder(platform::FileNameRule(), c.windows, c.folder),
+              c.resolved)
+        << c.folder;
   }
 }
 

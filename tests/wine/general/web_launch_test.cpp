@@ -170,7 +170,8 @@ TEST(HtmlPages, ThePrefixHasABrowserForThem) {
 TEST(SystemFolders, WindowsDirectoryEndsInABackslashAndExists) {
   platform::Win32SystemFolders folders;
   RecordingBoxes boxes;
-  const std::string windows = Subs::GetWindowsDir(folders, platform::Win32FileNameRule(), Subs::ErrorReport(boxes));
+  const std::string windows =
+      Subs::GetWindowsDir(folders, platform::Win32FileNameRule(), Subs::ErrorReport(boxes));
   ASSERT_GT(windows.size(), 3u);
   EXPECT_EQ(windows.back(), '\\');
   EXPECT_TRUE(Exists(windows + "win.ini")) << windows;

@@ -28,7 +28,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::string record = commandLine + "\r\n";
   if (const auto log = st5unst::LogPathFromArguments(arguments)) {
     WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((st5unst::FolderOf(platform::Win32FileNameRule(), *log) + "\\*.*").c_str(), &found);
+    const HANDLE search = FindFirstFileA(
+        (st5unst::FolderOf(platform::Win32FileNameRule(), *log) + "\\*.*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
       do {
         record += std::string(found.cFileName) + "\r\n";
