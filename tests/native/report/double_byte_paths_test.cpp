@@ -17,32 +17,32 @@ namespace {
 TEST(DoubleBytePaths, SplitJoinAndCompareByWholeCharacters) {
   const struct {
     unsigned codePage;
+    bool same;  // `other` names the same file
     std::string path;
     std::string folder;  // up to and including the last separator
     std::string withBackslash;
     std::optional<std::string> canonical;
     std::string other;
-    bool same;
   } cases[] = {
       // 932: "\x95\x5C" and "\x8E\xA6" make a folder name; "\x83\x63" and
       // "\x83\x43" are two letters of one kind.
-      {932, "C:\\\x95\x5C", "C:\\", "C:\\\x95\x5C\\", "C:\\\x95\x5C", "c:\\\x95\x5C", true},
-      {932, "C:\\\x95\x5C\x8E\xA6\\a.exe", "C:\\\x95\x5C\x8E\xA6\\",
+      {932, true, "C:\\\x95\x5C", "C:\\", "C:\\\x95\x5C\\", "C:\\\x95\x5C", "c:\\\x95\x5C"},
+      {932, true, "C:\\\x95\x5C\x8E\xA6\\a.exe", "C:\\\x95\x5C\x8E\xA6\\",
        "C:\\\x95\x5C\x8E\xA6\\a.exe\\", "C:\\\x95\x5C\x8E\xA6\\a.exe",
-       "C:\\\x95\x5C\x8E\xA6\\A.EXE", true},
-      {932, "C:\\\x83\x63\\x.exe", "C:\\\x83\x63\\", "C:\\\x83\x63\\x.exe\\", "C:\\\x83\x63\\x.exe",
-       "C:\\\x83\x43\\x.exe", false},
-      {932, "C:\\K\\\x95", "C:\\K\\", "C:\\K\\", std::nullopt, "C:\\K\\\x95\x5C",
-       false},  // cut short
-      {936, "C:\\\x81\x5C\\x.dll", "C:\\\x81\x5C\\", "C:\\\x81\x5C\\x.dll\\", "C:\\\x81\x5C\\x.dll",
-       "C:\\\x81\x5C\\X.DLL", true},
-      {936, "C:\\\x81\x61", "C:\\", "C:\\\x81\x61\\", "C:\\\x81\x61", "C:\\\x81\x41", false},
-      {949, "C:\\\xB0\x61\\x.dll", "C:\\\xB0\x61\\", "C:\\\xB0\x61\\x.dll\\", "C:\\\xB0\x61\\x.dll",
-       "C:\\\xB0\x41\\x.dll", false},
-      {949, "D:\\k\\\xB0", "D:\\k\\", "D:\\k\\", std::nullopt, "D:\\K\\\xB0", true},
-      {950, "C:\\\xB3\x5C\\a.exe", "C:\\\xB3\x5C\\", "C:\\\xB3\x5C\\a.exe\\", "C:\\\xB3\x5C\\a.exe",
-       "c:\\\xB3\x5C\\A.exe", true},
-      {950, "C:\\\xA4\x7A", "C:\\", "C:\\\xA4\x7A\\", "C:\\\xA4\x7A", "C:\\\xA4\x5A", false},
+       "C:\\\x95\x5C\x8E\xA6\\A.EXE"},
+      {932, false, "C:\\\x83\x63\\x.exe", "C:\\\x83\x63\\", "C:\\\x83\x63\\x.exe\\",
+       "C:\\\x83\x63\\x.exe", "C:\\\x83\x43\\x.exe"},
+      {932, false, "C:\\K\\\x95", "C:\\K\\", "C:\\K\\", std::nullopt,
+       "C:\\K\\\x95\x5C"},  // cut short
+      {936, true, "C:\\\x81\x5C\\x.dll", "C:\\\x81\x5C\\", "C:\\\x81\x5C\\x.dll\\",
+       "C:\\\x81\x5C\\x.dll", "C:\\\x81\x5C\\X.DLL"},
+      {936, false, "C:\\\x81\x61", "C:\\", "C:\\\x81\x61\\", "C:\\\x81\x61", "C:\\\x81\x41"},
+      {949, false, "C:\\\xB0\x61\\x.dll", "C:\\\xB0\x61\\", "C:\\\xB0\x61\\x.dll\\",
+       "C:\\\xB0\x61\\x.dll", "C:\\\xB0\x41\\x.dll"},
+      {949, true, "D:\\k\\\xB0", "D:\\k\\", "D:\\k\\", std::nullopt, "D:\\K\\\xB0"},
+      {950, true, "C:\\\xB3\x5C\\a.exe", "C:\\\xB3\x5C\\", "C:\\\xB3\x5C\\a.exe\\",
+       "C:\\\xB3\x5C\\a.exe", "c:\\\xB3\x5C\\A.exe"},
+      {950, false, "C:\\\xA4\x7A", "C:\\", "C:\\\xA4\x7A\\", "C:\\\xA4\x7A", "C:\\\xA4\x5A"},
   };
   for (const auto& c : cases) {
     const platform::FileNameRule rule(platform::CodePage::Numbered(c.codePage));
