@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/failure.h"
+#include "platform/win32/file_name_rule_win32.h"
 
 namespace Subs {
 
@@ -31,7 +32,8 @@ bool IsTask(HWND window) {
 std::int16_t GetTasks(HWND list, const ErrorReport& report) {
   try {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    TaskListTarget target{list, report};
+    const platform::Win32FileNameRule rule;
+    TaskListTarget target{list, report, rule};
     EnumWindows(EnumWindowsProc, reinterpret_cast<LPARAM>(&target));
     return static_cast<std::int16_t>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   } catch (const std::exception& failure) {
@@ -48,10 +50,16 @@ BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM target) {
     }
     std::string title(kTitleBuffer, ' ');
     const int length = GetWindowTextA(window, title.data(), kTitleBuffer);
-    if (length <= 0) {
+    const std::size_t whole =
+        length <= 0
+            ? 0
+            : to.rule
+                  .WholeCharacters(std::string_view(title.data(), static_cast<std::size_t>(length)))
+                  .size();
+    if (whole == 0) {
       return TRUE;
     }
-    title.resize(static_cast<std::size_t>(length));
+    title.resize(whole);
     const LRESULT index =
         SendToList(to.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
     SendToList(to.list, LB_SETITEMDATA, static_cast<WPARAM>(index),

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/file_name_rule.h"
 #include "shell/general/error_report.h"
 
 namespace Subs {
@@ -13,6 +14,9 @@ namespace Subs {
 struct TaskListTarget {
   HWND list;
   const ErrorReport& report;
+  // A title longer than the buffer is cut; the rule drops a lead byte the
+  // cut parted from its second byte.
+  const platform::FileNameRule& rule;
 };
 
 // Lists the visible top-level windows that have neither parent nor owner and
