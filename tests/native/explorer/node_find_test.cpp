@@ -72,33 +72,6 @@ TEST_F(NodeFindTest, FindsInTreeOrderFromTheSelectedNodeAndWrapsRoundOnce) {
   }
 }
 
-// In code page 932 "\x83\x63" (a katakana letter) and "\x83\x43" (another)
-// differ only in a trail byte that reads as "c" or "C".
-TEST(NodeFind, DoubleByteCharactersMatchWholeAndOnlyOneByteLettersFold) {
-  Explorer::NodeTree tree;
-  tree.Add("", "Proc", "Processes", 4);
-  tree.Add("Proc", "Proc1", "C:\\\x83\x43\\a.exe", 4);
-  tree.Add("Proc", "Proc2", "C:\\\x83\x63\\A.EXE", 4);
-  const platform::FileNameRule japanese(platform::CodePage::Numbered(932));
-  const Explorer::NodeFinder finder(tree, japanese);
-  const struct {
-    const char* text;
-    bool matchCase;
-    const char* found;
-  } cases[] = {
-      {"\x83\x63", false, "Proc2"},
-      {"\x83\x43", false, "Proc1"},
-      {"\x83\x63\\a.exe", false, "Proc2"},
-      {"\x83\x63\\a.exe", true, ""},
-      {"c\\", false, ""},
-      {"C\\", true, ""},  // trail byte and separator
-  };
-  for (const auto& c : cases) {
-    const auto found = finder.Next(Explorer::NodeTree::kNoNode, {c.text, c.matchCase, true});
-    EXPECT_EQ(found ? tree.Key(*found) : "", c.found) << c.text << " " << c.matchCase;
-  }
-}
-
 TEST(NodeTree, RefusesAnUnknownParentAndAKeyInUseAsTheControlDoes) {
   Explorer::NodeTree tree;
   tree.Add("", "Proc", "Processes", 4);
