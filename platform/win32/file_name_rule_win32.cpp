@@ -14,8 +14,9 @@ CodePage SystemCodePage() {
     if (b != 0 && !lead[b]) {
       // Given a character in its low word instead of a text, CharUpperA
       // returns that character raised.
-      const auto raised = reinterpret_cast<ULONG_PTR>(
-          CharUpperA(reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(byte))));
+      // NOLINTNEXTLINE(performance-no-int-to-ptr)
+      const auto character = reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(byte));
+      const auto raised = reinterpret_cast<ULONG_PTR>(CharUpperA(character));
       upper[b] = static_cast<unsigned char>(raised & 0xFF);
     }
   }
