@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 #include "platform/failure.h"
 
@@ -97,7 +98,14 @@ std::int32_t FakeRegistry::SetValue(platform::RegistryKey key, const std::string
                                     std::uint32_t size) {
   const auto handle = handles_.find(key);
   if (handle == handles_.end()) return platform::kErrorInvalidHandle;
-  if (setResult != platform::kErrorSuccess) return setResult;
+  if (!failingValue.empty()) {
+    if (Upper(name) == Upper(failingValue)) {
+      failingValue.clear();
+      return std::exchange(setResult, platform::kErrorSuccess);
+    }
+  } else if (setResult != platform::kErrorSuccess) {
+    return setResult;
+  }
   keys_[handle->second][Upper(name)] = Value{type, std::vector<std::uint8_t>(data, data + size)};
   writes_.push_back(name);
   return platform::kErrorSuccess;
@@ -136,6 +144,13 @@ std::int32_t FakeRegistry::DeleteKey(platform::RegistryKey key, const std::strin
   const auto path = PathOf(key, subKey);
   if (!path || subKey.empty()) return platform::kErrorInvalidHandle;
   return keys_.erase(*path) == 1 ? platform::kErrorSuccess : platform::kErrorFileNotFound;
+}
+
+std::int32_t FakeRegistry::DeleteValue(platform::RegistryKey key, const std::string& name) {
+  const auto handle = handles_.find(key);
+  if (handle == handles_.end()) return platform::kErrorInvalidHandle;
+  return keys_[handle->second].erase(Upper(name)) == 1 ? platform::kErrorSuccess
+                                                       : platform::kErrorFileNotFound;
 }
 
 }  // namespace kes_test

@@ -40,6 +40,8 @@ class FakeRegistry final : public platform::Registry {
   // thrown from the next open.
   std::int32_t createResult = platform::kErrorSuccess;
   std::int32_t setResult = platform::kErrorSuccess;
+  // When set, only the next writing of this value answers setResult.
+  std::string failingValue;
   bool throwOnOpen = false;
   // Runs before a query that reads data: someone editing the value meanwhile.
   std::function<void()> beforeDataRead;
@@ -54,6 +56,7 @@ class FakeRegistry final : public platform::Registry {
                           std::uint8_t* data, std::uint32_t* size) override;
   std::int32_t CloseKey(platform::RegistryKey key) override;
   std::int32_t DeleteKey(platform::RegistryKey key, const std::string& subKey) override;
+  std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override;
 
  private:
   using Values = std::map<std::string, Value>;

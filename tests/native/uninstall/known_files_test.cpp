@@ -85,13 +85,18 @@ TEST(KnownFileKeysTest, EachEntryByItsLongPathOrElseItsText) {
   platform::FileNameRule rule;
   disk.files["C:\\Program Files\\Kestrel\\kesview.exe"] = {};
   disk.shortNames["C:\\PROGRA~1"] = "C:\\Program Files";
-  EXPECT_EQ(kesclean::KnownFileKeys({"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
-                                     "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
-                                     "\"relative.txt\"", "C:\\unquoted.txt", ""},
-                                    disk, rule),
+  const std::vector<std::string> read = {"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
+                                         "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
+                                         "\"C:\\K\\trailing dot.\""};
+  EXPECT_EQ(kesclean::KnownFileKeys(read, disk, rule),
             (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
-                                   "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT", "RELATIVE.TXT",
-                                   "C:\\UNQUOTED.TXT", ""}));
+                                   "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT",
+                                   "C:\\K\\TRAILING DOT."}));
+  for (const char* unread : {"\"relative.txt\"", "C:\\unquoted.txt", ""}) {
+    std::vector<std::string> list = read;
+    list.push_back(unread);
+    EXPECT_EQ(kesclean::KnownFileKeys(list, disk, rule), std::nullopt) << unread;
+  }
 }
 
 }  // namespace
