@@ -276,8 +276,10 @@ Outcome Install(const std::string& source, const std::string& folder,
     installer.MakeFolders(folder);
     installer.Stage(placements);
     installer.Swap(placements);
-    installer.CreateShortcut(folder);
+    // The shortcut, which points at the new install, comes last: nothing
+    // after it can fail and leave it pointing at files the undo took away.
     installer.RegisterUninstall(folder);
+    installer.CreateShortcut(folder);
   } catch (const std::exception& failure) {
     const std::vector<std::string> stayed = installer.Undo();
     return {false, FailedMessage(failure.what(), stayed)};

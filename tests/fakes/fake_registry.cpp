@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <utility>
 
 #include "platform/failure.h"
 
@@ -98,14 +97,7 @@ std::int32_t FakeRegistry::SetValue(platform::RegistryKey key, const std::string
                                     std::uint32_t size) {
   const auto handle = handles_.find(key);
   if (handle == handles_.end()) return platform::kErrorInvalidHandle;
-  if (!failingValue.empty()) {
-    if (Upper(name) == Upper(failingValue)) {
-      failingValue.clear();
-      return std::exchange(setResult, platform::kErrorSuccess);
-    }
-  } else if (setResult != platform::kErrorSuccess) {
-    return setResult;
-  }
+  if (setResult != platform::kErrorSuccess) return setResult;
   keys_[handle->second][Upper(name)] = Value{type, std::vector<std::uint8_t>(data, data + size)};
   writes_.push_back(name);
   return platform::kErrorSuccess;

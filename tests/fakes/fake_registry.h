@@ -40,8 +40,6 @@ class FakeRegistry final : public platform::Registry {
   // thrown from the next open.
   std::int32_t createResult = platform::kErrorSuccess;
   std::int32_t setResult = platform::kErrorSuccess;
-  // When set, only the next writing of this value answers setResult.
-  std::string failingValue;
   bool throwOnOpen = false;
   // Runs before a query that reads data: someone editing the value meanwhile.
   std::function<void()> beforeDataRead;

@@ -117,6 +117,12 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   MakeFile("C:\\Web\\ST5UNST.LOG",
            "PrivateFile: C:\\Web\\webtool.exe\r\nPrivateFile: C:\\Web\\index.htm\r\n");
   MakeFile("C:\\Web\\index.htm", "theirs");
+  // An entry without its command: a failure after the entry is written takes
+  // the value it added away again.
+  HKEY entry = nullptr;
+  RegCreateKeyA(HKEY_LOCAL_MACHINE, setup::kUninstallKey, &entry);
+  RegSetValueExA(entry, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>("Old"), 4);
+  RegCloseKey(entry);
   // A folder where a copy is to be staged stops the install half-way, after
   // the install folder and the first files; one where the shortcut goes
   // stops it at the end, with every file in place.
