@@ -156,7 +156,7 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
     ExpectUnchanged(blocked, c.arguments);
     if (!c.blocker.empty()) {
       RemoveDirectoryA(c.blocker.c_str());
-      RemoveDirectoryA(kFolder.c_str());  // made for the first blocker
+      RemoveTree(kFolder + "\\");  // made for the first blocker; each case starts without it
     }
   }
   RemoveTree(foreign);
