@@ -32,8 +32,8 @@ bool IsKestrelFile(const std::string& name, const platform::FileNameRule& rule) 
 // A log is Kestrel's when every entry names one of Kestrel's files in the
 // folder whose key is `folder`, the viewer among them. A line the log's rule
 // cannot read, or a log that names nothing, may be another program's.
-bool IsKestrelsLog(const std::string& text, const std::string& folder,
-                   platform::FolderFiles& files, const platform::FileNameRule& rule) {
+bool IsKestrelsLog(const std::string& text, const std::string& folder, platform::FolderFiles& files,
+                   const platform::FileNameRule& rule) {
   bool viewer = false;
   for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
     const std::optional<std::string> named = kesclean::EntryPath(entry);

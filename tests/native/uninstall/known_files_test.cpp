@@ -88,10 +88,10 @@ TEST(KnownFileKeysTest, EachEntryByItsLongPathOrElseItsText) {
   const std::vector<std::string> read = {"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
                                          "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
                                          "\"C:\\K\\trailing dot.\""};
-  EXPECT_EQ(kesclean::KnownFileKeys(read, disk, rule),
-            (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
-                                   "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT",
-                                   "C:\\K\\TRAILING DOT."}));
+  EXPECT_EQ(
+      kesclean::KnownFileKeys(read, disk, rule),
+      (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
+                             "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT", "C:\\K\\TRAILING DOT."}));
 }
 
 }  // namespace

@@ -25,11 +25,11 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
   } cases[] = {
       {setup::LogText("C:\\K"), true, 0},
       {"; notes\r\nSharedFile: \"C:\\WINDOWS\\x.dll\"\r\nFile: a\r\n" + viewer, true, 0},
-      {"PrivateFile: C:\\K\\kesview.exe\r\n", false, 1},            // unquoted
-      {"PrivateFile: \"kesview.exe\"\r\n" + viewer, false, 1},      // relative
-      {"PrivateFile:\r\n" + viewer, false, 1},                      // empty entry
+      {"PrivateFile: C:\\K\\kesview.exe\r\n", false, 1},           // unquoted
+      {"PrivateFile: \"kesview.exe\"\r\n" + viewer, false, 1},     // relative
+      {"PrivateFile:\r\n" + viewer, false, 1},                     // empty entry
       {viewer + "PrivateFile: \"C:\\K\\index.htm\r\n", false, 1},  // stray quote
-      {"", false, 0},                                               // names nothing
+      {"", false, 0},                                              // names nothing
       {"PrivateFile: \"C:\\K\\webtool.exe\"\r\nPrivateFile: \"C:\\K\\index.htm\"\r\n", false, 0},
   };
   for (const auto& c : cases) {
