@@ -142,7 +142,9 @@ class Installer {
       before = p_.files.ReadTextFile(file);
     }
     journal_.Add(file, [this, file, before] {
-      RemoveQuietly(file);
+      if (IsFile(file)) {  // not whatever else stands in its place
+        RemoveQuietly(file);
+      }
       if (before) {
         p_.store.WriteTextFile(file, *before);
       }
