@@ -85,13 +85,13 @@ TEST(KnownFileKeysTest, EachEntryByItsLongPathOrElseItsText) {
   platform::FileNameRule rule;
   disk.files["C:\\Program Files\\Kestrel\\kesview.exe"] = {};
   disk.shortNames["C:\\PROGRA~1"] = "C:\\Program Files";
-  const std::vector<std::string> read = {"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
-                                         "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
-                                         "\"C:\\K\\trailing dot.\""};
-  EXPECT_EQ(
-      kesclean::KnownFileKeys(read, disk, rule),
-      (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
-                             "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT", "C:\\K\\TRAILING DOT."}));
+  EXPECT_EQ(kesclean::KnownFileKeys(
+                {"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
+                 "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"", "\"C:\\K\\trailing dot.\""},
+                disk, rule),
+            std::optional(std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
+                                                "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT",
+                                                "C:\\K\\TRAILING DOT."}));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // One setup log, read by setup's folder check, ST5UNST and kesclean alike.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "setupkit/setup/setup_plan.h"
 #include "setupkit/st5unst/st5unst_removal.h"
 #include "tests/fakes/uninstall_fakes.h"

@@ -35,10 +35,6 @@ void NewPackage(bool readOnly, const std::string& leftOut = "") {
   }
 }
 
-bool ReadOnly(const std::string& path) {
-  return (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY) != 0;
-}
-
 int RunSetup(const std::string& arguments) {
   return static_cast<int>(
       RunAnswering("\"" + kPackage + "SETUP.EXE\" " + arguments, setup::kTitle).code);
@@ -74,7 +70,7 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   EXPECT_EQ(ReadFile(kFolder + "\\ST5UNST.LOG"), log);
   for (const char* file : setup::kProgramFiles) {
     EXPECT_EQ(ReadFile(kFolder + "\\" + file), ReadFile(kPackage + file)) << file;
-    EXPECT_FALSE(ReadOnly(kFolder + "\\" + file)) << file;
+    EXPECT_EQ(GetFileAttributesA((kFolder + "\\" + file).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     // Made read-only by the user: replaced all the same, not taken for in use.
     SetFileAttributesA((kFolder + "\\" + file).c_str(), FILE_ATTRIBUTE_READONLY);
   }
@@ -127,24 +123,25 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   // the install folder and the first files; one where the shortcut goes
   // stops it at the end, with every file in place.
   // Copies from a read-only package are read-only until setup clears them.
-  const std::string shortcut = WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK";
   const struct {
     std::string arguments, leftOut, blocker;
     int status;
-    bool readOnly;
+    bool readOnly = false;
   } cases[] = {
-      {"/S /D=C:\\", "", "", setup::kFolderRefused, false},
-      {"/S /D=" + WindowsDir(), "", "", setup::kFolderRefused, false},
-      {"/S /D=" + std::string(system), "", "", setup::kFolderRefused, false},
-      {"/S /D=" + foreign, "", "", setup::kFolderRefused, false},
-      {"/S /D=C:\\Web", "", "", setup::kFolderRefused, false},
-      {"/S /D=Kestrel", "", "", setup::kFolderRefused, false},
-      {"/S /D=" + kFolder, "contact.htm", "", setup::kNotInstalled, false},
-      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled, false},
+      {"/S /D=C:\\", "", "", setup::kFolderRefused},
+      {"/S /D=" + WindowsDir(), "", "", setup::kFolderRefused},
+      {"/S /D=" + std::string(system), "", "", setup::kFolderRefused},
+      {"/S /D=" + foreign, "", "", setup::kFolderRefused},
+      {"/S /D=C:\\Web", "", "", setup::kFolderRefused},
+      {"/S /D=Kestrel", "", "", setup::kFolderRefused},
+      {"/S /D=" + kFolder, "contact.htm", "", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled},
       {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled, true},
-      {"/S /D=" + kFolder, "", shortcut, setup::kNotInstalled, false},
-      {"/S /D=" + kFolder, "", shortcut, setup::kNotInstalled, true},
-      {"/S /X", "", "", setup::kBadCommandLine, false},
+      {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
+       setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
+       setup::kNotInstalled, true},
+      {"/S /X", "", "", setup::kBadCommandLine},
   };
   for (const auto& c : cases) {
     NewPackage(c.readOnly, c.leftOut);
