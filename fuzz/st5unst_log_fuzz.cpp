@@ -13,6 +13,7 @@
 #include "setupkit/st5unst/st5unst_removal.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/uninstall_fakes.h"
+#include "uninstall/known_files.h"
 
 namespace {
 
@@ -26,8 +27,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // A canonical path is full, has no "." or ".." or empty steps, and is its
   // own canonical form; its parent is a prefix of it.
-  for (const std::string& path : st5unst::PrivateFiles(text)) {
-    const auto canonical = platform::CanonicalPath(path);
+  for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
+    const auto path = kesclean::EntryPath(entry);
+    if (!path) {
+      continue;
+    }
+    Require(platform::SplitFullPath(*path).has_value());
+    const auto canonical = platform::CanonicalPath(*path);
     if (!canonical) {
       continue;
     }
