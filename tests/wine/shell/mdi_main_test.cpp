@@ -62,6 +62,7 @@ class MDIMainTest : public ShellFixture {
                                                                            throw *optionsFailure;
                                                                          }
                                                                        },
+                                                                       {},
                                                                        {}});
     frame->Load();
     return *frame;
