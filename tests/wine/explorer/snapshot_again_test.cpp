@@ -16,34 +16,27 @@
 namespace {
 
 using explorerwin::frmExplorer;
+constexpr LPARAM TVI_ROOT_CHILD = -1;
 
-// The texts of the tree's bold nodes, in upper case, with a distinct
-// module's usage count cut off.
-std::set<std::string> BoldTexts(HWND tree) {
+// The tree's bold nodes' texts in upper case, a distinct module's count cut.
+std::set<std::string> BoldTexts(HWND tree, LPARAM item = TVI_ROOT_CHILD) {
   std::set<std::string> texts;
-  std::vector<HTREEITEM> pending{
-      reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0))};
-  while (!pending.empty()) {
-    HTREEITEM item = pending.back();
-    pending.pop_back();
-    if (item == nullptr) continue;
+  for (auto at =
+           SendMessageA(tree, TVM_GETNEXTITEM, item == TVI_ROOT_CHILD ? TVGN_ROOT : TVGN_CHILD,
+                        item == TVI_ROOT_CHILD ? 0 : item);
+       at != 0; at = SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, at)) {
     char text[512] = {};
     TVITEMA read{};
     read.mask = TVIF_STATE | TVIF_TEXT;
-    read.hItem = item;
+    read.hItem = reinterpret_cast<HTREEITEM>(at);
     read.stateMask = TVIS_BOLD;
     read.pszText = text;
     read.cchTextMax = sizeof text;
     SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&read));
-    if ((read.state & TVIS_BOLD) != 0) {
-      std::string shown = text;
-      if (shown.ends_with(")")) shown = shown.substr(0, shown.rfind(" ("));
-      texts.insert(kes_test::Upper(shown));
-    }
-    pending.push_back(reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item))));
-    pending.push_back(reinterpret_cast<HTREEITEM>(
-        SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(item))));
+    const std::string shown = text;
+    if ((read.state & TVIS_BOLD) != 0)
+      texts.insert(kes_test::Upper(shown.substr(0, shown.rfind(" ("))));
+    texts.merge(BoldTexts(tree, at));
   }
   return texts;
 }
