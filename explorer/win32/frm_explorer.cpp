@@ -257,6 +257,12 @@ void frmExplorer::MarkChanges(const Explorer::AgainMarks& marks, HWND origin) {
       SendMessageA(treeView1_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
   }
+  // The window opens on the first thing that is new, its record in the list.
+  if (!marks.boldKeys.empty() && Node(marks.boldKeys.front()) != nullptr) {
+    const auto first = reinterpret_cast<LPARAM>(Node(marks.boldKeys.front()));
+    SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, first);
+    SendMessageA(treeView1_, TVM_ENSUREVISIBLE, 0, first);
+  }
   std::vector<std::string> texts = StatusTexts();
   SplitStatusBar(statusBar1_, layout_, kAgainPanelWidths);
   texts.resize(kPanelWidths.size());
