@@ -81,5 +81,6 @@ int main() {
   std::printf("explorer model, 4000 processes (%zu list rows): %.1f ms\n", largeRows, l);
   std::printf("explorer growth: ratio=%.2f (linear growth stays within 2.2)\n", l / s);
   bench::PrintFindTimes();
+  bench::PrintFindSeries();
   return 0;
 }

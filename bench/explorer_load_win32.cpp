@@ -29,7 +29,7 @@ struct ExplorerLoads::Shell {
   Subs::WebLauncher web{folders.ProgramFolder(), launcher, files, report};
   shellwin::ShellContext context{GetModuleHandleA(nullptr), registryApi, web};
   explorerwin::ExplorerWindows explorers{context};
-  shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}}};
+  shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}, {}}};
 };
 
 ExplorerLoads::ExplorerLoads(platform::MessageBoxes& boxes)

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/growth.h"
 #include "bench/median.h"
 #include "bench/silent.h"
 #include "bench/synthetic_snapshot.h"
@@ -44,6 +45,14 @@ inline void PrintFindTimes() {
       2000, 4000);
   std::printf("find: nodes=%zu ms=%.1f\n", smallNodes, small);
   std::printf("find: nodes=%zu ms=%.1f\n", largeNodes, large);
+}
+
+// `find series (ms): ...` over the growth sizes.
+inline void PrintFindSeries() {
+  std::size_t nodes = 0;
+  PrintSeries(
+      "find series (ms)", kGrowthSizes,
+      SeriesMedians([&](int processes) { return TimeFind(processes, nodes); }, kGrowthSizes));
 }
 
 }  // namespace bench
