@@ -29,7 +29,8 @@ BareCounts BareWalk(platform::ToolHelp& toolHelp, platform::FileFacts& facts, Fi
   BareCounts counts;
   std::unordered_set<std::string> read;
   const auto visit = [&](const char* path) {
-    if (visits == FileVisits::kEveryEntry || read.insert(path).second) {
+    if (visits == FileVisits::kEveryEntry ||
+        (visits == FileVisits::kOncePerFile && read.insert(path).second)) {
       TouchFile(path, facts);
     }
   };

@@ -10,9 +10,9 @@ struct BareCounts {
   std::int32_t modules = 0;
 };
 
-// Whose file facts a walk reads: every process's and module's, or each
-// distinct file's once.
-enum class FileVisits { kEveryEntry, kOncePerFile };
+// Whose file facts a walk reads: every process's and module's, each
+// distinct file's once, or none (the tool-help walk alone).
+enum class FileVisits { kEveryEntry, kOncePerFile, kNone };
 
 // The platform calls a snapshot cannot do without, made for every process
 // and module and with nothing built: the tool-help entries, the priority, the

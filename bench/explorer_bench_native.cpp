@@ -81,6 +81,8 @@ int main() {
   std::printf("explorer model, 4000 processes (%zu list rows): %.1f ms\n", largeRows, l);
   std::printf("explorer growth: ratio=%.2f (linear growth stays within 2.2)\n", l / s);
   // The Western code page, as a Windows 95 or 98 sold in Europe or America has.
-  bench::PrintFindTimes(platform::FileNameRule(platform::CodePage::Numbered(1252)));
+  const platform::FileNameRule western(platform::CodePage::Numbered(1252));
+  bench::PrintFindTimes(western);
+  bench::PrintFindSeries(western);
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "bench/growth.h"
 #include "bench/median.h"
 #include "bench/silent.h"
 #include "bench/synthetic_snapshot.h"
@@ -45,6 +46,14 @@ inline void PrintFindTimes(const platform::FileNameRule& rule) {
       2000, 4000);
   std::printf("find: nodes=%zu ms=%.1f\n", smallNodes, small);
   std::printf("find: nodes=%zu ms=%.1f\n", largeNodes, large);
+}
+
+// `find series (ms): ...` over the growth sizes.
+inline void PrintFindSeries(const platform::FileNameRule& rule) {
+  std::size_t nodes = 0;
+  PrintSeries(
+      "find series (ms)", kGrowthSizes,
+      SeriesMedians([&](int processes) { return TimeFind(processes, rule, nodes); }, kGrowthSizes));
 }
 
 }  // namespace bench

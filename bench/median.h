@@ -31,3 +31,23 @@ std::pair<double, double> AlternatedMedians(Time time, int small, int large, int
   }
   return {Median(smallTimes), Median(largeTimes)};
 }
+
+// The medians of `time(size)` for each of `sizes`, each round taking the
+// sizes from another starting point, after one unmeasured run of the
+// largest.
+template <class Time>
+std::vector<double> SeriesMedians(Time time, const std::vector<int>& sizes, int rounds = 3) {
+  std::vector<std::vector<double>> times(sizes.size());
+  time(sizes.back());
+  for (int round = 0; round < rounds; ++round) {
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+      const std::size_t at = (i + static_cast<std::size_t>(round)) % sizes.size();
+      times[at].push_back(time(sizes[at]));
+    }
+  }
+  std::vector<double> medians;
+  for (const auto& each : times) {
+    medians.push_back(Median(each));
+  }
+  return medians;
+}

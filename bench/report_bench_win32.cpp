@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/growth.h"
 #include "bench/median.h"
+#include "bench/synthetic_snapshot.h"
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
@@ -53,16 +55,10 @@ std::string TempFile(const char* name) {
   return std::string(folder) + name;
 }
 
-}  // namespace
-
-std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
-                        platform::Progress& progress, const Subs::ErrorReport& report) {
-  Snapshot snapshot;
-  ReadTasks(snapshot, report);
-  ModuleList95::FillProcessList95(snapshot.processes, toolHelp, facts, progress, report);
-  FindDistinctModules(snapshot.processes, snapshot.uniqueModules);
-  const Report::SnapshotRecords records{snapshot.caption, snapshot.tasks, snapshot.processes,
-                                        snapshot.uniqueModules};
+// The medians of writing the report of `records` to a file and of one raw
+// write of the same bytes, in milliseconds; `bytes` gets the report's size.
+std::pair<double, double> TimeWrites(const Report::SnapshotRecords& records, std::size_t& size,
+                                     int rounds) {
   const Report::ReportInputs inputs{"12/7/99 9:15:00 AM", 1};
   platform::StringSink bytes;
   Report::WriteReport(records, inputs, bytes);
@@ -89,7 +85,7 @@ std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts
   std::vector<double> writes, raws;
   timeReport();
   timeRaw();
-  for (int round = 0; round < kRounds; ++round) {
+  for (int round = 0; round < rounds; ++round) {
     if (round % 2 == 0) {
       writes.push_back(timeReport());
       raws.push_back(timeRaw());
@@ -100,10 +96,41 @@ std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts
   }
   DeleteFileA(reportPath.c_str());
   DeleteFileA(rawPath.c_str());
+  size = bytes.text.size();
+  return {Median(writes), Median(raws)};
+}
 
-  const double w = Median(writes), q = Median(raws);
+}  // namespace
+
+std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
+                        platform::Progress& progress, const Subs::ErrorReport& report) {
+  Snapshot snapshot;
+  ReadTasks(snapshot, report);
+  ModuleList95::FillProcessList95(snapshot.processes, toolHelp, facts, progress, report);
+  FindDistinctModules(snapshot.processes, snapshot.uniqueModules);
+  std::size_t size = 0;
+  const auto [w, q] =
+      TimeWrites({snapshot.caption, snapshot.tasks, snapshot.processes, snapshot.uniqueModules},
+                 size, kRounds);
   char line[160];
   std::snprintf(line, sizeof line, "report: bytes=%u write_ms=%.2f raw_ms=%.2f ratio=%.2f",
-                static_cast<unsigned>(bytes.text.size()), w, q, q > 0 ? w / q : 0.0);
+                static_cast<unsigned>(size), w, q, q > 0 ? w / q : 0.0);
+  return line;
+}
+
+std::string BenchReportSeries() {
+  std::vector<double> ratios;
+  for (const int processes : bench::kGrowthSizes) {
+    const bench::Synthetic snapshot(processes);
+    std::size_t size = 0;
+    const auto [w, q] = TimeWrites(snapshot.Records(), size, 3);
+    ratios.push_back(q > 0 ? w / q : 0.0);
+  }
+  std::string line = "report write ratio series:";
+  char piece[48];
+  for (std::size_t i = 0; i < ratios.size(); ++i) {
+    std::snprintf(piece, sizeof piece, " %d=%.2f", bench::kGrowthSizes[i], ratios[i]);
+    line += piece;
+  }
   return line;
 }

@@ -13,3 +13,7 @@
 // "report: bytes=N write_ms=W raw_ms=Q ratio=R" (medians).
 std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
                         platform::Progress& progress, const Subs::ErrorReport& report);
+
+// The ratio of the report write to the raw write for the synthetic snapshots
+// of the growth series: "report write ratio series: 1000=R ...".
+std::string BenchReportSeries();

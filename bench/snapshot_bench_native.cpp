@@ -108,6 +108,7 @@ class GeneratedFiles : public platform::FileFacts {
     return static_cast<std::int32_t>(path.size() * 1024);
   }
   platform::DateTimeSeparators Separators() override { return {}; }
+  std::optional<platform::FileEntry> Entry(const std::string&) override { return std::nullopt; }
   std::uint32_t VersionInfoSize(const std::string&, std::uint32_t& handle) override {
     handle = 0;
     return 400;

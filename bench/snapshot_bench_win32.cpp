@@ -1,8 +1,12 @@
 // Times a snapshot against the bare platform calls it cannot do without, and
 // against the limit (the tool-help calls and each distinct file read once),
-// and a whole explorer load against the snapshot alone, with at least 40
-// extra processes that each load the benchmark libraries.
+// a viewer's later snapshot (the file facts remembered) against its first and
+// against the tool-help walk alone, and a whole explorer load against the
+// snapshot alone, with at least 40 extra processes that each load the
+// benchmark libraries.
 //   snapshot_bench                 the benchmark
+//   snapshot_bench --series        and the growth series of the report's
+//                                  write, the find and the comparison
 //   snapshot_bench --child NAME    a helper: loads the libraries, signals
 //                                  NAME-ready, waits for NAME-stop
 #include <windows.h>
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "bench/bare_walk.h"
+#include "bench/compare_timing.h"
 #include "bench/explorer_load_win32.h"
 #include "bench/find_timing.h"
 #include "bench/median.h"
@@ -32,6 +37,7 @@
 #include "report/report_parser.h"
 #include "report/report_writer.h"
 #include "shell/general/error_report.h"
+#include "snapshot/file_facts_memory.h"
 #include "snapshot/module_list95.h"
 
 namespace {
@@ -151,7 +157,7 @@ int main(int argc, char** argv) {
   CountingBoxes boxes;
   const Subs::ErrorReport report(boxes);
   ExplorerLoads loads(boxes);
-  std::vector<double> engine, bare, limit, load;
+  std::vector<double> engine, bare, limit, load, first, again, walk;
   std::int32_t processes = 0, modules = 0;
   int loadProcesses = 0, loadModules = 0;
   const auto timeEngine = [&] {
@@ -166,26 +172,43 @@ int main(int argc, char** argv) {
     }
     return ms;
   };
+  // A viewer's first snapshot (nothing remembered) and a later one.
+  const platform::Win32FileNameRule rule;
+  FileFactsMemory kept(rule);
+  const auto timeRemembered = [&](FileFactsMemory& memory) {
+    const auto start = std::chrono::steady_clock::now();
+    kes::Collection<clsProcess> records;
+    {
+      FileFactsMemory::Snapshot remembered(memory, facts);
+      ModuleList95::FillProcessList95(records, toolHelp, remembered, progress, report);
+    }
+    return Milliseconds(start);
+  };
   const auto timeWalk = [&](FileVisits visits) {
     const auto start = std::chrono::steady_clock::now();
     BareWalk(toolHelp, facts, visits);
     return Milliseconds(start);
   };
   // What each round times; the order turns from round to round.
-  std::array<std::function<void()>, 4> runs{
+  std::array<std::function<void()>, 7> runs{
       [&] { engine.push_back(timeEngine()); },
       [&] { bare.push_back(timeWalk(FileVisits::kEveryEntry)); },
       [&] { limit.push_back(timeWalk(FileVisits::kOncePerFile)); },
       [&] { load.push_back(loads.TimeLoad(loadProcesses, loadModules)); },
+      [&] {
+        FileFactsMemory fresh(rule);
+        first.push_back(timeRemembered(fresh));
+      },
+      [&] { again.push_back(timeRemembered(kept)); },
+      [&] { walk.push_back(timeWalk(FileVisits::kNone)); },
   };
   // The first round only warms the system's file cache.
   for (const auto& run : runs) {
     run();
   }
-  engine.clear();
-  bare.clear();
-  limit.clear();
-  load.clear();
+  for (auto* times : {&engine, &bare, &limit, &load, &first, &again, &walk}) {
+    times->clear();
+  }
   for (int round = 0; round < kRounds; ++round) {
     for (std::size_t i = 0; i < runs.size(); ++i) {
       runs[(i + static_cast<std::size_t>(round)) % runs.size()]();
@@ -208,10 +231,18 @@ int main(int argc, char** argv) {
   std::printf("limit: engine_ms=%.1f limit_ms=%.1f ratio=%.2f\n", e, l, l > 0 ? e / l : 0.0);
   std::printf("explorer: processes=%d modules=%d load_ms=%.1f engine_ms=%.1f ratio=%.2f\n",
               loadProcesses, loadModules, x, e, e > 0 ? x / e : 0.0);
+  const double f = Median(first), a = Median(again), w = Median(walk);
+  std::printf("again: first_ms=%.1f again_ms=%.1f walk_ms=%.1f ratio=%.2f\n", f, a, w,
+              f > 0 ? a / f : 0.0);
   std::printf("%s\n", reportLine.c_str());
   for (const std::string& line : openLines) {
     std::printf("%s\n", line.c_str());
   }
   bench::PrintFindTimes(platform::Win32FileNameRule());
+  if (argc == 2 && std::string(argv[1]) == "--series") {
+    std::printf("%s\n", BenchReportSeries().c_str());
+    bench::PrintFindSeries(platform::Win32FileNameRule());
+    bench::PrintCompareSeries(platform::Win32FileNameRule());
+  }
   return boxes.shown == 0 ? 0 : 1;
 }

@@ -12,9 +12,11 @@ constexpr MenuItemSpec kSeparator{nullptr, true, nullptr};
 
 // Unlike the frame's, this File menu's report item can be chosen; the
 // properties stand above Exit, as in the platform's own file windows. Open
-// Report is the frame's (its Ctrl+O is the frame's shortcut).
-constexpr std::array<MenuItemSpec, 8> kFileItems{{
+// Report is the frame's (its Ctrl+O is the frame's shortcut). A window that
+// shows a report greys Snapshot Again.
+constexpr std::array<MenuItemSpec, 9> kFileItems{{
     {"&Open Report...", true, "Ctrl+O"},
+    {"Snapshot &Again", true, "F5"},
     {"Co&mpare With...", true, nullptr},
     kSeparator,
     {"&Print To File...", true, nullptr},
@@ -29,8 +31,10 @@ constexpr std::array<MenuItemSpec, 2> kEditItems{{
 }};
 // The keys the menus name beside their items.
 constexpr std::uint16_t kKeyF3 = 0x72;
+constexpr std::uint16_t kKeyF5 = 0x74;
 constexpr std::uint16_t kKeyEnter = 0x0D;
-constexpr std::array<MenuShortcut, 3> kShortcuts{{
+constexpr std::array<MenuShortcut, 4> kShortcuts{{
+    {FrameMenu::kFile, kFileSnapshotAgain, kKeyF5, false, false},
     {FrameMenu::kFile, kFileProperties, kKeyEnter, false, true},
     {FrameMenu::kEdit, kEditFind, 'F', true, false},
     {FrameMenu::kEdit, kEditFindNext, kKeyF3, false, false},
@@ -84,6 +88,9 @@ MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   }
   if (index == kFileOpenReport) {
     return {MenuRoute::Action::kForward, static_cast<std::int16_t>(Subs::kFileOpenReport)};
+  }
+  if (index == kFileSnapshotAgain) {
+    return {MenuRoute::Action::kSnapshotAgain, index16};
   }
   if (index == kFileCompareWith) {
     return {MenuRoute::Action::kCompareWith, index16};

@@ -17,10 +17,11 @@ std::span<const Subs::FrameMenuSpec> ExplorerMenuBar();
 const Subs::FrameMenuSpec& ExplorerWebSubmenu();
 
 inline constexpr int kFileOpenReport = 0;  // forwarded as the frame's Open Report
-inline constexpr int kFileCompareWith = 1;
-inline constexpr int kFilePrintToFile = 3;
-inline constexpr int kFileProperties = 5;
-inline constexpr int kFileExitItem = 7;  // forwarded as the frame's Exit
+inline constexpr int kFileSnapshotAgain = 1;
+inline constexpr int kFileCompareWith = 2;
+inline constexpr int kFilePrintToFile = 4;
+inline constexpr int kFileProperties = 6;
+inline constexpr int kFileExitItem = 8;  // forwarded as the frame's Exit
 inline constexpr int kEditFind = 0;
 inline constexpr int kEditFindNext = 1;
 
@@ -35,11 +36,13 @@ struct MenuShortcut {
 };
 std::span<const MenuShortcut> ExplorerShortcuts();
 
-// What a menu choice does: write the report, compare with another snapshot,
+// What a menu choice does: take another snapshot, write the report, compare
+// with another snapshot,
 // show the selected file's properties, open the find box, find the next
 // match, pass an index on to the frame's hook for that menu, or nothing.
 struct MenuRoute {
   enum class Action {
+    kSnapshotAgain,
     kPrintToFile,
     kCompareWith,
     kProperties,

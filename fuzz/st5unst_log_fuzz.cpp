@@ -13,6 +13,7 @@
 #include "setupkit/st5unst/st5unst_removal.h"
 #include "tests/fakes/fake_registry.h"
 #include "tests/fakes/uninstall_fakes.h"
+#include "uninstall/known_files.h"
 
 namespace {
 
@@ -30,8 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const platform::FileNameRule rules[] = {
       platform::FileNameRule(), platform::FileNameRule(platform::CodePage::Numbered(932))};
   for (const platform::FileNameRule& rule : rules) {
-    for (const std::string& path : st5unst::PrivateFiles(text)) {
-      const auto canonical = platform::CanonicalPath(rule, path);
+    for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
+      const auto path = kesclean::EntryPath(rule, entry);
+      if (!path) {
+        continue;
+      }
+      Require(platform::SplitFullPath(rule, *path).has_value());
+      const auto canonical = platform::CanonicalPath(rule, *path);
       if (!canonical) {
         continue;
       }

@@ -50,7 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // nothing outside the folder is ever named.
   std::set<std::string> known;
   for (const std::string& entry : list) {
-    known.insert(rule.Folded(kesclean::EntryPath(entry)));
+    if (const auto path = kesclean::EntryPath(rule, entry)) {
+      known.insert(rule.Folded(*path));
+    }
   }
   std::vector<platform::FolderEntry> listing;
   for (const std::string& line : kesclean::LogLines(text)) {

@@ -59,6 +59,7 @@ class FuzzedVersionLibrary final : public platform::FileFacts {
   platform::FileDateTime LastWriteLocalTime(const std::string&) override { return {}; }
   std::int32_t Length(const std::string&) override { return 0; }
   platform::DateTimeSeparators Separators() override { return {}; }
+  std::optional<platform::FileEntry> Entry(const std::string&) override { return std::nullopt; }
 
   std::uint32_t VersionInfoSize(const std::string&, std::uint32_t& handle) override {
     handle = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/file_finder.h"
@@ -23,6 +24,16 @@ struct DateTimeSeparators {
   std::string time = ":";
 };
 
+// A file's directory entry: what one look in its folder tells. `size` and
+// `lastWrite` are the file system's own values (the time in its units, not
+// converted), so two entries of one unchanged file are equal.
+struct FileEntry {
+  std::uint64_t size = 0;
+  std::uint64_t lastWrite = 0;
+  FileDateTime localWrite;  // the last-write time on the local clock
+  bool normal = false;      // neither hidden nor system
+};
+
 // What a snapshot learns about the file behind a process or module: the
 // file-system facts (FindNormalFile among them) and the raw calls of the
 // version library.
@@ -32,6 +43,9 @@ class FileFacts : public FileFinder {
   virtual FileDateTime LastWriteLocalTime(const std::string& path) = 0;
   virtual std::int32_t Length(const std::string& path) = 0;
   virtual DateTimeSeparators Separators() = 0;
+  // The file's directory entry in one call; none for a path that names no
+  // file (or a folder), where the calls above raise their failure.
+  virtual std::optional<FileEntry> Entry(const std::string& path) = 0;
 
   // The version library (GetFileVersionInfoSizeA, GetFileVersionInfoA,
   // VerQueryValueA), call for call: size of the resource (0 when none)

@@ -20,6 +20,7 @@ class FileTransfer {
   virtual void MakeFolder(const std::string& path) = 0;
   // Fails unless the file could be opened for writing by this program alone
   // now: a running program's file, or one another program holds, cannot.
+  // The read-only attribute does not count: such a file is replaceable.
   virtual void CheckReplaceable(const std::string& path) = 0;
   // The file version of the file's version resource (four 16-bit numbers,
   // the most significant first), or nothing when it has none.

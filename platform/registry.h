@@ -56,6 +56,8 @@ class Registry {
   virtual std::int32_t CloseKey(RegistryKey key) = 0;
   // RegDeleteKeyA(key, subKey).
   virtual std::int32_t DeleteKey(RegistryKey key, const std::string& subKey) = 0;
+  // RegDeleteValueA(key, name).
+  virtual std::int32_t DeleteValue(RegistryKey key, const std::string& name) = 0;
 };
 
 }  // namespace platform

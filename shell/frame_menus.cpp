@@ -58,8 +58,9 @@ constexpr std::array<FrameMenuSpec, 6> kMenuBar{{
 }};
 constexpr FrameMenuSpec kWebMenu{FrameMenu::kHelpWeb, "", true, kHelpWebItems};
 
-constexpr std::array<ToolbarButtonSpec, 5> kButtons{{
+constexpr std::array<ToolbarButtonSpec, 6> kButtons{{
     {"Explore", "Show Kestrel Explorer", 2},
+    {"Again", "Snapshot Again", 4},
     {nullptr, nullptr, 0},
     {"Options", nullptr, 5},
     {nullptr, nullptr, 0},

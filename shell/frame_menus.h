@@ -53,8 +53,9 @@ struct ToolbarButtonSpec {
 };
 std::span<const ToolbarButtonSpec> ToolbarButtons();
 inline constexpr int kButtonExplore = 1;  // 1-based button indexes
-inline constexpr int kButtonOptions = 3;
-inline constexpr int kButtonAbout = 5;
+inline constexpr int kButtonAgain = 2;    // the active explorer window's Snapshot Again
+inline constexpr int kButtonOptions = 4;
+inline constexpr int kButtonAbout = 6;
 
 // The status bar's first panel: "Visit us at " + the web site.
 std::string StatusBarWebText();

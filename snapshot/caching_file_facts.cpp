@@ -42,6 +42,10 @@ platform::DateTimeSeparators CachingFileFacts::Separators() {
   return Recall(separators_, {}, [&] { return inner_.Separators(); });
 }
 
+std::optional<platform::FileEntry> CachingFileFacts::Entry(const std::string& path) {
+  return Recall(entries_, path, [&] { return inner_.Entry(path); });
+}
+
 std::uint32_t CachingFileFacts::VersionInfoSize(const std::string& path, std::uint32_t& handle) {
   const SizeAnswer answer = Recall(sizes_, path, [&] {
     SizeAnswer read;

@@ -21,6 +21,7 @@ class CachingFileFacts final : public platform::FileFacts {
   platform::FileDateTime LastWriteLocalTime(const std::string& path) override;
   std::int32_t Length(const std::string& path) override;
   platform::DateTimeSeparators Separators() override;
+  std::optional<platform::FileEntry> Entry(const std::string& path) override;
   std::uint32_t VersionInfoSize(const std::string& path, std::uint32_t& handle) override;
   bool VersionInfo(const std::string& path, std::uint32_t handle, std::uint32_t size,
                    void* data) override;
@@ -58,6 +59,7 @@ class CachingFileFacts final : public platform::FileFacts {
   Memo<platform::FileDateTime> dates_;
   Memo<std::int32_t> lengths_;
   Memo<platform::DateTimeSeparators> separators_;
+  Memo<std::optional<platform::FileEntry>> entries_;
   Memo<SizeAnswer> sizes_;
   Memo<ResourceAnswer> resources_;
 };

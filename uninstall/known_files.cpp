@@ -1,6 +1,7 @@
 #include "uninstall/known_files.h"
 
 #include "platform/failure.h"
+#include "platform/full_path.h"
 #include "uninstall/file_identity.h"
 
 namespace kesclean {
@@ -48,34 +49,54 @@ std::vector<std::string> LogLines(const std::string& logText) {
   return lines;
 }
 
-std::vector<std::string> KnownFilesIn(const std::string& logText) {
+std::vector<std::string> PrivateFileEntries(const std::string& logText) {
   std::vector<std::string> list;
   for (const std::string& line : LogLines(logText)) {
     if (auto entry = KnownFileEntry(line)) {
-      if (list.size() == kMaxKnownFiles) {
-        throw kes::Failure(kErrSubscriptOutOfRange, "Subscript out of range");
-      }
       list.push_back(std::move(*entry));
     }
   }
   return list;
 }
 
-std::string EntryPath(const std::string& entry) {
-  if (entry.size() >= 2 && entry.front() == '"' && entry.back() == '"') {
-    return entry.substr(1, entry.size() - 2);
+std::vector<std::string> KnownFilesIn(const std::string& logText) {
+  std::vector<std::string> list = PrivateFileEntries(logText);
+  if (list.size() > kMaxKnownFiles) {
+    throw kes::Failure(kErrSubscriptOutOfRange, "Subscript out of range");
   }
-  return entry;
+  return list;
 }
 
-std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files,
-                                    const platform::FileNameRule& rule) {
+std::optional<std::string> Unquoted(const std::string& text) {
+  if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
+    return std::nullopt;
+  }
+  std::string inner = text.substr(1, text.size() - 2);
+  if (inner.find('"') != std::string::npos) {
+    return std::nullopt;
+  }
+  return inner;
+}
+
+std::optional<std::string> EntryPath(const platform::FileNameRule& rule, const std::string& entry) {
+  std::optional<std::string> path = Unquoted(entry);
+  if (!path || !platform::SplitFullPath(rule, *path)) {
+    return std::nullopt;
+  }
+  return path;
+}
+
+std::optional<std::set<std::string>> KnownFileKeys(const std::vector<std::string>& list,
+                                                   platform::FolderFiles& files,
+                                                   const platform::FileNameRule& rule) {
   std::set<std::string> keys;
   for (const std::string& entry : list) {
-    const std::string path = EntryPath(entry);
-    const std::optional<std::string> key = FileKey(path, files, rule);
-    keys.insert(key ? *key : rule.Folded(path));
+    const std::optional<std::string> path = EntryPath(rule, entry);
+    if (!path) {
+      return std::nullopt;
+    }
+    const std::optional<std::string> key = FileKey(*path, files, rule);
+    keys.insert(key ? *key : rule.Folded(*path));
   }
   return keys;
 }

@@ -34,20 +34,31 @@ PathParts SplitPath(const platform::FileNameRule& rule, const std::string& fullP
 // or both.
 std::vector<std::string> LogLines(const std::string& logText);
 
-// The entries of every line of a log's text, in file order. Throws
-// kes::Failure past kMaxKnownFiles entries.
+// The entries of every line of a log's text, in file order.
+std::vector<std::string> PrivateFileEntries(const std::string& logText);
+
+// The same, for the uninstaller: throws kes::Failure past kMaxKnownFiles
+// entries.
 std::vector<std::string> KnownFilesIn(const std::string& logText);
 
-// The path an entry names: the text inside its double quotes, or the whole
-// entry when it has none.
-std::string EntryPath(const std::string& entry);
+// The text inside one pair of double quotes around the whole text, which
+// holds no other quote; nothing for any other text.
+std::optional<std::string> Unquoted(const std::string& text);
+
+// The one rule by which setup, ST5UNST and the uninstaller read an entry:
+// it names a file only when it is a full path inside one pair of double
+// quotes, as setup writes it. Any other entry (unquoted, relative, empty,
+// stray quotes) names nothing: each program takes it as a line it cannot
+// read, never as a file it may pass over.
+std::optional<std::string> EntryPath(const platform::FileNameRule& rule, const std::string& entry);
 
 // What the files a log lists are known by: for each entry the key of the file
-// it names (FileKey), and for an entry that is no sound full path its text in
-// upper case, so that a file spelled exactly so still counts as listed.
-std::set<std::string> KnownFileKeys(const std::vector<std::string>& list,
-                                    platform::FolderFiles& files,
-                                    const platform::FileNameRule& rule);
+// it names (FileKey), or for a path that is no sound one its text in upper
+// case, so that a file spelled exactly so still counts as listed. Nothing
+// when an entry cannot be read (EntryPath).
+std::optional<std::set<std::string>> KnownFileKeys(const std::vector<std::string>& list,
+                                                   platform::FolderFiles& files,
+                                                   const platform::FileNameRule& rule);
 
 // What happens to one file of the install folder. Every file the sweep
 // touches has its attributes made normal; only unknown ones are deleted.

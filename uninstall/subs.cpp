@@ -161,8 +161,10 @@ SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
       [&] { facts.systemDir = ::Subs::SystemDirWithBackslash(platform_.folders, platform_.rule); });
   std::vector<std::string> list;
   if (GetKnownFiles(list, kLogFileName)) {
-    facts.log = LogState::kRead;
-    facts.known = KnownFileKeys(list, platform_.files, platform_.rule);
+    const std::optional<std::set<std::string>> keys =
+        KnownFileKeys(list, platform_.files, platform_.rule);
+    facts.log = keys ? LogState::kRead : LogState::kEntryUnread;
+    facts.known = keys.value_or(std::set<std::string>());
   } else {
     std::optional<std::uint32_t> log;
     Skip([&] { log = platform_.files.Attributes(gsInstallFolder + kLogFileName); });

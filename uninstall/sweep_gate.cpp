@@ -65,6 +65,9 @@ SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& file
   if (facts.log == LogState::kUnread) {
     return Refused(kLogUnreadText);
   }
+  if (facts.log == LogState::kEntryUnread) {
+    return Refused(kLogEntryUnreadText);
+  }
   if (facts.known.count(rule.Folded(*program)) == 0) {
     return Refused(kNotListedText);
   }

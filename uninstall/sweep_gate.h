@@ -8,8 +8,9 @@
 
 namespace kesclean {
 
-// How reading the setup log went.
-enum class LogState { kRead, kMissing, kUnread };
+// How reading the setup log went: read, not there, not read to its end, or
+// read but holding an entry that names no file (known_files.h, EntryPath).
+enum class LogState { kRead, kMissing, kUnread, kEntryUnread };
 
 // Whether the install folder may be swept, and if not, why.
 struct SweepDecision {
@@ -30,7 +31,8 @@ struct InstallFacts {
 // The sweep deletes every unlisted file of a folder, so it runs only where
 // the folder is certainly Kestrel's: "Path" is a full path, its folder is no
 // root of a drive or share and neither the Windows nor the System folder, the
-// file it names is there, and the log in that folder lists that file. The
+// file it names is there, and the log in that folder, every entry of it
+// read, lists that file. The
 // first check that fails gives the refusal; unknown Windows or System
 // folders refuse too.
 SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,

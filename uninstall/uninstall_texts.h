@@ -29,6 +29,9 @@ inline constexpr const char* kWindowsFolderText = "That folder is the Windows fo
 inline constexpr const char* kSystemFolderText = "That folder is the Windows System folder.";
 inline constexpr const char* kNoProgramText = "Kestrel's program file is not in that folder.";
 inline constexpr const char* kLogUnreadText = "The Uninstall Log File could not be read.";
+inline constexpr const char* kLogEntryUnreadText =
+    "The Uninstall Log File in that folder holds an entry that is not a full path in quotes, so "
+    "it may be another program's.";
 inline constexpr const char* kNotListedText =
     "The Uninstall Log File in that folder does not list Kestrel's program file, so the "
     "folder may hold another program's files.";

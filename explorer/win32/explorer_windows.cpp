@@ -5,6 +5,7 @@
 
 #include "explorer/differences.h"
 #include "explorer/report_opening.h"
+#include "explorer/snapshot_again.h"
 #include "explorer/win32/frm_compare_with.h"
 #include "platform/message_box.h"
 #include "platform/win32/text_file_win32.h"
@@ -24,6 +25,28 @@ frmExplorer& ExplorerWindows::Open(shellwin::MDIMain& frame) {
       *windows_.emplace_back(std::make_unique<frmExplorer>(context_, frame, *this));
   window.Load();
   return window;
+}
+
+void ExplorerWindows::SnapshotAgain(frmExplorer& from, shellwin::MDIMain& frame) {
+  frmExplorer& window = Open(frame);
+  // Either window may have been closed while the snapshot was taken.
+  if (window.Handle() == nullptr || from.Handle() == nullptr) {
+    return;
+  }
+  const Report::ComparedSnapshot before = from.Compared(), after = window.Compared();
+  const Report::Comparison comparison = Report::CompareSnapshots(before, after, context_.rule);
+  window.MarkChanges(Explorer::MarksOf(comparison, before.records, after.records, context_.rule),
+                     from.Handle());
+}
+
+void ExplorerWindows::SnapshotAgainActive(shellwin::MDIMain& frame) {
+  const auto active = reinterpret_cast<HWND>(SendMessageA(frame.Client(), WM_MDIGETACTIVE, 0, 0));
+  for (frmExplorer* window : Windows()) {
+    if (window->Handle() == active) {
+      window->SnapshotAgain();
+      return;
+    }
+  }
 }
 
 std::optional<std::string> ExplorerWindows::AskReportPath(shellwin::MDIMain& frame) {
@@ -92,16 +115,25 @@ void ExplorerWindows::CompareWith(frmExplorer& from, shellwin::MDIMain& frame) {
   std::vector<frmExplorer*> others = Windows();
   std::erase(others, &from);
   std::vector<std::string> captions;
+  std::optional<std::size_t> origin;
   for (const frmExplorer* other : others) {
+    if (other->Handle() == from.Origin()) {
+      origin = captions.size();
+    }
     captions.push_back(other->Caption());
   }
-  const auto choice = frmCompareWith(context_.instance).ShowModal(frame.Handle(), captions);
+  const auto choice = frmCompareWith(context_.instance).ShowModal(frame.Handle(), captions, origin);
   if (!choice) {
     return;
   }
   if (choice->window) {
     const frmExplorer& other = *others.at(*choice->window);
-    ShowDifferences(frame, from, other.Compared(), other.Caption());
+    // The window this one was taken again from is the older of the pair.
+    if (choice->window == origin) {
+      ShowDifferences(frame, other, from.Compared(), from.Caption());
+    } else {
+      ShowDifferences(frame, from, other.Compared(), other.Caption());
+    }
     return;
   }
   const auto path = AskReportPath(frame);
@@ -121,7 +153,7 @@ frmDifferences& ExplorerWindows::ShowDifferences(shellwin::MDIMain& frame, const
                                                  const std::string& toCaption) {
   Tidy();
   frmDifferences& window = *differences_.emplace_back(std::make_unique<frmDifferences>(
-      frame, Report::CompareSnapshots(from.Compared(), to, frame.Context().rule)));
+      frame, Report::CompareSnapshots(from.Compared(), to, context_.rule)));
   window.Load(Explorer::DifferencesCaption(from.Caption(), toCaption));
   return window;
 }

@@ -10,6 +10,7 @@
 #include "report/report_parser.h"
 #include "shell/win32/mdi_main.h"
 #include "shell/win32/shell_context.h"
+#include "snapshot/file_facts_memory.h"
 
 namespace explorerwin {
 
@@ -18,10 +19,18 @@ namespace explorerwin {
 // next opening or with this list.
 class ExplorerWindows {
  public:
-  explicit ExplorerWindows(const shellwin::ShellContext& context) : context_(context) {}
+  explicit ExplorerWindows(const shellwin::ShellContext& context)
+      : context_(context), facts_(context.rule) {}
 
   // Creates a new explorer window in the frame; its load takes the snapshot.
   frmExplorer& Open(shellwin::MDIMain& frame);
+  // "Snapshot &Again": a new explorer window with a new snapshot that marks
+  // what changed since `from`'s.
+  void SnapshotAgain(frmExplorer& from, shellwin::MDIMain& frame);
+  // Snapshot Again in the frame's active child, when it shows a snapshot.
+  void SnapshotAgainActive(shellwin::MDIMain& frame);
+  // The file facts every snapshot of the viewer reads through.
+  FileFactsMemory& FactsMemory() { return facts_; }
 
   // "&Open Report...": asks for a report file in the Open dialog and opens it.
   void OpenReport(shellwin::MDIMain& frame);
@@ -49,6 +58,7 @@ class ExplorerWindows {
   void Tidy();
 
   const shellwin::ShellContext& context_;
+  FileFactsMemory facts_;
   std::vector<std::unique_ptr<frmExplorer>> windows_;
   std::vector<std::unique_ptr<frmDifferences>> differences_;
 };

@@ -19,7 +19,7 @@ constexpr int kButtonHeight = 375;
 }  // namespace
 
 std::optional<frmCompareWith::Choice> frmCompareWith::ShowModal(
-    HWND owner, const std::vector<std::string>& captions) {
+    HWND owner, const std::vector<std::string>& captions, std::optional<std::size_t> chosen) {
   const shellwin::TwipsLayout layout;
   HWND self = CreateCentred(instance_, kClassName, kExStyle, "Compare With", kStyle, layout, kWidth,
                             kHeight, owner);
@@ -33,8 +33,9 @@ std::optional<frmCompareWith::Choice> frmCompareWith::ShowModal(
   for (const std::string& caption : captions) {
     SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(caption.c_str()));
   }
-  // The window opened last is the likeliest "after".
-  SendMessageA(list_, LB_SETCURSEL, captions.empty() ? 0 : captions.size() - 1, 0);
+  // Unless told, the window opened last is the likeliest "after".
+  const std::size_t first = chosen.value_or(captions.empty() ? 0 : captions.size() - 1);
+  SendMessageA(list_, LB_SETCURSEL, first, 0);
   const int top = kHeight - 480;
   const std::array<std::pair<const char*, int>, 3> buttons{
       {{"OK", IDOK}, {"Report &File...", kFileId}, {"Cancel", IDCANCEL}}};

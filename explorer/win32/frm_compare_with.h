@@ -11,8 +11,8 @@
 namespace explorerwin {
 
 // "Compare With": a modal box listing the other snapshot windows by caption,
-// the one opened last chosen at first, with OK for the chosen one, "Report File..." for a report on
-// disk and Cancel.
+// the one at `chosen` (else the one opened last) chosen at first, with OK
+// for the chosen one, "Report File..." for a report on disk and Cancel.
 class frmCompareWith : public shellwin::Window {
  public:
   explicit frmCompareWith(HINSTANCE instance) : instance_(instance) {}
@@ -22,7 +22,8 @@ class frmCompareWith : public shellwin::Window {
     bool file = false;                  // a report file is to be asked for
   };
   // None when cancelled.
-  std::optional<Choice> ShowModal(HWND owner, const std::vector<std::string>& captions);
+  std::optional<Choice> ShowModal(HWND owner, const std::vector<std::string>& captions,
+                                  std::optional<std::size_t> chosen = std::nullopt);
 
   static constexpr int kListId = 10;
   static constexpr int kFileId = 11;

@@ -29,6 +29,7 @@
 #include "shell/twips.h"
 #include "shell/win32/frm_splash2.h"
 #include "shell/win32/modal_loop.h"
+#include "snapshot/file_facts_memory.h"
 #include "snapshot/module_list95.h"
 #include "snapshot/win32/get_tasks.h"
 
@@ -40,6 +41,8 @@ constexpr const char* kClassName = "KestrelExplorer";
 constexpr int kList1Id = 4;
 // The status bar's panels, in twips; the last takes the rest.
 constexpr std::array<int, 4> kPanelWidths{1000, 2200, 2200, -1};
+// A window taken again adds the counts of what changed.
+constexpr std::array<int, 5> kAgainPanelWidths{1000, 2200, 2200, 2200, -1};
 
 // The hourglass over the frame and its workspace while a snapshot is taken.
 class FrameHourglass {
@@ -166,6 +169,8 @@ void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& pat
   if (Handle() == nullptr) {
     return;
   }
+  EnableMenuItem(menu_, MenuCommand(Subs::FrameMenu::kFile, Explorer::kFileSnapshotAgain),
+                 MF_BYCOMMAND | MF_GRAYED);
   report_ = FromReport{path,
                        report.caption,
                        report.idView,
@@ -228,9 +233,56 @@ void frmExplorer::TakeSnapshot(platform::Progress& progress) {
 
   // 10. The processes and their modules.
   platform::Win32ToolHelp toolHelp;
-  platform::Win32FileFacts facts;
+  platform::Win32FileFacts files;
+  FileFactsMemory::Snapshot facts(peers_.FactsMemory(), files);
   ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
   ShowRecords(progress, true);
+}
+
+void frmExplorer::SnapshotAgain() {
+  if (!report_ && !released_ && !loading_) {
+    peers_.SnapshotAgain(*this, frame_);
+  }
+}
+
+void frmExplorer::MarkChanges(const Explorer::AgainMarks& marks, HWND origin) {
+  origin_ = origin;
+  for (const std::string& key : marks.boldKeys) {
+    TVITEMA item{};
+    item.mask = TVIF_STATE;
+    item.hItem = Node(key);
+    item.state = TVIS_BOLD;
+    item.stateMask = TVIS_BOLD;
+    if (item.hItem != nullptr) {
+      SendMessageA(treeView1_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+  }
+  // The window opens on the first thing that is new, its record in the list.
+  if (!marks.boldKeys.empty() && Node(marks.boldKeys.front()) != nullptr) {
+    const auto first = reinterpret_cast<LPARAM>(Node(marks.boldKeys.front()));
+    SendMessageA(treeView1_, TVM_SELECTITEM, TVGN_CARET, first);
+    SendMessageA(treeView1_, TVM_ENSUREVISIBLE, 0, first);
+  }
+  std::vector<std::string> texts = StatusTexts();
+  SplitStatusBar(statusBar1_, layout_, kAgainPanelWidths);
+  texts.resize(kPanelWidths.size());
+  texts.push_back(marks.counts);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    SendMessageA(statusBar1_, SB_SETTEXTA, i, reinterpret_cast<LPARAM>(texts[i].c_str()));
+  }
+}
+
+std::vector<std::string> frmExplorer::StatusTexts() const {
+  const auto count = static_cast<int>(SendMessageA(statusBar1_, SB_GETPARTS, 0, 0));
+  std::vector<std::string> texts;
+  for (int i = 0; i < count; ++i) {
+    const auto length = LOWORD(SendMessageA(statusBar1_, SB_GETTEXTLENGTHA, i, 0));
+    std::string text(length + 1u, '\0');
+    SendMessageA(statusBar1_, SB_GETTEXTA, i, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    texts.push_back(text);
+  }
+  return texts;
 }
 
 void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
@@ -506,6 +558,10 @@ void frmExplorer::CompareWith() { peers_.CompareWith(*this, frame_); }
 void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
   const Explorer::MenuRoute route = Explorer::RouteMenuChoice(menu, index);
   using Action = Explorer::MenuRoute::Action;
+  if (route.action == Action::kSnapshotAgain) {
+    SnapshotAgain();
+    return;
+  }
   if (route.action == Action::kPrintToFile) {
     PrintToFile();
     return;

@@ -5,9 +5,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "explorer/node_find.h"
 #include "explorer/path_index.h"
+#include "explorer/snapshot_again.h"
 #include "explorer/win32/child_chrome.h"
 #include "explorer/win32/frm_find.h"
 #include "explorer/win32/tree_view_nodes.h"
@@ -44,6 +46,17 @@ class frmExplorer : public MdiChild {
   // Creates the window in the frame and shows the snapshot a report at
   // `path` holds, as read: nothing is added to it.
   void LoadReport(Report::ParsedReport report, const std::string& path);
+
+  // "Snapshot &Again": a new window with a new snapshot, marked with what
+  // changed since this one's; nothing for a window that shows a report.
+  void SnapshotAgain();
+  // Shows `marks` (bold nodes, the counts in the status bar) of what changed
+  // since the snapshot of `origin`, the window this one was taken from.
+  void MarkChanges(const Explorer::AgainMarks& marks, HWND origin);
+  // The window this one was taken again from, or null.
+  HWND Origin() const { return origin_; }
+  // The texts of the status bar's panels.
+  std::vector<std::string> StatusTexts() const;
 
   // This window's snapshot as one side of a comparison, named by its report
   // file or, for a snapshot taken here, "Explorer window".
@@ -148,6 +161,7 @@ class frmExplorer : public MdiChild {
   HWND listView1_ = nullptr;
   HWND statusBar1_ = nullptr;
   HWND list1_ = nullptr;
+  HWND origin_ = nullptr;
   HMENU windowMenu_ = nullptr;
   HMENU viewMenu_ = nullptr;
   bool loading_ = false;

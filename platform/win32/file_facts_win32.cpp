@@ -26,7 +26,7 @@ class FindHandle {
 
 // Date and length come from the folder entry, which Windows 95 gives for any
 // file, hidden ones too. A name with wildcards would match some other file.
-WIN32_FIND_DATAA Entry(const std::string& path) {
+std::optional<WIN32_FIND_DATAA> FindEntry(const std::string& path) {
   WIN32_FIND_DATAA found{};
   if (path.find_first_of("*?") == std::string::npos) {
     const FindHandle search(FindFirstFileA(path.c_str(), &found));
@@ -34,8 +34,26 @@ WIN32_FIND_DATAA Entry(const std::string& path) {
       return found;
     }
   }
+  return std::nullopt;
+}
+
+WIN32_FIND_DATAA FoundEntry(const std::string& path) {
+  if (const auto found = FindEntry(path)) {
+    return *found;
+  }
   throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
 }
+
+std::optional<FileDateTime> LocalTime(const FILETIME& written) {
+  FILETIME local{};
+  SYSTEMTIME when{};
+  if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &when)) {
+    return std::nullopt;
+  }
+  return FileDateTime{when.wYear, when.wMonth, when.wDay, when.wHour, when.wMinute, when.wSecond};
+}
+
+std::uint64_t Wide(DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; }
 
 std::string LocaleText(LCTYPE type, const char* fallback) {
   char text[16] = {};
@@ -56,18 +74,30 @@ bool Win32FileFacts::FindNormalFile(const std::string& path) {
 }
 
 FileDateTime Win32FileFacts::LastWriteLocalTime(const std::string& path) {
-  const WIN32_FIND_DATAA data = Entry(path);
-  FILETIME local{};
-  SYSTEMTIME when{};
-  if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
-      !FileTimeToSystemTime(&local, &when)) {
-    throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+  if (const auto when = LocalTime(FoundEntry(path).ftLastWriteTime)) {
+    return *when;
   }
-  return {when.wYear, when.wMonth, when.wDay, when.wHour, when.wMinute, when.wSecond};
+  throw kes::Failure(kes::kErrFileNotFound, "File not found: " + path);
+}
+
+std::optional<FileEntry> Win32FileFacts::Entry(const std::string& path) {
+  const auto found = FindEntry(path);
+  if (!found) {
+    return std::nullopt;
+  }
+  const auto when = LocalTime(found->ftLastWriteTime);
+  if (!when) {
+    return std::nullopt;
+  }
+  constexpr DWORD kNotNormal = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  return FileEntry{
+      Wide(found->nFileSizeHigh, found->nFileSizeLow),
+      Wide(found->ftLastWriteTime.dwHighDateTime, found->ftLastWriteTime.dwLowDateTime), *when,
+      (found->dwFileAttributes & kNotNormal) == 0};
 }
 
 std::int32_t Win32FileFacts::Length(const std::string& path) {
-  return static_cast<std::int32_t>(Entry(path).nFileSizeLow);
+  return static_cast<std::int32_t>(FoundEntry(path).nFileSizeLow);
 }
 
 DateTimeSeparators Win32FileFacts::Separators() {

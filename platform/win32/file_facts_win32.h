@@ -11,6 +11,7 @@ class Win32FileFacts final : public FileFacts {
   FileDateTime LastWriteLocalTime(const std::string& path) override;
   std::int32_t Length(const std::string& path) override;
   DateTimeSeparators Separators() override;
+  std::optional<FileEntry> Entry(const std::string& path) override;
   std::uint32_t VersionInfoSize(const std::string& path, std::uint32_t& handle) override;
   bool VersionInfo(const std::string& path, std::uint32_t handle, std::uint32_t size,
                    void* data) override;

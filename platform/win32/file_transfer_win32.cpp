@@ -28,9 +28,27 @@ void Win32FileTransfer::MakeFolder(const std::string& path) {
 }
 
 void Win32FileTransfer::CheckReplaceable(const std::string& path) {
-  const ScopedHandle file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  if (!file.Valid()) {
+  // A read-only file refuses writing for its attribute alone: it is tried
+  // without it, and the attribute put back.
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const bool readOnly =
+      attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  if (readOnly && !SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
+    throw FileFailure(path);
+  }
+  bool opened = false;
+  DWORD error = 0;
+  {
+    const ScopedHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    opened = file.Valid();
+    error = GetLastError();
+  }
+  if (readOnly) {
+    SetFileAttributesA(path.c_str(), attributes);
+  }
+  if (!opened) {
+    SetLastError(error);
     throw FileFailure(path);
   }
 }

@@ -56,4 +56,8 @@ std::int32_t Win32Registry::DeleteKey(RegistryKey key, const std::string& subKey
   return RegDeleteKeyA(ToHkey(key), subKey.c_str());
 }
 
+std::int32_t Win32Registry::DeleteValue(RegistryKey key, const std::string& name) {
+  return RegDeleteValueA(ToHkey(key), name.c_str());
+}
+
 }  // namespace platform

@@ -17,6 +17,7 @@ class Win32Registry final : public Registry {
                           std::uint8_t* data, std::uint32_t* size) override;
   std::int32_t CloseKey(RegistryKey key) override;
   std::int32_t DeleteKey(RegistryKey key, const std::string& subKey) override;
+  std::int32_t DeleteValue(RegistryKey key, const std::string& name) override;
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <utility>
 
@@ -12,6 +13,7 @@ namespace platform {
 
 namespace {
 
+constexpr std::int32_t kErrLoadingDll = 48;
 constexpr std::int32_t kErrEntryPointNotFound = 453;
 
 struct LibraryFreer {
@@ -22,10 +24,28 @@ using LoadedLibrary = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFre
 using CreateFunction = LONG(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, LPCSTR);
 using RemoveFunction = LONG(WINAPI*)(LPCSTR, LPCSTR);
 
+// A library that is there but does not load is told apart from a missing
+// one, with the system's number: Windows 95 refuses a DLL with a
+// thread-local-storage directory with 1114, a damaged file gives 193, and a
+// library whose own DLLs are missing 126.
+kes::Failure LoadFailure(const std::string& library) {
+  const DWORD error = GetLastError();
+  if (GetFileAttributesA(library.c_str()) == INVALID_FILE_ATTRIBUTES) {
+    return kes::Failure(kes::kErrFileNotFound, "File not found: " + library);
+  }
+  std::string why = "error " + std::to_string(error);
+  if (error == ERROR_DLL_INIT_FAILED) {
+    why += ": its initialization failed";
+  } else if (error == ERROR_BAD_EXE_FORMAT) {
+    why += ": not a valid Windows library";
+  }
+  return kes::Failure(kErrLoadingDll, "Error in loading DLL: " + library + " (" + why + ")");
+}
+
 LoadedLibrary Load(const std::string& library) {
   LoadedLibrary loaded(LoadLibraryA(library.c_str()));
   if (!loaded) {
-    throw kes::Failure(kes::kErrFileNotFound, "File not found: " + library);
+    throw LoadFailure(library);
   }
   return loaded;
 }

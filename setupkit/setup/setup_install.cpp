@@ -20,24 +20,36 @@ namespace {
 constexpr const char* kStaged = ".NEW";  // a copy not yet in place
 constexpr const char* kKept = ".OLD";    // the file it replaces, until the end
 
-// What this run changed, undone last change first.
+// What this run changed, undone last change first. Each change names what
+// stays when its undo fails.
 class Journal {
  public:
-  void Add(std::function<void()> undo) { undo_.push_back(std::move(undo)); }
-  void Undo() {
-    for (auto step = undo_.rbegin(); step != undo_.rend(); ++step) {
+  void Add(std::string what, std::function<void()> undo) {
+    steps_.push_back({std::move(what), std::move(undo)});
+  }
+  // What could not be undone; the other steps still run.
+  std::vector<std::string> Undo() {
+    std::vector<std::string> stayed;
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step) {
       try {
-        (*step)();
+        step->undo();
       } catch (const std::exception&) {
-        // The other steps still run; what stays is what could not be undone.
+        stayed.push_back(step->what);
       }
     }
-    undo_.clear();
+    steps_.clear();
+    return stayed;
   }
 
  private:
-  std::vector<std::function<void()>> undo_;
+  struct Step {
+    std::string what;
+    std::function<void()> undo;
+  };
+  std::vector<Step> steps_;
 };
+
+constexpr const char* kMachine = "HKEY_LOCAL_MACHINE\\";
 
 // A file to put in place: copied from the package, or written as text.
 struct Placement {
@@ -56,7 +68,16 @@ class Installer {
     return attributes && (*attributes & platform::kAttrDirectory) == 0;
   }
 
+  // Deletes a file if it is there. A read-only one (a copy from a CD or a
+  // read-only share keeps the attribute) has it cleared first.
   void RemoveQuietly(const std::string& path) {
+    const std::optional<std::uint32_t> attributes = p_.files.Attributes(path);
+    if (!attributes) {
+      return;
+    }
+    if ((*attributes & platform::kAttrReadOnly) != 0) {
+      p_.files.SetNormalAttributes(path);
+    }
     try {
       p_.store.RemoveFile(path);
     } catch (const kes::Failure& failure) {
@@ -70,7 +91,7 @@ class Installer {
     for (const std::string& step : setupkit::FolderChain(p_.rule, folder)) {
       if (!Exists(step)) {
         p_.transfer.MakeFolder(step);
-        journal_.Add([this, step] { p_.files.RemoveFolder(step); });
+        journal_.Add(step, [this, step] { p_.files.RemoveFolder(step); });
       }
     }
   }
@@ -80,11 +101,14 @@ class Installer {
     for (const Placement& placement : placements) {
       const std::string staged = placement.target + kStaged;
       RemoveQuietly(staged);  // left by a run that was cut off
-      journal_.Add([this, staged] { RemoveQuietly(staged); });
+      journal_.Add(staged, [this, staged] { RemoveQuietly(staged); });
       if (placement.from.empty()) {
         p_.store.WriteTextFile(staged, placement.text);
       } else {
         p_.transfer.Copy(placement.from, staged);
+        // The copy keeps the package's attributes; installed files are
+        // ordinary ones, which a later install or uninstall can replace.
+        p_.files.SetNormalAttributes(staged);
       }
     }
   }
@@ -94,15 +118,16 @@ class Installer {
     for (const Placement& placement : placements) {
       const std::string& target = placement.target;
       const std::string kept = target + kKept;
+      // The file it replaces goes aside as it is, attributes and all, so
+      // that an undo puts it back unchanged.
       if (Exists(target)) {
         RemoveQuietly(kept);
-        p_.files.SetNormalAttributes(target);
         p_.transfer.Rename(target, kept);
-        journal_.Add([this, target, kept] { p_.transfer.Rename(kept, target); });
+        journal_.Add(kept, [this, target, kept] { p_.transfer.Rename(kept, target); });
         kept_.push_back(kept);
       }
       p_.transfer.Rename(target + kStaged, target);
-      journal_.Add([this, target] { RemoveQuietly(target); });
+      journal_.Add(target, [this, target] { RemoveQuietly(target); });
     }
   }
 
@@ -110,11 +135,21 @@ class Installer {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
     const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) +
                              place.testFolder + "\\" + kAppName + ".LNK";
-    const bool existed = IsFile(file);
-    p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
-    if (!existed) {
-      journal_.Add([this, &place] { p_.links.RemoveShellLink(place.libraryFolder, kAppName); });
+    // A shortcut an earlier install made is put back as it was on an undo,
+    // still pointing where it did.
+    std::optional<std::string> before;
+    if (IsFile(file)) {
+      before = p_.files.ReadTextFile(file);
     }
+    journal_.Add(file, [this, file, before] {
+      if (IsFile(file)) {  // not whatever else stands in its place
+        RemoveQuietly(file);
+      }
+      if (before) {
+        p_.store.WriteTextFile(file, *before);
+      }
+    });
+    p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
     if (!IsFile(file)) {
       throw kes::Failure(kes::kErrFileAccess, ShortcutFailedMessage(file));
     }
@@ -132,25 +167,30 @@ class Installer {
     }
     const std::vector<std::pair<std::string, std::string>> values = {{"DisplayName", kAppName},
                                                                      {"UninstallString", command}};
-    std::vector<std::pair<std::string, std::optional<std::string>>> before;
+    // An undo puts every value back as it was, and deletes those the run
+    // added; a key the run made goes whole.
+    std::vector<std::pair<std::string, std::optional<setupkit::StoredValue>>> before;
     if (existed) {
       for (const auto& [name, text] : values) {
-        before.emplace_back(name, setupkit::MachineText(p_.registry, kUninstallKey, name));
+        before.emplace_back(name, setupkit::MachineValue(p_.registry, kUninstallKey, name));
       }
     }
-    journal_.Add([this, existed, before] {
+    journal_.Add(std::string(kMachine) + kUninstallKey, [this, existed, before] {
       if (!existed) {
-        p_.registry.DeleteKey(platform::kHkeyLocalMachine, kUninstallKey);
+        const std::int32_t result =
+            p_.registry.DeleteKey(platform::kHkeyLocalMachine, kUninstallKey);
+        if (result != platform::kErrorSuccess && result != platform::kErrorFileNotFound) {
+          throw kes::Failure(kes::kErrFileAccess, RegistryFailedMessage(kUninstallKey));
+        }
         return;
       }
-      for (const auto& [name, data] : before) {
-        if (data) {
-          Write(name, *data);
-        }
+      for (const auto& [name, value] : before) {
+        Put(name, value);
       }
     });
     for (const auto& [name, text] : values) {
-      Write(name, text);
+      const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.c_str());
+      Put(name, setupkit::StoredValue{platform::kRegSz, {bytes, bytes + text.size() + 1}});
     }
   }
 
@@ -165,18 +205,22 @@ class Installer {
     }
   }
 
-  void Undo() { journal_.Undo(); }
+  std::vector<std::string> Undo() { return journal_.Undo(); }
 
  private:
-  // A text value, written with its NUL.
-  void Write(const std::string& name, const std::string& text) {
+  // Writes a value of the entry's key, or deletes it for nothing.
+  void Put(const std::string& name, const std::optional<setupkit::StoredValue>& value) {
     platform::RegistryKey key = 0;
     std::int32_t result = p_.registry.CreateKey(platform::kHkeyLocalMachine, kUninstallKey,
                                                 platform::kKeyAccess, key);
     if (result == platform::kErrorSuccess) {
-      result = p_.registry.SetValue(key, name, platform::kRegSz,
-                                    reinterpret_cast<const std::uint8_t*>(text.c_str()),
-                                    static_cast<std::uint32_t>(text.size() + 1));
+      if (value) {
+        result = p_.registry.SetValue(key, name, value->type, value->data.data(),
+                                      static_cast<std::uint32_t>(value->data.size()));
+      } else if (result = p_.registry.DeleteValue(key, name);
+                 result == platform::kErrorFileNotFound) {
+        result = platform::kErrorSuccess;
+      }
       p_.registry.CloseKey(key);
     }
     if (result != platform::kErrorSuccess) {
@@ -235,11 +279,13 @@ Outcome Install(const std::string& source, const std::string& folder,
     installer.MakeFolders(folder);
     installer.Stage(placements);
     installer.Swap(placements);
-    installer.CreateShortcut(folder);
+    // The shortcut, which points at the new install, comes last: nothing
+    // after it can fail and leave it pointing at files the undo took away.
     installer.RegisterUninstall(folder);
+    installer.CreateShortcut(folder);
   } catch (const std::exception& failure) {
-    installer.Undo();
-    return {false, FailedMessage(failure.what())};
+    const std::vector<std::string> stayed = installer.Undo();
+    return {false, FailedMessage(failure.what(), stayed)};
   }
   installer.Finish();
   return {true, {}};

@@ -1,5 +1,7 @@
 #include "setupkit/setup/setup_messages.h"
 
+#include "uninstall/messages.h"
+
 namespace setup {
 
 namespace {
@@ -26,9 +28,14 @@ std::string RegistryFailedMessage(const std::string& key) {
   return "The Add/Remove Programs entry could not be written: HKEY_LOCAL_MACHINE\\" + key;
 }
 
-std::string FailedMessage(const std::string& why) {
+std::string FailedMessage(const std::string& why, const std::vector<std::string>& stayed) {
+  if (stayed.empty()) {
+    return "Setup could not finish:\n" + why +
+           "\n\nEverything Setup had copied or changed was undone." + kNothingInstalled;
+  }
   return "Setup could not finish:\n" + why +
-         "\n\nEverything Setup had copied or changed was undone." + kNothingInstalled;
+         "\n\nSetup could not undo all it had done. These stayed:\n" +
+         kesclean::NamedFiles(stayed) + "\nKestrel was not installed.";
 }
 
 std::string StartViewerQuestion(const std::string& folder) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace setup {
 
@@ -12,8 +13,9 @@ std::string InUseMessage(const std::string& path);
 std::string ShortcutFailedMessage(const std::string& file);
 // The Add/Remove Programs entry could not be written.
 std::string RegistryFailedMessage(const std::string& key);
-// Any failure while installing, after everything was undone.
-std::string FailedMessage(const std::string& why);
+// Any failure while installing, after the undo; `stayed` names what the
+// undo could not remove or put back.
+std::string FailedMessage(const std::string& why, const std::vector<std::string>& stayed);
 // Installed; the question whether to start the viewer.
 std::string StartViewerQuestion(const std::string& folder);
 

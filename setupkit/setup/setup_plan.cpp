@@ -7,6 +7,7 @@
 #include "setupkit/st5unst/st5unst_log.h"
 #include "shell/general/windows_dir.h"
 #include "uninstall/file_identity.h"
+#include "uninstall/known_files.h"
 
 namespace setup {
 
@@ -26,6 +27,28 @@ bool IsKestrelFile(const std::string& name, const platform::FileNameRule& rule) 
     }
   }
   return false;
+}
+
+// A log is Kestrel's when every entry names one of Kestrel's files in the
+// folder whose key is `folder`, the viewer among them. A line the log's rule
+// cannot read, or a log that names nothing, may be another program's.
+bool IsKestrelsLog(const std::string& text, const std::string& folder, platform::FolderFiles& files,
+                   const platform::FileNameRule& rule) {
+  bool viewer = false;
+  for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
+    const std::optional<std::string> named = kesclean::EntryPath(rule, entry);
+    const std::optional<std::string> path =
+        named ? kesclean::LongPathOf(*named, files, rule) : std::nullopt;
+    if (!path || rule.Folded(platform::ParentOf(rule, *path)) != folder) {
+      return false;
+    }
+    const std::string name = rule.SplitFolderName(*path).name;
+    if (!IsKestrelFile(name, rule)) {
+      return false;
+    }
+    viewer = viewer || platform::SameFileName(rule, name, kViewer);
+  }
+  return viewer;
 }
 
 }  // namespace
@@ -97,14 +120,8 @@ FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
           return {Refusal::kHoldsOthersFile, *folder};
         }
       }
-    } else {
-      for (const std::string& entry : st5unst::PrivateFiles(files.ReadTextFile(log))) {
-        const std::optional<std::string> path = kesclean::LongPathOf(entry, files, rule);
-        if (!path || rule.Folded(platform::ParentOf(rule, *path)) != key ||
-            !IsKestrelFile(rule.SplitFolderName(*path).name, rule)) {
-          return {Refusal::kForeignLog, *folder};
-        }
-      }
+    } else if (!IsKestrelsLog(files.ReadTextFile(log), key, files, rule)) {
+      return {Refusal::kForeignLog, *folder};
     }
   } catch (const std::exception&) {
     return {Refusal::kForeignLog, *folder};  // a log it cannot read is not known to be ours

@@ -52,9 +52,10 @@ struct FolderChoice {
 };
 
 // Refuses what is no full path, a drive's or share's root, the Windows and
-// the System folder, a folder whose setup log names a file that is not one
-// of Kestrel's files in that folder, and a folder without a setup log that
-// holds a file of the name of one of Kestrel's.
+// the System folder, a folder whose setup log is not Kestrel's (it holds an
+// entry that names no file, names a file that is not one of Kestrel's files
+// in that folder, or does not name the viewer), and a folder without a setup
+// log that holds a file of the name of one of Kestrel's.
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
                           const platform::FileNameRule& rule, platform::SystemFolders& folders);
 

@@ -4,29 +4,6 @@
 
 namespace st5unst {
 
-namespace {
-
-bool IsFullPath(const std::string& path) {
-  const bool drive = path.size() >= 3 && path[1] == ':' && path[2] == '\\' &&
-                     ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-  const bool share = path.size() > 2 && path.compare(0, 2, "\\\\") == 0;
-  return drive || share;
-}
-
-// The text inside one pair of double quotes around the whole text.
-std::optional<std::string> Unquoted(const std::string& text) {
-  if (text.size() < 2 || text.front() != '"' || text.back() != '"') {
-    return std::nullopt;
-  }
-  std::string inner = text.substr(1, text.size() - 2);
-  if (inner.find('"') != std::string::npos) {
-    return std::nullopt;
-  }
-  return inner;
-}
-
-}  // namespace
-
 std::string Trim(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) {
@@ -59,24 +36,9 @@ std::optional<std::string> LogPathFromArguments(const std::string& arguments) {
     return std::nullopt;
   }
   if (path.front() == '"') {
-    return Unquoted(path);
+    return kesclean::Unquoted(path);
   }
   return path;
-}
-
-std::vector<std::string> PrivateFiles(const std::string& logText) {
-  std::vector<std::string> files;
-  for (const std::string& line : kesclean::LogLines(logText)) {
-    const auto entry = kesclean::KnownFileEntry(line);
-    if (!entry) {
-      continue;
-    }
-    const auto path = Unquoted(*entry);
-    if (path && IsFullPath(*path)) {
-      files.push_back(*path);
-    }
-  }
-  return files;
 }
 
 std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword) {
@@ -87,7 +49,7 @@ std::vector<std::string> LoggedNames(const std::string& logText, const std::stri
     if (!text.starts_with(label)) {
       continue;
     }
-    const auto name = Unquoted(Trim(text.substr(label.size())));
+    const auto name = kesclean::Unquoted(Trim(text.substr(label.size())));
     if (name && !name->empty() && *name != "." && *name != ".." &&
         name->find_first_of("\\/:*?<>|") == std::string::npos) {
       names.push_back(*name);

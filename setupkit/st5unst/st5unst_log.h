@@ -20,10 +20,6 @@ std::string Trim(const std::string& text);
 // name, which may be quoted.
 std::string ArgumentsOf(const std::string& commandLine);
 
-// The files the log's "PrivateFile:" lines name: only entries that are a
-// full path ("C:\..." or "\\server\...") in double quotes, in file order.
-std::vector<std::string> PrivateFiles(const std::string& logText);
-
 // The names on the log's "<keyword>: "<name>"" lines (Shortcut, SettingsKey,
 // UninstallKey): plain names in double quotes, no path, in file order.
 std::vector<std::string> LoggedNames(const std::string& logText, const std::string& keyword);

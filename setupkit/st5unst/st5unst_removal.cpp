@@ -12,6 +12,7 @@
 #include "setupkit/st5unst/st5unst_messages.h"
 #include "shell/general/windows_dir.h"
 #include "uninstall/file_identity.h"
+#include "uninstall/known_files.h"
 #include "uninstall/messages.h"
 
 namespace st5unst {
@@ -117,6 +118,7 @@ bool IsSoundFolder(const std::string& folder, const RemovalPlatform& platform) {
 constexpr const char* kUninstallKeys = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 constexpr const char* kMachine = "HKEY_LOCAL_MACHINE\\";
 constexpr const char* kProductName = "Kestrel";
+constexpr const char* kPrivateFile = "PrivateFile:";
 
 // Deletes a key below HKEY_LOCAL_MACHINE when `ours` says it belongs to this
 // install; false when it should go and would not.
@@ -209,13 +211,20 @@ int RemoveLoggedFiles(const std::string& arguments, const RemovalPlatform& platf
   Remover remover(platform);
   const std::string below = platform.rule.Folded(folder + "\\");
   std::vector<std::string> left;
-  for (const std::string& entry : PrivateFiles(text)) {
+  for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
+    // An entry that names no file is not passed over: what it meant stays
+    // unknown, and the log with it.
+    const std::optional<std::string> named = kesclean::EntryPath(platform.rule, entry);
+    if (!named) {
+      left.push_back(Trim(std::string(kPrivateFile) + " " + entry));
+      continue;
+    }
     const std::optional<std::string> path =
-        kesclean::LongPathOf(entry, platform.files, platform.rule);
+        kesclean::LongPathOf(*named, platform.files, platform.rule);
     const bool inFolder = path && platform.rule.Folded(*path).starts_with(below) &&
                           platform.rule.Folded(*path) != platform.rule.Folded(*log);
     if (!inFolder || !remover.RemoveFile(*path)) {
-      left.push_back(path && inFolder ? *path : entry);
+      left.push_back(path && inFolder ? *path : *named);
     }
   }
   if (left.empty()) {

@@ -32,7 +32,8 @@ struct RemovalPlatform {
 
 // Removes what the log named in `arguments` ("-n" and its path) lists. Only
 // ordinary files at or below the log's own folder go, each path made
-// canonical and spelled by its long names first; every other entry is
+// canonical and spelled by its long names first; every other entry, and
+// every entry that names no file by the log's one rule (EntryPath), is
 // refused and counts as left behind. A log in a drive's or share's root, the
 // Windows or the System folder removes nothing. A file in use is tried again
 // for a few seconds. The log goes only when nothing it names is left, so a

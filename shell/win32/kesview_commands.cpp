@@ -13,6 +13,7 @@ FrameCommands KesviewFrameCommands(const ShellContext& context) {
   auto explorers = std::make_shared<explorerwin::ExplorerWindows>(context);
   commands.openExplorer = [explorers](MDIMain& frame) { explorers->Open(frame); };
   commands.openReport = [explorers](MDIMain& frame) { explorers->OpenReport(frame); };
+  commands.snapshotAgain = [explorers](MDIMain& frame) { explorers->SnapshotAgainActive(frame); };
   commands.openOptions = [&context](MDIMain& frame) {
     settingswin::ShowOptions(context, frame.Handle());
   };

@@ -421,6 +421,11 @@ bool MDIMain::OnCommand(int command) {
     case Subs::kButtonExplore:
       OpenExplorer();
       return true;
+    case Subs::kButtonAgain:
+      if (commands_.snapshotAgain) {
+        commands_.snapshotAgain(*this);
+      }
+      return true;
     case Subs::kButtonOptions:
       OpenOptions();
       return true;

@@ -25,6 +25,8 @@ struct FrameCommands {
   std::function<void(MDIMain&)> openOptions;
   // Asks for a report file and opens it in an explorer window.
   std::function<void(MDIMain&)> openReport;
+  // Snapshot Again in the active explorer window, when it shows a snapshot.
+  std::function<void(MDIMain&)> snapshotAgain;
 };
 
 // The viewer's multiple-document frame: menus, toolbar, status bar, the

@@ -138,4 +138,11 @@ std::int32_t FakeRegistry::DeleteKey(platform::RegistryKey key, const std::strin
   return keys_.erase(*path) == 1 ? platform::kErrorSuccess : platform::kErrorFileNotFound;
 }
 
+std::int32_t FakeRegistry::DeleteValue(platform::RegistryKey key, const std::string& name) {
+  const auto handle = handles_.find(key);
+  if (handle == handles_.end()) return platform::kErrorInvalidHandle;
+  return keys_[handle->second].erase(Upper(name)) == 1 ? platform::kErrorSuccess
+                                                       : platform::kErrorFileNotFound;
+}
+
 }  // namespace kes_test

@@ -54,6 +54,7 @@ class FakeRegistry final : public platform::Registry {
                           std::uint8_t* data, std::uint32_t* size) override;
   std::int32_t CloseKey(platform::RegistryKey key) override;
   std::int32_t DeleteKey(platform::RegistryKey key, const std::string& subKey) override;
+  std::int32_t DeleteValue(platform::RegistryKey key, const std::string& name) override;
 
  private:
   using Values = std::map<std::string, Value>;

@@ -25,8 +25,8 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   ASSERT_EQ(bar.size(), 6u);
   const std::vector<std::pair<const char*, std::vector<std::string>>> expected{
       {"&File",
-       {"&Open Report...", "Co&mpare With...", "-", "&Print To File...", "-", "P&roperties...", "-",
-        "E&xit"}},
+       {"&Open Report...", "Snapshot &Again", "Co&mpare With...", "-", "&Print To File...", "-",
+        "P&roperties...", "-", "E&xit"}},
       {"&Edit", {"&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
       {"&Tools", {"&Options"}},
@@ -39,7 +39,8 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   }
   EXPECT_STREQ(bar[5].items[0].shortcut, "F1");
   EXPECT_STREQ(bar[0].items[0].shortcut, "Ctrl+O");
-  EXPECT_STREQ(bar[0].items[5].shortcut, "Alt+Enter");
+  EXPECT_STREQ(bar[0].items[1].shortcut, "F5");
+  EXPECT_STREQ(bar[0].items[6].shortcut, "Alt+Enter");
   EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+F");
   EXPECT_STREQ(bar[1].items[1].shortcut, "F3");
   EXPECT_EQ(
@@ -57,14 +58,23 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
     int forwarded;
   };
   const Case cases[] = {
-      {FrameMenu::kFile, 0, Action::kForward, 0},    {FrameMenu::kFile, 1, Action::kCompareWith, 1},
-      {FrameMenu::kFile, 2, Action::kNothing, 2},    {FrameMenu::kFile, 3, Action::kPrintToFile, 3},
-      {FrameMenu::kFile, 5, Action::kProperties, 5}, {FrameMenu::kFile, 6, Action::kNothing, 6},
-      {FrameMenu::kFile, 7, Action::kForward, 3},    {FrameMenu::kFile, 8, Action::kNothing, 8},
-      {FrameMenu::kView, 0, Action::kForward, 0},    {FrameMenu::kView, 3, Action::kForward, 3},
-      {FrameMenu::kTools, 0, Action::kForward, 0},   {FrameMenu::kWindow, 2, Action::kForward, 2},
-      {FrameMenu::kHelp, 4, Action::kForward, 4},    {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
-      {FrameMenu::kEdit, 0, Action::kFind, 0},       {FrameMenu::kEdit, 1, Action::kFindNext, 1},
+      {FrameMenu::kFile, 0, Action::kForward, 0},
+      {FrameMenu::kFile, 1, Action::kSnapshotAgain, 1},
+      {FrameMenu::kFile, 2, Action::kCompareWith, 2},
+      {FrameMenu::kFile, 3, Action::kNothing, 3},
+      {FrameMenu::kFile, 4, Action::kPrintToFile, 4},
+      {FrameMenu::kFile, 6, Action::kProperties, 6},
+      {FrameMenu::kFile, 7, Action::kNothing, 7},
+      {FrameMenu::kFile, 8, Action::kForward, 3},
+      {FrameMenu::kFile, 9, Action::kNothing, 9},
+      {FrameMenu::kView, 0, Action::kForward, 0},
+      {FrameMenu::kView, 3, Action::kForward, 3},
+      {FrameMenu::kTools, 0, Action::kForward, 0},
+      {FrameMenu::kWindow, 2, Action::kForward, 2},
+      {FrameMenu::kHelp, 4, Action::kForward, 4},
+      {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
+      {FrameMenu::kEdit, 0, Action::kFind, 0},
+      {FrameMenu::kEdit, 1, Action::kFindNext, 1},
       {FrameMenu::kEdit, 2, Action::kNothing, 2},
   };
   for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -61,6 +62,20 @@ class FakeFileFacts : public platform::FileFacts {
     return Existing(path).length;
   }
   platform::DateTimeSeparators Separators() override { return separators; }
+  // The time stamp counts the written time's parts, down to the second.
+  std::optional<platform::FileEntry> Entry(const std::string& path) override {
+    ++reads["entry " + path];
+    const auto it = files_.find(path);
+    if (it == files_.end()) return std::nullopt;
+    const platform::FileDateTime& w = it->second.written;
+    const std::uint64_t stamp =
+        ((((std::uint64_t(w.year) * 13 + w.month) * 32 + w.day) * 24 + w.hour) * 60 + w.minute) *
+            60 +
+        w.second;
+    return platform::FileEntry{static_cast<std::uint32_t>(it->second.length), stamp, w,
+                               it->second.normal};
+  }
+  void Remove(const std::string& path) { files_.erase(path); }
 
   std::uint32_t VersionInfoSize(const std::string& path, std::uint32_t& handle) override {
     ++reads["size " + path];

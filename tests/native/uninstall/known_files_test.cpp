@@ -85,13 +85,13 @@ TEST(KnownFileKeysTest, EachEntryByItsLongPathOrElseItsText) {
   platform::FileNameRule rule;
   disk.files["C:\\Program Files\\Kestrel\\kesview.exe"] = {};
   disk.shortNames["C:\\PROGRA~1"] = "C:\\Program Files";
-  EXPECT_EQ(kesclean::KnownFileKeys({"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
-                                     "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"",
-                                     "\"relative.txt\"", "C:\\unquoted.txt", ""},
-                                    disk, rule),
-            (std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
-                                   "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT", "RELATIVE.TXT",
-                                   "C:\\UNQUOTED.TXT", ""}));
+  EXPECT_EQ(kesclean::KnownFileKeys(
+                {"\"C:\\PROGRA~1\\kestrel\\KESVIEW.EXE\"",
+                 "\"C:\\Program Files\\Kestrel\\.\\gone.txt\"", "\"C:\\K\\trailing dot.\""},
+                disk, rule),
+            std::optional(std::set<std::string>{"C:\\PROGRAM FILES\\KESTREL\\KESVIEW.EXE",
+                                                "C:\\PROGRAM FILES\\KESTREL\\GONE.TXT",
+                                                "C:\\K\\TRAILING DOT."}));
 }
 
 }  // namespace

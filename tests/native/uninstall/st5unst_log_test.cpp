@@ -24,16 +24,6 @@ TEST(St5unstLogTest, LogPathFromTheCommandLine) {
   }
 }
 
-TEST(St5unstLogTest, OnlyQuotedFullPathsAreNamed) {
-  EXPECT_EQ(st5unst::PrivateFiles("PrivateFile: \"C:\\K\\a.exe\"\r\n"
-                                  "PrivateFile: C:\\K\\unquoted.exe\r\n"
-                                  "PrivateFile: \"relative.exe\"\r\n"
-                                  "PrivateFile: \"\"\r\n"
-                                  "SharedFile: \"C:\\K\\shared.dll\"\r\n"
-                                  "PrivateFile: \"\\\\server\\share\\b.dll\"\r\n"),
-            (std::vector<std::string>{"C:\\K\\a.exe", "\\\\server\\share\\b.dll"}));
-}
-
 TEST(St5unstLogTest, FolderOfTheLog) {
   EXPECT_EQ(st5unst::FolderOf(platform::FileNameRule(), "C:\\Program Files\\Kestrel\\ST5UNST.LOG"),
             "C:\\Program Files\\Kestrel");

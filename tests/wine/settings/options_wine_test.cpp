@@ -330,11 +330,29 @@ TEST(ShellLinkLibrary, CreatesNestedFoldersAndRemovesWhatIsThere) {
   RemoveDirectoryA((programs + "\\Kestrel Test").c_str());
 }
 
-TEST(ShellLinkLibrary, MissingLibraryOrEntryPointCannotBeCalled) {
-  platform::Win32ShellLinks missing(ProgramFolder() + "no_such_library.dll");
-  EXPECT_EQ(FailureNumber([&] { missing.RemoveShellLink("", "Kestrel"); }), 53);
-  platform::Win32ShellLinks other("kernel32.dll");
-  EXPECT_EQ(FailureNumber([&] { other.CreateShellLink("", "Kestrel", "x", ""); }), 453);
+// A library that cannot be called says why: missing, there but refusing to
+// load (its initialization fails, or it is no library at all), or without
+// the entry point.
+TEST(ShellLinkLibrary, LibraryThatCannotBeCalledSaysWhy) {
+  const std::string missing = ProgramFolder() + "no_such_library.dll";
+  const std::string refusing = ProgramFolder() + "refusing_library.dll";
+  const TempFile text("kestrel_damaged.dll", 64, SYSTEMTIME{2026, 1, 4, 1, 12, 0, 0, 0});
+  const std::string& damaged = text.path;
+  const struct {
+    std::string library;
+    std::string failure;
+  } cases[] = {
+      {missing, "53 - File not found: " + missing},
+      {refusing,
+       "48 - Error in loading DLL: " + refusing + " (error 1114: its initialization failed)"},
+      {damaged,
+       "48 - Error in loading DLL: " + damaged + " (error 193: not a valid Windows library)"},
+      {"kernel32.dll", "453 - Can't find DLL entry point fCreateShellLink in kernel32.dll"},
+  };
+  for (const auto& c : cases) {
+    platform::Win32ShellLinks links(c.library);
+    EXPECT_EQ(FailureOf([&] { links.CreateShellLink("", "Kestrel", "x", ""); }), c.failure);
+  }
 }
 
 }  // namespace

@@ -25,6 +25,16 @@ void ExpectUnchanged(const Machine& before, const std::string& what) {
   }
 }
 
+// The package folder anew; from a CD or a read-only share its files are
+// read-only.
+void NewPackage(bool readOnly, const std::string& leftOut = "") {
+  RemoveTree(kPackage);
+  MakePackage(kPackage, leftOut);
+  for (const std::string& file : PackageFiles()) {
+    if (readOnly) SetFileAttributesA((kPackage + file).c_str(), FILE_ATTRIBUTE_READONLY);
+  }
+}
+
 int RunSetup(const std::string& arguments) {
   return static_cast<int>(
       RunAnswering("\"" + kPackage + "SETUP.EXE\" " + arguments, setup::kTitle).code);
@@ -47,6 +57,7 @@ class SetupTest : public testing::Test {
 
 TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, Subs::kSettingsKey);
+  NewPackage(true);
   const Machine before = MachineNow();
   ASSERT_EQ(RunSetup("/S /D=" + kFolder), setup::kInstalled);
 
@@ -59,6 +70,9 @@ TEST_F(SetupTest, InstallUseReinstallAndRemoveThroughAddRemovePrograms) {
   EXPECT_EQ(ReadFile(kFolder + "\\ST5UNST.LOG"), log);
   for (const char* file : setup::kProgramFiles) {
     EXPECT_EQ(ReadFile(kFolder + "\\" + file), ReadFile(kPackage + file)) << file;
+    EXPECT_EQ(GetFileAttributesA((kFolder + "\\" + file).c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
+    // Made read-only by the user: replaced all the same, not taken for in use.
+    SetFileAttributesA((kFolder + "\\" + file).c_str(), FILE_ATTRIBUTE_READONLY);
   }
   EXPECT_EQ(ReadFile(WindowsDir() + "ST5UNST.EXE"), ReadFile(kPackage + "ST5UNST.EXE"));
   EXPECT_TRUE(Exists(WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK"));
@@ -95,26 +109,42 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   GetSystemDirectoryA(system, MAX_PATH);
   const std::string foreign = "C:\\Program Files\\Other\\";
   MakeFile(foreign + "ST5UNST.LOG", "PrivateFile: \"" + foreign + "other.exe\"\r\n");
+  // Another program's log, written without quotes, beside its own index.htm.
+  MakeFile("C:\\Web\\ST5UNST.LOG",
+           "PrivateFile: C:\\Web\\webtool.exe\r\nPrivateFile: C:\\Web\\index.htm\r\n");
+  MakeFile("C:\\Web\\index.htm", "theirs");
+  // An entry without its command: a failure after the entry is written takes
+  // the value it added away again.
+  HKEY entry = nullptr;
+  RegCreateKeyA(HKEY_LOCAL_MACHINE, setup::kUninstallKey, &entry);
+  RegSetValueExA(entry, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>("Old"), 4);
+  RegCloseKey(entry);
   // A folder where a copy is to be staged stops the install half-way, after
   // the install folder and the first files; one where the shortcut goes
   // stops it at the end, with every file in place.
+  // Copies from a read-only package are read-only until setup clears them.
   const struct {
     std::string arguments, leftOut, blocker;
     int status;
+    bool readOnly = false;
   } cases[] = {
       {"/S /D=C:\\", "", "", setup::kFolderRefused},
       {"/S /D=" + WindowsDir(), "", "", setup::kFolderRefused},
       {"/S /D=" + std::string(system), "", "", setup::kFolderRefused},
       {"/S /D=" + foreign, "", "", setup::kFolderRefused},
+      {"/S /D=C:\\Web", "", "", setup::kFolderRefused},
       {"/S /D=Kestrel", "", "", setup::kFolderRefused},
       {"/S /D=" + kFolder, "contact.htm", "", setup::kNotInstalled},
       {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled, true},
       {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
        setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
+       setup::kNotInstalled, true},
       {"/S /X", "", "", setup::kBadCommandLine},
   };
   for (const auto& c : cases) {
-    MakePackage(kPackage, c.leftOut);
+    NewPackage(c.readOnly, c.leftOut);
     if (!c.blocker.empty()) {
       MakeFolders(c.blocker + "\\");
     }
@@ -123,11 +153,11 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
     ExpectUnchanged(blocked, c.arguments);
     if (!c.blocker.empty()) {
       RemoveDirectoryA(c.blocker.c_str());
-      RemoveDirectoryA(kFolder.c_str());  // made for the first blocker
+      RemoveTree(kFolder + "\\");  // made for the first blocker; each case starts without it
     }
-    MakePackage(kPackage);
   }
   RemoveTree(foreign);
+  RemoveTree("C:\\Web\\");
 }
 
 // The window: it offers the default folder; Cancel changes nothing; OK on

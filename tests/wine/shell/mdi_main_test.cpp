@@ -62,6 +62,7 @@ class MDIMainTest : public ShellFixture {
                                                                            throw *optionsFailure;
                                                                          }
                                                                        },
+                                                                       {},
                                                                        {}});
     frame->Load();
     return *frame;
@@ -133,12 +134,12 @@ TEST_F(MDIMainTest, LoadShowsTheFrameAndOpensTheFirstExplorer) {
   EXPECT_FALSE(IsWindowVisible(frame->About().Handle()));
 }
 
-TEST_F(MDIMainTest, ToolbarHasFiveButtonsWithCaptionsAndATip) {
+TEST_F(MDIMainTest, ToolbarHasSixButtonsWithCaptionsAndTips) {
   Load();
   HWND toolbar = frame->Toolbar1();
-  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 5);
+  ASSERT_EQ(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0), 6);
   std::vector<std::string> captions;
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 6; ++i) {
     TBBUTTON button{};
     SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
     if (button.fsStyle & TBSTYLE_SEP) {
@@ -149,17 +150,20 @@ TEST_F(MDIMainTest, ToolbarHasFiveButtonsWithCaptionsAndATip) {
     SendMessageA(toolbar, TB_GETBUTTONTEXTA, button.idCommand, reinterpret_cast<LPARAM>(text));
     captions.push_back(text);
   }
-  EXPECT_EQ(captions, (std::vector<std::string>{"Explore", "-", "Options", "-", "About"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"Explore", "Again", "-", "Options", "-", "About"}));
 
   // The tool tip the toolbar asks the frame for.
-  for (int button : {1, 3}) {
+  for (int button : {1, 2, 4}) {
     NMTTDISPINFOA tip{};
     tip.hdr.hwndFrom = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
     tip.hdr.idFrom = MDIMain::kToolbarBase + button;
     tip.hdr.code = TTN_GETDISPINFOA;
     SendMessageA(frame->Handle(), WM_NOTIFY, tip.hdr.idFrom, reinterpret_cast<LPARAM>(&tip));
     const std::string text = tip.lpszText != nullptr ? tip.lpszText : "";
-    EXPECT_EQ(text, button == 1 ? "Show Kestrel Explorer" : "") << button;
+    EXPECT_EQ(text, button == 1   ? "Show Kestrel Explorer"
+                    : button == 2 ? "Snapshot Again"
+                                  : "")
+        << button;
   }
 }
 
@@ -313,7 +317,7 @@ TEST_F(MDIMainTest, AboutShowsVersionOpensContactOnF1AndOkOnlyHidesIt) {
     PressKey(window, IDOK, VK_F1);
     PostMessageA(GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
   });
-  Command(MDIMain::kToolbarBase + 5);  // the About button
+  Command(MDIMain::kToolbarBase + Subs::kButtonAbout);
 
   EXPECT_EQ(version, "Version 1.0.0");
   EXPECT_EQ(browser.opened, (std::vector<std::string>{HelpPage("contact.htm")}));
@@ -346,7 +350,7 @@ TEST_F(MDIMainTest, ExplorerAndOptionsCommandsReachTheirWindows) {
   EXPECT_EQ(explorersOpened, 3);  // with the one at load
 
   frame->mnuTools_Hook(0);
-  Command(MDIMain::kToolbarBase + 3);
+  Command(MDIMain::kToolbarBase + Subs::kButtonOptions);
   EXPECT_EQ(optionsOpened, 2);
   EXPECT_TRUE(boxes.shown.empty());
 

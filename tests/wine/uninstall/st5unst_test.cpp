@@ -51,11 +51,20 @@ TEST_F(St5unstTest, RemovesTheNamedFilesTheLogAndTheEmptiedFolderItWasStartedIn)
   EXPECT_FALSE(Exists(folder)) << Listing(folder);
 }
 
-TEST_F(St5unstTest, LeavesWhatTheLogDoesNotName) {
-  Log("PrivateFile: \"" + folder + "a.exe\"\r\nPrivateFile: b.dll\r\n");
+// An entry that is no full path in quotes is not passed over: it is told,
+// and the log kept; what the log names readably goes.
+TEST_F(St5unstTest, LeavesWhatTheLogDoesNotNameAndTellsWhatItCannotRead) {
+  Log("PrivateFile: \"" + folder + "a.exe\"\r\nPrivateFile: " + folder + "b.dll\r\n");
   MakeFile(folder + "sub\\c.txt", "c");
-  EXPECT_EQ(Run(), 0u);
-  EXPECT_EQ(Listing(folder), "b.dll:0 sub:16 [c.txt:0 ] ");
+  const std::set<std::string> before = Drive();
+  const Answered run = RunAnswering(Command(), "Setup Log Uninstaller");
+  EXPECT_EQ(run.code, 1u);
+  EXPECT_EQ(Difference(before, Drive()), std::set<std::string>{folder + "a.exe:1"});
+  EXPECT_EQ(run.boxes, std::vector<std::string>{
+                           "These files named by the setup log were not removed:\nPrivateFile: " +
+                           folder + "b.dll\n\nThe setup log was kept in\n" + folder +
+                           "ST5UNST.LOG\nso that running the uninstaller again removes what "
+                           "is left."});
 }
 
 TEST_F(St5unstTest, EntriesOutsideTheLogsFolderAreRefusedAndTheDriveKeepsThem) {
