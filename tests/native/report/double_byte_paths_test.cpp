@@ -34,6 +34,8 @@ TEST(DoubleBytePaths, SplitJoinAndCompareByWholeCharacters) {
        "C:\\\x83\x63\\x.exe", "C:\\\x83\x43\\x.exe"},
       {932, false, "C:\\K\\\x95", "C:\\K\\", "C:\\K\\", std::nullopt,
        "C:\\K\\\x95\x5C"},  // cut short
+      {932, false, "\\\\s\\\x95", "\\\\s\\", "\\\\s\\", std::nullopt,
+       "\\\\s\\\x95\x5C"},  // a share name cut short
       {936, true, "C:\\\x81\x5C\\x.dll", "C:\\\x81\x5C\\", "C:\\\x81\x5C\\x.dll\\",
        "C:\\\x81\x5C\\x.dll", "C:\\\x81\x5C\\X.DLL"},
       {936, false, "C:\\\x81\x61", "C:\\", "C:\\\x81\x61\\", "C:\\\x81\x61", "C:\\\x81\x41"},
