@@ -34,17 +34,6 @@ std::vector<std::string> Names(const CodePage& characters, std::string_view text
   return names;
 }
 
-// Whether the name's last byte is a lead byte with its second byte cut off.
-bool EndsInHalfCharacter(const CodePage& characters, const std::string& name) {
-  std::size_t i = 0;
-  std::size_t last = 0;
-  while (i < name.size()) {
-    last = i;
-    i += characters.CharSize(name, i);
-  }
-  return !name.empty() && last + 1 == name.size() && characters.IsLeadByte(name[last]);
-}
-
 // CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, with any extension,
 // name devices rather than files.
 bool IsDeviceName(const std::string& name) {
@@ -98,7 +87,7 @@ std::optional<PathSteps> SplitFullPath(const FileNameRule& rule, const std::stri
   std::vector<std::string> names = Names(characters, std::string_view(path).substr(2));
   // "\\\server" and the like have more than two separators before the server.
   if (names.size() < 2 || IsSeparator(path.size() > 2 ? path[2] : '\\') || names[0] == "." ||
-      names[0] == "?" || EndsInHalfCharacter(characters, names[1])) {
+      names[0] == "?" || rule.WholeCharacters(names[1]).size() != names[1].size()) {
     // A share name cut inside a character would take the separator the root
     // ends in for its second byte.
     return std::nullopt;
