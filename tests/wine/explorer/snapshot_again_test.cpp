@@ -11,6 +11,7 @@
 #include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
 #include "tests/wine/explorer/explorer_fixture.h"
+#include "tests/wine/kesreport/kesreport_run.h"
 #include "tests/wine/snapshot/child_process.h"
 
 namespace {
@@ -45,33 +46,6 @@ void Save(const frmExplorer& window, const std::string& path) {
   platform::Win32TextFile file(path);
   Report::WriteReport(window.Compared().records, {"12/7/99 9:15:00 AM", 1}, file);
   file.Close();
-}
-
-// What `kesreport /compare` prints for the two files.
-std::string KesreportCompare(const std::string& before, const std::string& after) {
-  const std::string out = kes_test::TempPath("kes-again-compare.txt");
-  {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    platform::ScopedHandle file(CreateFileA(out.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = file.Get();
-    startup.hStdError = file.Get();
-    std::string line = "\"" + kes_test::ProgramFolder() + "kesreport.exe\" /compare \"" + before +
-                       "\" \"" + after + "\"";
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &started)) {
-      return {};
-    }
-    platform::ScopedHandle process(started.hProcess), thread(started.hThread);
-    WaitForSingleObject(process.Get(), 60000);
-  }
-  const std::string text = platform::Win32TextFiles().Read(out);
-  DeleteFileA(out.c_str());
-  return text;
 }
 
 // "N started, N ended, N modules loaded, N files changed" counted from the
@@ -135,7 +109,8 @@ TEST_F(SnapshotAgainTest, MarksTheChildAndItsLibraryCountsAsKesreportAndReadsACh
     const std::string afterPath = kes_test::TempPath("kes-again-after.txt");
     Save(before, beforePath);
     Save(after, afterPath);
-    const std::string printed = KesreportCompare(beforePath, afterPath);
+    const std::string printed =
+        kes_test::Kesreport("/compare \"" + beforePath + "\" \"" + afterPath + "\"").out;
     EXPECT_NE(kes_test::Upper(printed).find("FILES CHANGED\r\n  " + kes_test::Upper(changed)),
               std::string::npos)
         << printed;
@@ -143,14 +118,18 @@ TEST_F(SnapshotAgainTest, MarksTheChildAndItsLibraryCountsAsKesreportAndReadsACh
     DeleteFileA(beforePath.c_str());
     DeleteFileA(afterPath.c_str());
 
-    for (const frmExplorer* window : {&before, &after}) {
-      const auto& processes = window->Processes();
-      for (std::int32_t i = 1; i <= processes.Count(); ++i) {
-        if (kes_test::Upper(processes.Item(i).msExePath) == kes_test::Upper(changed)) {
-          (window == &before ? beforeDate : afterDate) = processes.Item(i).msFileDateTime;
+    // The changed file's date as each window's records hold it.
+    const auto dateIn = [&](const frmExplorer& window) {
+      for (std::int32_t i = 1; i <= window.Processes().Count(); ++i) {
+        const clsProcess& process = window.Processes().Item(i);
+        if (kes_test::Upper(process.msExePath) == kes_test::Upper(changed)) {
+          return process.msFileDateTime;
         }
       }
-    }
+      return std::string();
+    };
+    beforeDate = dateIn(before);
+    afterDate = dateIn(after);
   }
   EXPECT_NE(beforeDate, "");
   EXPECT_EQ(afterDate.substr(0, 10), "02/03/2001");
