@@ -40,7 +40,8 @@ FileFactsMemory::Known* FileFactsMemory::Snapshot::Kept(const std::string& path)
   auto [kept, fresh] = next_.try_emplace(memory_.rule_.Folded(path));
   if (fresh) {
     const Known* was = Unchanged(path);
-    kept->second = was != nullptr ? *was : Known{entry->size, entry->lastWrite, {}, 0, {}, 0, {}};
+    kept->second =
+        was != nullptr ? *was : Known{entry->size, entry->lastWrite, {}, 0, false, 0, {}};
   }
   return &kept->second;
 }
@@ -74,12 +75,14 @@ std::uint32_t FileFactsMemory::Snapshot::VersionInfoSize(const std::string& path
     Kept(path);
     return size;
   }
-  // A failure is not remembered: the next snapshot asks again.
+  // Only a size other than 0 is remembered: a 0 may be a sharing violation or a share
+  // that did not answer as well as a file without a resource, so the next
+  // snapshot asks again.
   const std::uint32_t size = files_.VersionInfoSize(path, handle);
   if (Known* kept = Kept(path)) {
-    kept->resourceSize = size;
+    kept->resourceSize = size != 0 ? std::optional<std::uint32_t>(size) : std::nullopt;
     kept->handle = handle;
-    kept->read.reset();
+    kept->read = false;
   }
   return size;
 }
@@ -88,13 +91,11 @@ bool FileFactsMemory::Snapshot::VersionInfo(const std::string& path, std::uint32
                                             std::uint32_t size, void* data) {
   if (const Known* known = Unchanged(path);
       known != nullptr && known->read && known->handle == handle && known->readSize == size) {
-    const bool read = *known->read;
-    if (read) {
-      std::copy(known->bytes.begin(), known->bytes.end(), static_cast<unsigned char*>(data));
-    }
+    std::copy(known->bytes.begin(), known->bytes.end(), static_cast<unsigned char*>(data));
     Kept(path);
-    return read;
+    return true;
   }
+  // Only a read that succeeded is remembered; a failed one is tried again.
   const bool read = files_.VersionInfo(path, handle, size, data);
   if (Known* kept = Kept(path)) {
     kept->handle = handle;

@@ -12,7 +12,9 @@
 // The version resources of the files the last snapshot read, each with the
 // size and last-write time its file had then, kept from one snapshot to the
 // next: a later snapshot reads a file's resource again only when its
-// directory entry differs. Paths match as `rule` matches file names. Each
+// directory entry differs. Only what the version library answered with
+// success is kept: a size of 0 or a failed read is asked again next time.
+// Paths match as `rule` matches file names. Each
 // snapshot keeps what it met and drops the rest, so the memory never holds
 // more than one snapshot's files.
 class FileFactsMemory {
@@ -24,7 +26,7 @@ class FileFactsMemory {
     std::uint64_t lastWrite = 0;
     std::optional<std::uint32_t> resourceSize;
     std::uint32_t handle = 0;
-    std::optional<bool> read;  // what reading the resource returned
+    bool read = false;  // the resource was read, into `bytes`
     std::uint32_t readSize = 0;
     std::vector<unsigned char> bytes;
   };

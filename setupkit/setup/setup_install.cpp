@@ -3,6 +3,7 @@
 #include <exception>
 #include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/failure.h"
@@ -19,6 +20,7 @@ namespace {
 
 constexpr const char* kStaged = ".NEW";  // a copy not yet in place
 constexpr const char* kKept = ".OLD";    // the file it replaces, until the end
+constexpr int kNameTries = 99;
 
 // What this run changed, undone last change first. Each change names what
 // stays when its undo fails.
@@ -68,8 +70,9 @@ class Installer {
     return attributes && (*attributes & platform::kAttrDirectory) == 0;
   }
 
-  // Deletes a file if it is there. A read-only one (a copy from a CD or a
-  // read-only share keeps the attribute) has it cleared first.
+  // Deletes a file this run made or set aside, if it is there. A read-only
+  // one (a copy from a CD or a read-only share keeps the attribute) has it
+  // cleared first.
   void RemoveQuietly(const std::string& path) {
     const std::optional<std::uint32_t> attributes = p_.files.Attributes(path);
     if (!attributes) {
@@ -87,6 +90,30 @@ class Installer {
     }
   }
 
+  // A name beside `path` that nothing has now: `path` and the suffix, or
+  // with a number after it. Whoever uses it checks again as it does (a copy
+  // or rename fails when the name is taken), so a file of the user's of that
+  // name is never replaced, nor deleted.
+  std::string FreeName(const std::string& path, const char* suffix) {
+    for (int number = 1; number <= kNameTries; ++number) {
+      const std::string name =
+          path + suffix + (number == 1 ? std::string() : std::to_string(number));
+      if (!Exists(name)) {
+        return name;
+      }
+    }
+    throw kes::Failure(kes::kErrFileAccess, "No free name beside " + path);
+  }
+
+  // Renames a file that is to be replaced to a free name, until Finish; an
+  // undo renames it back, attributes and times unchanged.
+  void SetAside(const std::string& path) {
+    const std::string kept = FreeName(path, kKept);
+    p_.transfer.Rename(path, kept);
+    journal_.Add(kept, [this, path, kept] { p_.transfer.Rename(kept, path); });
+    kept_.push_back(kept);
+  }
+
   void MakeFolders(const std::string& folder) {
     for (const std::string& step : setupkit::FolderChain(p_.rule, folder)) {
       if (!Exists(step)) {
@@ -96,37 +123,40 @@ class Installer {
     }
   }
 
-  // Copies every file under its temporary name beside its target.
+  // Copies every file under a temporary name beside its target.
   void Stage(const std::vector<Placement>& placements) {
     for (const Placement& placement : placements) {
-      const std::string staged = placement.target + kStaged;
-      RemoveQuietly(staged);  // left by a run that was cut off
-      journal_.Add(staged, [this, staged] { RemoveQuietly(staged); });
+      const std::string staged = FreeName(placement.target, kStaged);
+      const auto undo = [this, staged] {
+        if (!moved_.contains(staged)) {  // by then the name is free again
+          RemoveQuietly(staged);
+        }
+      };
       if (placement.from.empty()) {
+        journal_.Add(staged, undo);  // free a moment ago: what is there is this run's
         p_.store.WriteTextFile(staged, placement.text);
       } else {
-        p_.transfer.Copy(placement.from, staged);
+        p_.transfer.Copy(placement.from, staged);  // fails on a name taken meanwhile
+        journal_.Add(staged, undo);
         // The copy keeps the package's attributes; installed files are
         // ordinary ones, which a later install or uninstall can replace.
         p_.files.SetNormalAttributes(staged);
       }
+      staged_.push_back(staged);
     }
   }
 
   // Puts the staged files in place, the replaced ones aside.
   void Swap(const std::vector<Placement>& placements) {
-    for (const Placement& placement : placements) {
-      const std::string& target = placement.target;
-      const std::string kept = target + kKept;
+    for (std::size_t index = 0; index < placements.size(); ++index) {
+      const std::string& target = placements[index].target;
       // The file it replaces goes aside as it is, attributes and all, so
       // that an undo puts it back unchanged.
       if (Exists(target)) {
-        RemoveQuietly(kept);
-        p_.transfer.Rename(target, kept);
-        journal_.Add(kept, [this, target, kept] { p_.transfer.Rename(kept, target); });
-        kept_.push_back(kept);
+        SetAside(target);
       }
-      p_.transfer.Rename(target + kStaged, target);
+      p_.transfer.Rename(staged_[index], target);
+      moved_.insert(staged_[index]);
       journal_.Add(target, [this, target] { RemoveQuietly(target); });
     }
   }
@@ -135,22 +165,22 @@ class Installer {
     const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
     const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) +
                              place.testFolder + "\\" + kAppName + ".LNK";
-    // A shortcut an earlier install made is put back as it was on an undo,
-    // still pointing where it did.
-    std::optional<std::string> before;
+    // A shortcut an earlier install made goes aside first: the library then
+    // writes a new file (the shell cannot save over a read-only one), and an
+    // undo puts the old one back as it was, still pointing where it did.
     if (IsFile(file)) {
-      before = p_.files.ReadTextFile(file);
+      SetAside(file);
     }
-    journal_.Add(file, [this, file, before] {
+    // A throw means the library never ran; once it has, whatever stands at
+    // the name is its work.
+    const std::int32_t made =
+        p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
+    journal_.Add(file, [this, file] {
       if (IsFile(file)) {  // not whatever else stands in its place
         RemoveQuietly(file);
       }
-      if (before) {
-        p_.store.WriteTextFile(file, *before);
-      }
     });
-    p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
-    if (!IsFile(file)) {
+    if (made == 0 || !IsFile(file)) {
       throw kes::Failure(kes::kErrFileAccess, ShortcutFailedMessage(file));
     }
   }
@@ -230,6 +260,8 @@ class Installer {
 
   const SetupPlatform& p_;
   Journal journal_;
+  std::vector<std::string> staged_;  // by placement
+  std::set<std::string> moved_;      // staged names already put in place
   std::vector<std::string> kept_;
 };
 
@@ -254,13 +286,15 @@ Outcome Install(const std::string& source, const std::string& folder,
     if (!installer.Exists(uninstaller)) {
       return {false, MissingSourceMessage(uninstaller)};
     }
-    // The uninstaller in the Windows folder stays when it is newer.
+    // The uninstaller in the Windows folder stays when it is newer, or when
+    // its version cannot be compared.
     const std::string shared =
         ::Subs::WindowsDirWithBackslash(platform.folders, platform.rule) + kUninstaller;
+    const bool sharedThere = installer.Exists(shared);
     const std::optional<std::uint64_t> there =
-        installer.Exists(shared) ? platform.transfer.FileVersion(shared) : std::nullopt;
+        sharedThere ? platform.transfer.FileVersion(shared) : std::nullopt;
     const std::optional<std::uint64_t> ours = platform.transfer.FileVersion(uninstaller);
-    if (!there || (ours && *ours >= *there)) {
+    if (!sharedThere || (there && ours && *ours >= *there)) {
       placements.push_back({shared, uninstaller, {}});
     }
     // A file in use is found before anything changes.

@@ -30,12 +30,14 @@ struct Outcome {
 
 // Installs from the package folder `source` into `folder` (as ChooseFolder
 // gave it): the program files and the setup log into the folder, the
-// uninstaller into the Windows folder unless a newer one is there, the
-// Programs menu shortcut and the Add/Remove Programs entry. Every file is
-// copied under a temporary name first and only then put in place, the file
-// it replaces kept aside until the end; files that are in use are found
-// before anything changes. On any failure everything this run did is undone
-// and nothing of it is left. The viewer's settings are never touched.
+// uninstaller into the Windows folder unless one is there that is newer or
+// has no version to compare, the Programs menu shortcut and the Add/Remove
+// Programs entry. Every file is copied under a temporary name that no file
+// has first and only then put in place, the file it replaces (the shortcut
+// too) renamed aside to another such name until the end; files that are in
+// use are found before anything changes. Nothing is deleted that this run
+// did not make or set aside. On any failure everything this run did is
+// undone and nothing of it is left. The viewer's settings are never touched.
 Outcome Install(const std::string& source, const std::string& folder,
                 const SetupPlatform& platform);
 

@@ -1,5 +1,6 @@
 #include "setupkit/setup/setup_plan.h"
 
+#include <set>
 #include <vector>
 
 #include "platform/full_path.h"
@@ -29,26 +30,33 @@ bool IsKestrelFile(const std::string& name, const platform::FileNameRule& rule) 
   return false;
 }
 
-// A log is Kestrel's when every entry names one of Kestrel's files in the
-// folder whose key is `folder`, the viewer among them. A line the log's rule
-// cannot read, or a log that names nothing, may be another program's.
-bool IsKestrelsLog(const std::string& text, const std::string& folder, platform::FolderFiles& files,
-                   const platform::FileNameRule& rule) {
-  bool viewer = false;
+// The names of Kestrel's files that the log lists, folded, when it is
+// Kestrel's: every entry names one of Kestrel's files in the folder whose
+// key is `folder`, the viewer among them. Nothing for a log that may be
+// another program's: a line the log's rule cannot read, or one that names
+// nothing of Kestrel's.
+std::optional<std::set<std::string>> KestrelsListedNames(const std::string& text,
+                                                         const std::string& folder,
+                                                         platform::FolderFiles& files,
+                                                         const platform::FileNameRule& rule) {
+  std::set<std::string> listed;
   for (const std::string& entry : kesclean::PrivateFileEntries(text)) {
     const std::optional<std::string> named = kesclean::EntryPath(rule, entry);
     const std::optional<std::string> path =
         named ? kesclean::LongPathOf(*named, files, rule) : std::nullopt;
     if (!path || rule.Folded(platform::ParentOf(rule, *path)) != folder) {
-      return false;
+      return std::nullopt;
     }
     const std::string name = rule.SplitFolderName(*path).name;
     if (!IsKestrelFile(name, rule)) {
-      return false;
+      return std::nullopt;
     }
-    viewer = viewer || platform::SameFileName(rule, name, kViewer);
+    listed.insert(rule.Folded(name));
   }
-  return viewer;
+  if (listed.count(rule.Folded(kViewer)) == 0) {
+    return std::nullopt;
+  }
+  return listed;
 }
 
 }  // namespace
@@ -111,17 +119,21 @@ FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
   }
   const std::string log = *folder + "\\" + kLogName;
   try {
-    if (!files.Attributes(log)) {
-      // Without Kestrel's log a file of the same name is the user's or
-      // another program's: replaced, it would be lost, and the uninstaller
-      // would later delete what took its place.
-      for (const char* name : kProgramFiles) {
-        if (files.Attributes(*folder + "\\" + name)) {
-          return {Refusal::kHoldsOthersFile, *folder};
-        }
+    std::set<std::string> listed;  // none without a log
+    if (files.Attributes(log)) {
+      const auto names = KestrelsListedNames(files.ReadTextFile(log), key, files, rule);
+      if (!names) {
+        return {Refusal::kForeignLog, *folder};
       }
-    } else if (!IsKestrelsLog(files.ReadTextFile(log), key, files, rule)) {
-      return {Refusal::kForeignLog, *folder};
+      listed = *names;
+    }
+    // A file of one of Kestrel's names that Kestrel's log does not list is
+    // the user's or another program's: replaced, it would be lost, and the
+    // uninstaller would later delete what took its place.
+    for (const char* name : kProgramFiles) {
+      if (listed.count(rule.Folded(name)) == 0 && files.Attributes(*folder + "\\" + name)) {
+        return {Refusal::kHoldsOthersFile, *folder};
+      }
     }
   } catch (const std::exception&) {
     return {Refusal::kForeignLog, *folder};  // a log it cannot read is not known to be ours

@@ -54,8 +54,9 @@ struct FolderChoice {
 // Refuses what is no full path, a drive's or share's root, the Windows and
 // the System folder, a folder whose setup log is not Kestrel's (it holds an
 // entry that names no file, names a file that is not one of Kestrel's files
-// in that folder, or does not name the viewer), and a folder without a setup
-// log that holds a file of the name of one of Kestrel's.
+// in that folder, or does not name the viewer), and a folder that holds a
+// file of the name of one of Kestrel's that its setup log (if any) does not
+// list.
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
                           const platform::FileNameRule& rule, platform::SystemFolders& folders);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <map>
 #include <optional>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -44,6 +45,9 @@ class FakeFileFacts : public platform::FileFacts {
   platform::DateTimeSeparators separators;
   // A failure raised by the version library for this path.
   std::string failingVersionPath;
+  // Calls ("size " or "resource " and the path) that fail once, as the
+  // version library does for a file in use: a size of 0, a read of false.
+  std::set<std::string> failOnce;
   // How many times each call reached this object, by path.
   std::map<std::string, int> reads;
   std::uint32_t lastRequestedSize = 0;
@@ -82,7 +86,7 @@ class FakeFileFacts : public platform::FileFacts {
     if (path == failingVersionPath) throw std::runtime_error("version library failed");
     handle = 0;
     const File& file = Existing(path);
-    if (!file.hasVersion) return 0;
+    if (!file.hasVersion || failOnce.erase("size " + path) != 0) return 0;
     return file.reportedSize != 0 ? file.reportedSize : kResourceSize;
   }
   bool VersionInfo(const std::string& path, std::uint32_t, std::uint32_t size,
@@ -90,7 +94,7 @@ class FakeFileFacts : public platform::FileFacts {
     ++reads["resource " + path];
     lastRequestedSize = size;
     const File& file = Existing(path);
-    if (!file.hasVersion) return false;
+    if (!file.hasVersion || failOnce.erase("resource " + path) != 0) return false;
     if (size < kFixedInfoAt + 52) return true;  // cut short by the caller's size
     auto* bytes = static_cast<unsigned char*>(data);
     std::memcpy(bytes + kFixedInfoAt + 8, &file.versionMs, 4);

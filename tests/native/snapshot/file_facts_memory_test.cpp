@@ -36,7 +36,8 @@ TEST(FileFactsMemory, ReusesAFilesVersionOnlyWhileItsSizeAndTimeStayTheSame) {
     bool leftOutOnce;                            // a snapshot between them does not meet the file
     std::string nextPath;
     std::string next;
-    int resourceReads;  // in the next snapshot
+    int resourceReads;               // in the next snapshot
+    const char* failOnce = nullptr;  // a version call that fails in the first snapshot
   };
   const Case cases[] = {
       {"same, spelled in another letter case",
@@ -55,6 +56,10 @@ TEST(FileFactsMemory, ReusesAFilesVersionOnlyWhileItsSizeAndTimeStayTheSame) {
        "C:\\NEW.DLL", "1000 05/11/1998 08:01:00 PM 9.0.0.0", 1},
       {"not seen in the last snapshot", [](FakeFileFacts&) {}, true, path,
        "1000 05/11/1998 08:01:00 PM 1.2.3.4", 1},
+      {"size read failed once", [](FakeFileFacts&) {}, false, path,
+       "1000 05/11/1998 08:01:00 PM 1.2.3.4", 1, "size "},
+      {"resource read failed once", [](FakeFileFacts&) {}, false, path,
+       "1000 05/11/1998 08:01:00 PM 1.2.3.4", 1, "resource "},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -63,7 +68,12 @@ TEST(FileFactsMemory, ReusesAFilesVersionOnlyWhileItsSizeAndTimeStayTheSame) {
     FakeFileFacts files;
     files.AddVersioned(path, 0x00010002, 0x00030004);
     files.Add("C:\\OTHER.DLL");
-    EXPECT_EQ(Read(memory, files, path), "1000 05/11/1998 08:01:00 PM 1.2.3.4");
+    if (c.failOnce != nullptr) {
+      files.failOnce.insert(c.failOnce + path);
+    }
+    EXPECT_EQ(Read(memory, files, path), c.failOnce != nullptr
+                                             ? "1000 05/11/1998 08:01:00 PM 0.0.0.0"
+                                             : "1000 05/11/1998 08:01:00 PM 1.2.3.4");
     if (c.leftOutOnce) {
       Read(memory, files, "C:\\OTHER.DLL");
     }
