@@ -56,13 +56,18 @@ bool SetShortcuts(platform::ShellLinks& links, platform::MessageBoxes& boxes,
   std::string failures;
   for (const ShortcutPlaceInfo& info : kShortcutPlaces) {
     const bool create = wanted[static_cast<std::size_t>(info.place)] != 0;
+    bool done = false;
     try {
       if (create) {
         links.CreateShellLink(info.libraryFolder, linkName, target, "");
+        done = true;
       } else {
-        links.RemoveShellLink(info.libraryFolder, linkName);
+        // 0: the library ran, but the file is still there.
+        done = links.RemoveShellLink(info.libraryFolder, linkName) != 0;
       }
-    } catch (const std::exception&) {
+    } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): told below
+    }
+    if (!done) {
       failures += create ? info.createFailedLine : info.removeFailedLine;
       failures += kLF;
     }

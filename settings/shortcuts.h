@@ -51,9 +51,10 @@ bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
 // Creates the shortcut `linkName` to `target` in every place whose flag is
 // non-zero and removes it from every other place, in the order of
 // kShortcutPlaces. A call that cannot be made (no library, no entry point, a
-// fault) adds the place's line for its action; the lines, each ending in a
-// line feed, are shown together in one box (stop icon, "Kestrel"). What a
-// call returns is not looked at. Returns true.
+// fault), or a removal that returns 0 (the file stayed), adds the place's
+// line for its action; the lines, each ending in a line feed, are shown
+// together in one box (stop icon, "Kestrel"). What a creation returns is not
+// looked at. Returns true.
 bool SetShortcuts(platform::ShellLinks& links, platform::MessageBoxes& boxes,
                   const std::string& linkName, const std::string& target, std::int16_t desktop,
                   std::int16_t programMenu, std::int16_t startup, std::int16_t startMenu,

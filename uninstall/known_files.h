@@ -61,10 +61,12 @@ std::optional<std::set<std::string>> KnownFileKeys(const std::vector<std::string
                                                    const platform::FileNameRule& rule);
 
 // What happens to one file of the install folder. Every file the sweep
-// touches has its attributes made normal; only unknown ones are deleted.
+// touches has its attributes made normal, but for those the user chose to
+// keep; only unknown ones are deleted.
 struct FileAction {
   std::string path;
   bool remove = false;
+  bool asItWas = false;  // kept at the user's word: not even its attributes change
   bool operator==(const FileAction&) const = default;
 };
 

@@ -177,6 +177,9 @@ SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
 std::vector<std::string> Subs::RemoveUnknownFiles(const std::vector<FileAction>& plan) {
   std::vector<std::string> notDeleted;
   for (const FileAction& action : plan) {
+    if (action.asItWas) {
+      continue;
+    }
     Skip([&] { platform_.files.SetNormalAttributes(action.path); });
     if (!action.remove) {
       continue;
@@ -193,9 +196,14 @@ std::vector<std::string> Subs::RemoveUnknownFiles(const std::vector<FileAction>&
 void Subs::RemoveShortcuts(const std::string& linkName) {
   std::string lines;
   for (const ::Subs::ShortcutPlace place : kRemovalOrder) {
+    bool removed = false;
     try {
-      platform_.links.RemoveShellLink(::Subs::PlaceInfo(place).libraryFolder, linkName);
-    } catch (const std::exception&) {
+      // 0: the library ran, but the file is still there.
+      removed =
+          platform_.links.RemoveShellLink(::Subs::PlaceInfo(place).libraryFolder, linkName) != 0;
+    } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): told below
+    }
+    if (!removed) {
       lines += RemoveFailedLine(place);
       lines += '\n';
     }
@@ -242,6 +250,7 @@ void Subs::AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>
   if (answer != platform::kIdYes) {
     for (FileAction* action : users) {
       action->remove = false;
+      action->asItWas = true;
     }
   }
 }

@@ -141,7 +141,9 @@ class AnsweringBoxes final : public platform::MessageBoxes {
 };
 
 // The shell-link library: removals are recorded among the other events, and
-// fail for the folders in `failing`. The uninstaller never creates a link.
+// fail for the folders in `failing` (the call cannot be made) or return 0
+// for those in `refusing` (the file stayed). The uninstaller never creates
+// a link.
 class FakeLinks final : public platform::ShellLinks {
  public:
   explicit FakeLinks(Events& events) : events_(events) {}
@@ -153,9 +155,10 @@ class FakeLinks final : public platform::ShellLinks {
   std::int32_t RemoveShellLink(const std::string& folder, const std::string& linkName) override {
     if (failing.count(folder) != 0) throw kes::Failure(53, "File not found");
     events_.push_back("link [" + folder + "] " + linkName);
-    return 1;
+    return refusing.count(folder) != 0 ? 0 : 1;
   }
   std::set<std::string> failing;
+  std::set<std::string> refusing;
 
  private:
   Events& events_;

@@ -86,11 +86,19 @@ TEST_F(SetShortcutsTest, EachPlaceIsCreatedOrRemovedInTheViewersOrder) {
   EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(SetShortcutsTest, WhatTheLibraryReturnsIsNotAFailure) {
+// A creation's result is not consulted; a removal that returns 0 left the
+// file where it was.
+TEST_F(SetShortcutsTest, OnlyARemovalThatReturnsZeroIsAFailure) {
   links.result = 0;
   Run({"all", 1, 1, 1, 1, 1, {}});
   EXPECT_EQ(links.calls.size(), 5u);
   EXPECT_TRUE(boxes.shown.empty());
+  Run({"desktop only", 1, 0, 0, 0, 0, {}});
+  EXPECT_EQ(boxes.shown, (kes_test::Boxes{{"Couldn't Remove QuickLaunch Shortcut\n"
+                                           "Couldn't Remove Program Menu Shortcut\n"
+                                           "Couldn't Remove Startup Shortcut\n"
+                                           "Couldn't Remove Start Menu Shortcut\n",
+                                           "Kestrel", 0x10}}));
 }
 
 TEST_F(SetShortcutsTest, MissingLibraryListsEveryPlaceInOneBox) {

@@ -16,13 +16,14 @@ void Arrange(MemoryFolder& disk, const std::string& log) {
 
 TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
   const std::string viewer = "PrivateFile: \"C:\\K\\kesview.exe\"\r\n";
+  const std::string index = "PrivateFile: \"C:\\K\\index.htm\"\r\n";
   const struct {
     std::string log;
     bool kestrels;  // setup installs there, kesclean sweeps it
     int st5unst;    // its exit status; the log stays unless 0
   } cases[] = {
       {setup::LogText("C:\\K"), true, 0},
-      {"; notes\r\nSharedFile: \"C:\\WINDOWS\\x.dll\"\r\nFile: a\r\n" + viewer, true, 0},
+      {"; notes\r\nSharedFile: \"C:\\WINDOWS\\x.dll\"\r\nFile: a\r\n" + viewer + index, true, 0},
       {"PrivateFile: C:\\K\\kesview.exe\r\n", false, 1},           // unquoted
       {"PrivateFile: \"kesview.exe\"\r\n" + viewer, false, 1},     // relative
       {"PrivateFile:\r\n" + viewer, false, 1},                     // empty entry

@@ -119,12 +119,14 @@ TEST(RemoveShortcutsTest, MissingLibraryListsEveryPlaceInTheUninstallersOrder) {
 TEST(RemoveShortcutsTest, OneFailingPlaceIsListedAndTheOthersStillGo) {
   Uninstall u;
   u.links.failing = {"\\Startup"};
+  u.links.refusing = {"\\Startup", "..\\..\\Start Menu"};
   u.subs.RemoveShortcuts("Kestrel");
   EXPECT_EQ(u.events,
             (Events{"link [..\\..\\Desktop] Kestrel", "link [" + kQuickLaunch + "] Kestrel",
                     "link [] Kestrel", "link [..\\..\\Start Menu] Kestrel"}));
-  EXPECT_EQ(u.boxes.shown,
-            (Boxes{{"Couldn't Remove Startup Shortcut\n", "Kestrel Uninstaller", kStop}}));
+  EXPECT_EQ(u.boxes.shown, (Boxes{{"Couldn't Remove Startup Shortcut\n"
+                                   "Couldn't Remove Start Menu Shortcut\n",
+                                   "Kestrel Uninstaller", kStop}}));
 }
 
 // An installed folder: two listed files, the log, unlisted ones, a System
@@ -340,6 +342,9 @@ TEST(MainTest, FilesThatMayBeTheUsersAreNamedAndGoOnlyOnYes) {
                   : 0;
     }
     EXPECT_EQ(left, c.left) << c.users << " " << c.answer;
+    if (c.answer == platform::kIdNo) {  // kept as it was, read-only still
+      EXPECT_EQ(u.disk.files[kFolder + "notes.txt"].attributes, platform::kAttrReadOnly);
+    }
     EXPECT_EQ(u.disk.files.count(kFolder + "TEMP.HTM"), 0u);  // the viewer's own
     EXPECT_EQ(u.events.back(), kStart);
   }
