@@ -1,5 +1,8 @@
 #include "uninstall/file_identity.h"
 
+#include <exception>
+#include <utility>
+
 #include "platform/full_path.h"
 
 namespace kesclean {
@@ -49,6 +52,45 @@ std::optional<std::string> FileKey(const std::string& path, platform::FolderFile
     return std::nullopt;
   }
   return rule.Folded(*longPath);
+}
+
+SystemPlace SystemPlaceOf(const std::string& folder, const std::string& windowsDir,
+                          const std::string& systemDir, platform::FolderFiles& files,
+                          platform::FolderIdentity& identity, const platform::FileNameRule& rule) {
+  const std::optional<platform::PathSteps> split = platform::SplitFullPath(rule, folder);
+  if (!split || split->steps.empty()) {
+    return SystemPlace::kRoot;
+  }
+  const std::optional<std::string> windows = LongPathOf(windowsDir, files, rule);
+  std::optional<std::string> windowsRoot;
+  if (windows) {
+    windowsRoot = platform::JoinPath({platform::SplitFullPath(rule, *windows)->root, {}});
+  }
+  const std::pair<std::optional<std::string>, SystemPlace> places[] = {
+      {windows, SystemPlace::kWindows},
+      {LongPathOf(systemDir, files, rule), SystemPlace::kSystem},
+      {windowsRoot, SystemPlace::kRoot}};
+  for (const auto& [path, place] : places) {
+    if (!path || rule.Folded(*path) == rule.Folded(folder)) {
+      return place;
+    }
+  }
+  std::optional<std::uint32_t> attributes;
+  try {
+    attributes = files.Attributes(folder);
+  } catch (const std::exception&) {
+    return SystemPlace::kWindows;  // cannot tell what it is
+  }
+  if (!attributes || (*attributes & platform::kAttrDirectory) == 0) {
+    return SystemPlace::kNone;  // no folder yet: no second name of one
+  }
+  for (const auto& [path, place] : places) {
+    const std::optional<bool> same = identity.SameFolder(folder, *path);
+    if (!same || *same) {
+      return place;
+    }
+  }
+  return SystemPlace::kNone;
 }
 
 }  // namespace kesclean

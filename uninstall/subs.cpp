@@ -171,7 +171,7 @@ SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {
     facts.log = log && (*log & kNotOrdinary) == 0 ? LogState::kUnread : LogState::kMissing;
   }
   known = facts.known;
-  return DecideSweep(facts, platform_.files, platform_.rule);
+  return DecideSweep(facts, platform_.files, platform_.identity, platform_.rule);
 }
 
 std::vector<std::string> Subs::RemoveUnknownFiles(const std::vector<FileAction>& plan) {

@@ -7,6 +7,7 @@
 #include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
+#include "platform/folder_identity.h"
 #include "platform/message_box.h"
 #include "platform/program_starter.h"
 #include "platform/shell_links.h"
@@ -26,7 +27,8 @@ struct UninstallPlatform {
   platform::SystemFolders& folders;
   platform::FolderFiles& files;
   platform::FileStore& store;
-  platform::ShellLinks& links;  // only its removal call is used
+  platform::FolderIdentity& identity;  // tells a second name of a system folder
+  platform::ShellLinks& links;         // only its removal call is used
   platform::ProgramStarter& starter;
   const platform::FileNameRule& rule;
   UninstallHost& host;

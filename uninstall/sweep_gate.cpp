@@ -13,14 +13,6 @@ namespace {
 
 SweepDecision Refused(const char* why) { return {{}, why}; }
 
-// True when `folder` (a long path) is the system folder `systemFolder`; an
-// unknown or unsound system folder counts as the same, to be safe.
-bool IsFolder(const std::string& folder, const std::string& systemFolder,
-              platform::FolderFiles& files, const platform::FileNameRule& rule) {
-  const std::optional<std::string> longSystem = LongPathOf(systemFolder, files, rule);
-  return !longSystem || rule.Folded(*longSystem) == rule.Folded(folder);
-}
-
 bool IsOrdinaryFile(const std::string& path, platform::FolderFiles& files) {
   try {
     const std::optional<std::uint32_t> attributes = files.Attributes(path);
@@ -33,7 +25,7 @@ bool IsOrdinaryFile(const std::string& path, platform::FolderFiles& files) {
 }  // namespace
 
 SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,
-                          const platform::FileNameRule& rule) {
+                          platform::FolderIdentity& identity, const platform::FileNameRule& rule) {
   const std::optional<std::string> program = LongPathOf(facts.programPath, files, rule);
   const std::optional<std::string> installFolder = LongPathOf(facts.installFolder, files, rule);
   if (!program || !installFolder) {
@@ -46,15 +38,15 @@ SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& file
     return Refused(kNotFullPathText);
   }
   // A folder that does not read as a full path is refused like a root.
-  const auto split = platform::SplitFullPath(rule, folder);
-  if (!split || split->steps.empty()) {
-    return Refused(kRootFolderText);
-  }
-  if (IsFolder(folder, facts.windowsDir, files, rule)) {
-    return Refused(kWindowsFolderText);
-  }
-  if (IsFolder(folder, facts.systemDir, files, rule)) {
-    return Refused(kSystemFolderText);
+  switch (SystemPlaceOf(folder, facts.windowsDir, facts.systemDir, files, identity, rule)) {
+    case SystemPlace::kRoot:
+      return Refused(kRootFolderText);
+    case SystemPlace::kWindows:
+      return Refused(kWindowsFolderText);
+    case SystemPlace::kSystem:
+      return Refused(kSystemFolderText);
+    case SystemPlace::kNone:
+      break;
   }
   if (!IsOrdinaryFile(*program, files)) {
     return Refused(kNoProgramText);

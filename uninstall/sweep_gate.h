@@ -5,6 +5,7 @@
 
 #include "platform/file_name_rule.h"
 #include "platform/folder_files.h"
+#include "platform/folder_identity.h"
 
 namespace kesclean {
 
@@ -30,12 +31,13 @@ struct InstallFacts {
 
 // The sweep deletes every unlisted file of a folder, so it runs only where
 // the folder is certainly Kestrel's: "Path" is a full path, its folder is no
-// root of a drive or share and neither the Windows nor the System folder, the
+// root of a drive or share and neither the Windows nor the System folder
+// under any name (SystemPlaceOf), the
 // file it names is there, and the log in that folder, every entry of it
 // read, lists that file. The
 // first check that fails gives the refusal; unknown Windows or System
 // folders refuse too.
 SweepDecision DecideSweep(const InstallFacts& facts, platform::FolderFiles& files,
-                          const platform::FileNameRule& rule);
+                          platform::FolderIdentity& identity, const platform::FileNameRule& rule);
 
 }  // namespace kesclean

@@ -99,24 +99,25 @@ std::string DefaultFolder(platform::Registry& registry, const platform::FileName
 }
 
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
-                          const platform::FileNameRule& rule, platform::SystemFolders& folders) {
+                          platform::FolderIdentity& identity, const platform::FileNameRule& rule,
+                          platform::SystemFolders& folders) {
   const std::optional<std::string> folder = kesclean::LongPathOf(st5unst::Trim(text), files, rule);
   if (!folder) {
     return {Refusal::kNotFullPath, {}};
   }
-  if (platform::SplitFullPath(rule, *folder)->steps.empty()) {
-    return {Refusal::kRoot, *folder};
+  switch (kesclean::SystemPlaceOf(*folder, ::Subs::WindowsDirWithBackslash(folders, rule),
+                                  ::Subs::SystemDirWithBackslash(folders, rule), files, identity,
+                                  rule)) {
+    case kesclean::SystemPlace::kRoot:
+      return {Refusal::kRoot, *folder};
+    case kesclean::SystemPlace::kWindows:
+      return {Refusal::kWindows, *folder};
+    case kesclean::SystemPlace::kSystem:
+      return {Refusal::kSystem, *folder};
+    case kesclean::SystemPlace::kNone:
+      break;
   }
   const std::string key = rule.Folded(*folder);
-  const std::pair<std::string, Refusal> system[] = {
-      {::Subs::WindowsDirWithBackslash(folders, rule), Refusal::kWindows},
-      {::Subs::SystemDirWithBackslash(folders, rule), Refusal::kSystem}};
-  for (const auto& [path, refusal] : system) {
-    const std::optional<std::string> systemKey = kesclean::FileKey(path, files, rule);
-    if (!systemKey || *systemKey == key) {
-      return {refusal, *folder};
-    }
-  }
   const std::string log = *folder + "\\" + kLogName;
   try {
     std::set<std::string> listed;  // none without a log

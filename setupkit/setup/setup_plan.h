@@ -6,6 +6,7 @@
 
 #include "platform/file_name_rule.h"
 #include "platform/folder_files.h"
+#include "platform/folder_identity.h"
 #include "platform/registry.h"
 #include "platform/system_folders.h"
 
@@ -52,13 +53,15 @@ struct FolderChoice {
 };
 
 // Refuses what is no full path, a drive's or share's root, the Windows and
-// the System folder, a folder whose setup log is not Kestrel's (it holds an
+// the System folder (by the folder itself, under any name: SystemPlaceOf), a
+// folder whose setup log is not Kestrel's (it holds an
 // entry that names no file, names a file that is not one of Kestrel's files
 // in that folder, or does not name the viewer), and a folder that holds a
 // file of the name of one of Kestrel's that its setup log (if any) does not
 // list.
 FolderChoice ChooseFolder(const std::string& text, platform::FolderFiles& files,
-                          const platform::FileNameRule& rule, platform::SystemFolders& folders);
+                          platform::FolderIdentity& identity, const platform::FileNameRule& rule,
+                          platform::SystemFolders& folders);
 
 // Why the folder was refused, for the user.
 std::string RefusalMessage(Refusal refusal, const std::string& text);

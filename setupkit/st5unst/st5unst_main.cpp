@@ -10,6 +10,7 @@
 #include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
+#include "platform/win32/folder_identity_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/system_folders_win32.h"
@@ -31,6 +32,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32Clock clock;
   platform::Win32MessageBoxes boxes;
   platform::Win32Registry registry;
-  return st5unst::RemoveLoggedFiles(st5unst::ArgumentsOf(GetCommandLineA()),
-                                    {files, store, rule, folders, clock, boxes, registry});
+  platform::Win32FolderIdentity identity(rule);
+  return st5unst::RemoveLoggedFiles(
+      st5unst::ArgumentsOf(GetCommandLineA()),
+      {files, store, rule, folders, clock, boxes, registry, identity});
 }

@@ -99,20 +99,12 @@ class Remover {
 };
 
 // The folder a log may remove files from: not a root, and neither the
-// Windows nor the System folder (nor unknown ones).
+// Windows nor the System folder (nor unknown ones), under any name.
 bool IsSoundFolder(const std::string& folder, const RemovalPlatform& platform) {
-  if (platform::SplitFullPath(platform.rule, folder)->steps.empty()) {
-    return false;
-  }
-  for (const std::string& system :
-       {::Subs::WindowsDirWithBackslash(platform.folders, platform.rule),
-        ::Subs::SystemDirWithBackslash(platform.folders, platform.rule)}) {
-    const std::optional<std::string> key = kesclean::FileKey(system, platform.files, platform.rule);
-    if (!key || *key == platform.rule.Folded(folder)) {
-      return false;
-    }
-  }
-  return true;
+  return kesclean::SystemPlaceOf(
+             folder, ::Subs::WindowsDirWithBackslash(platform.folders, platform.rule),
+             ::Subs::SystemDirWithBackslash(platform.folders, platform.rule), platform.files,
+             platform.identity, platform.rule) == kesclean::SystemPlace::kNone;
 }
 
 constexpr const char* kUninstallKeys = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";

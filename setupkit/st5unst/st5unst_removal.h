@@ -6,6 +6,7 @@
 #include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
+#include "platform/folder_identity.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/system_folders.h"
@@ -28,6 +29,7 @@ struct RemovalPlatform {
   platform::Clock& clock;
   platform::MessageBoxes& boxes;
   platform::Registry& registry;
+  platform::FolderIdentity& identity;
 };
 
 // Removes what the log named in `arguments` ("-n" and its path) lists. Only
@@ -35,7 +37,7 @@ struct RemovalPlatform {
 // canonical and spelled by its long names first; every other entry, and
 // every entry that names no file by the log's one rule (EntryPath), is
 // refused and counts as left behind. A log in a drive's or share's root, the
-// Windows or the System folder removes nothing. A file in use is tried again
+// Windows or the System folder, under any name, removes nothing. A file in use is tried again
 // for a few seconds. The log goes only when nothing it names is left, so a
 // second run finishes the job; then the folder goes if that left it empty.
 // Besides the files, the log's other lines name what the setup program

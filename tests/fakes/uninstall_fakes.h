@@ -10,6 +10,7 @@
 #include "platform/file_name_rule.h"
 #include "platform/file_store.h"
 #include "platform/folder_files.h"
+#include "platform/folder_identity.h"
 #include "platform/message_box.h"
 #include "platform/program_starter.h"
 #include "platform/shell_links.h"
@@ -28,8 +29,11 @@ using Events = std::vector<std::string>;
 
 // Files in memory by full path, with attributes and content. Names compare
 // without letter case, as on the system; folders exist where files lie in
-// them; `shortNames` maps a short path to the long one it stands for.
-class MemoryFolder final : public platform::FolderFiles, public platform::FileStore {
+// them; `shortNames` maps a short path, or a second name (a share, a mapped
+// drive), to the long one it stands for, and folder identity goes by it.
+class MemoryFolder final : public platform::FolderFiles,
+                           public platform::FileStore,
+                           public platform::FolderIdentity {
  public:
   struct File {
     std::uint32_t attributes = 0;
@@ -40,7 +44,7 @@ class MemoryFolder final : public platform::FolderFiles, public platform::FileSt
   std::vector<platform::FolderEntry> List(const std::string& pattern) override {
     std::vector<platform::FolderEntry> found;
     if (pattern.ends_with("\\*.*")) {
-      const std::string folder = Key(pattern.substr(0, pattern.size() - 3));
+      const std::string folder = Key(Resolve(pattern.substr(0, pattern.size() - 3)));
       for (const auto& [path, file] : files) {
         if (Key(path).starts_with(folder) && path.find('\\', folder.size()) == std::string::npos) {
           found.push_back({path.substr(folder.size()), file.attributes});
@@ -90,8 +94,19 @@ class MemoryFolder final : public platform::FolderFiles, public platform::FileSt
     files.erase(file);
   }
 
+  std::optional<bool> SameFolder(const std::string& folder, const std::string& other) override {
+    if (unsure) return std::nullopt;
+    const auto bare = [&](const std::string& path) {
+      std::string key = Key(Resolve(path));
+      if (key.ends_with("\\")) key.pop_back();
+      return key;
+    };
+    return bare(folder) == bare(other);
+  }
+
   std::map<std::string, File> files;
   std::map<std::string, std::string> shortNames;
+  bool unsure = false;               // no folder's identity can be told
   std::set<std::string> unreadable;  // upper-case paths whose reading fails
   std::set<std::string> inUse;       // upper-case paths that refuse to go
 
@@ -234,7 +249,7 @@ struct Uninstall {
   FakeStarter starter{events};
   FakeHost host{events};
   platform::FileNameRule rule;
-  kesclean::Subs subs{{api, boxes, folders, disk, disk, links, starter, rule, host}};
+  kesclean::Subs subs{{api, boxes, folders, disk, disk, disk, links, starter, rule, host}};
 };
 
 }  // namespace uninstall_test

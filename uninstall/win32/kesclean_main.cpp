@@ -5,6 +5,7 @@
 #include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
+#include "platform/win32/folder_identity_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/program_starter_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -31,7 +32,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32ProgramStarter starter;
   kesclean::Win32UninstallHost host(instance);
 
-  kesclean::Subs subs({registryApi, boxes, folders, files, store, links, starter, rule, host});
+  platform::Win32FolderIdentity identity(rule);
+  kesclean::Subs subs(
+      {registryApi, boxes, folders, files, store, identity, links, starter, rule, host});
   subs.Main();
   return 0;
 }

@@ -10,6 +10,7 @@
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/file_transfer_win32.h"
 #include "platform/win32/folder_files_win32.h"
+#include "platform/win32/folder_identity_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/program_starter_win32.h"
 #include "platform/win32/registry_win32.h"
@@ -40,6 +41,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   platform::Win32FileStore store;
   platform::Win32FileTransfer transfer;
   platform::Win32FileNameRule rule;
+  platform::Win32FolderIdentity identity(rule);
   std::string source = folders.ProgramFolder();
   if (rule.EndsWithBackslash(source)) {
     source.pop_back();  // a drive root, as on a floppy
@@ -54,7 +56,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
       }
       return status;
     };
-    const setup::FolderChoice choice = setup::ChooseFolder(text, files, rule, folders);
+    const setup::FolderChoice choice = setup::ChooseFolder(text, files, identity, rule, folders);
     if (choice.refusal != setup::Refusal::kNone) {
       return tell(
           setup::RefusalMessage(choice.refusal, choice.folder.empty() ? text : choice.folder),

@@ -84,7 +84,7 @@ TEST(SetupTest, RefusedFolders) {
     disk.files["C:\\Web\\ST5UNST.LOG"] = {0, "PrivateFile: \"C:\\Web\\kesview.exe\"\r\n"};
     disk.files["C:\\Web\\index.htm"] = {0, "mine"};
     disk.unreadable.insert("C:\\UNREAD\\ST5UNST.LOG");
-    EXPECT_EQ(setup::ChooseFolder(c.text, disk, rule, folders).refusal, c.refusal) << c.text;
+    EXPECT_EQ(setup::ChooseFolder(c.text, disk, disk, rule, folders).refusal, c.refusal) << c.text;
   }
 }
 

@@ -37,7 +37,7 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
     Arrange(disk, c.log);
     platform::FileNameRule rule;
     WindowsAt folders;
-    EXPECT_EQ(setup::ChooseFolder("C:\\K", disk, rule, folders).refusal,
+    EXPECT_EQ(setup::ChooseFolder("C:\\K", disk, disk, rule, folders).refusal,
               c.kestrels ? setup::Refusal::kNone : setup::Refusal::kForeignLog)
         << c.log;
 
@@ -45,7 +45,7 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
     AnsweringBoxes boxes;
     kes_test::FakeRegistry registry;
     EXPECT_EQ(st5unst::RemoveLoggedFiles("-n " + kLog,
-                                         {disk, disk, rule, folders, clock, boxes, registry}),
+                                         {disk, disk, rule, folders, clock, boxes, registry, disk}),
               c.st5unst)
         << c.log;
     EXPECT_EQ(disk.files.count(kLog), c.st5unst == 0 ? 0u : 1u) << c.log;
@@ -55,6 +55,55 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
     u.SetPath("C:\\K\\kesview.exe");
     u.subs.Main();
     EXPECT_EQ(u.events.back().starts_with("start "), c.kestrels) << c.log;
+  }
+}
+
+// The Windows and the System folder under a second name (a share, a mapped
+// or SUBST drive) are refused by all three, as is a folder whose identity
+// cannot be told; Kestrel's own folder through a mapped drive is not.
+TEST(SystemFolderIdentityTest, ASecondNameIsTheSameFolderToSetupSt5unstAndKesclean) {
+  const struct {
+    std::string folder, drive, leadsTo, real;
+    bool unsure, refused;
+  } cases[] = {
+      {"\\\\MACHINE\\C$\\WINDOWS", "\\\\MACHINE\\C$", "C:", "C:\\WINDOWS", false, true},
+      {"W:\\WINDOWS", "W:", "C:", "C:\\WINDOWS", false, true},
+      {"S:\\SYSTEM", "S:", "C:\\WINDOWS", "C:\\WINDOWS\\SYSTEM", false, true},
+      {"W:\\Program Files\\Kestrel", "W:", "C:", "C:\\Program Files\\Kestrel", false, false},
+      {"W:\\Program Files\\Kestrel", "W:", "C:", "C:\\Program Files\\Kestrel", true, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.folder);
+    const auto arrange = [&](MemoryFolder& disk) {
+      disk.files = {
+          {"C:\\WINDOWS\\SYSTEM\\USER.EXE", {}},
+          {c.real + "\\kesview.exe", {}},
+          {c.real + "\\WIN.INI", {}},
+          {c.real + "\\ST5UNST.LOG", {0, "PrivateFile: \"" + c.folder + "\\kesview.exe\"\r\n"}}};
+      disk.shortNames[c.drive] = c.leadsTo;
+      disk.unsure = c.unsure;
+    };
+    Events events;
+    MemoryFolder disk(events);
+    arrange(disk);
+    platform::FileNameRule rule;
+    WindowsAt folders;
+    EXPECT_EQ(
+        setup::ChooseFolder(c.folder, disk, disk, rule, folders).refusal != setup::Refusal::kNone,
+        c.refused);
+
+    FakeClock clock;
+    AnsweringBoxes boxes;
+    kes_test::FakeRegistry registry;
+    st5unst::RemoveLoggedFiles("-n \"" + c.folder + "\\ST5UNST.LOG\"",
+                               {disk, disk, rule, folders, clock, boxes, registry, disk});
+    EXPECT_EQ(disk.files.count(c.real + "\\kesview.exe"), c.refused ? 1u : 0u);
+
+    Uninstall u;
+    arrange(u.disk);
+    u.SetPath(c.folder + "\\kesview.exe");
+    u.subs.Main();
+    EXPECT_EQ(u.disk.files.count(c.real + "\\WIN.INI"), c.refused ? 1u : 0u);
   }
 }
 

@@ -27,7 +27,7 @@ struct Removal {
   int Run(const std::string& log, const std::string& arguments = kArguments) {
     disk.files[kLog] = {0, log};
     return st5unst::RemoveLoggedFiles(arguments,
-                                      {disk, disk, rule, folders, clock, boxes, registry});
+                                      {disk, disk, rule, folders, clock, boxes, registry, disk});
   }
   std::vector<std::string> Gone(const std::set<std::string>& before) const {
     std::vector<std::string> gone;
