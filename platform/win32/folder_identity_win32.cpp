@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-
 #include "platform/win32/scoped_handle.h"
 
 namespace platform {
@@ -32,10 +30,14 @@ std::optional<bool> Win32FolderIdentity::SameFolder(const std::string& folder,
   const std::string here = rule_.AddBackslash(folder);
   const std::string there = rule_.AddBackslash(other);
   for (int attempt = 0; attempt < kNameTries; ++attempt) {
-    char name[16] = {};
-    std::snprintf(name, sizeof name, "~KES%04X.TMP",
-                  static_cast<unsigned>((GetTickCount() + attempt * 40503u) & 0xFFFF));
-    // A name that neither spelling shows yet: found afterwards, it is the mark.
+    std::string name = "~KES";
+    const DWORD number = GetTickCount() + static_cast<DWORD>(attempt) * 40503u;
+    for (int shift = 12; shift >= 0; shift -= 4) {
+      name += "0123456789ABCDEF"[(number >> shift) & 0xF];
+    }
+    name += ".TMP";
+    // A name the other spelling does not show yet (CREATE_NEW sees to this
+    // one): found there afterwards, it is the mark.
     const std::optional<bool> before = IsThere(there + name);
     if (!before) {
       return std::nullopt;
@@ -47,7 +49,8 @@ std::optional<bool> Win32FolderIdentity::SameFolder(const std::string& folder,
     ScopedHandle file(CreateFileA(mark.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_HIDDEN, nullptr));
     if (!file.Valid()) {
-      if (GetLastError() == ERROR_FILE_EXISTS) {
+      const DWORD error = GetLastError();
+      if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) {
         continue;
       }
       return std::nullopt;  // no mark can be made here: cannot tell

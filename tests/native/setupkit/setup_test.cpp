@@ -88,114 +88,88 @@ TEST(SetupTest, RefusedFolders) {
   }
 }
 
-// Copies and renames within the memory disk; FileVersion from `versions`.
-class MemoryTransfer final : public platform::FileTransfer {
- public:
-  explicit MemoryTransfer(MemoryFolder& disk) : disk_(disk) {}
-  void Copy(const std::string& from, const std::string& to) override {
-    if (disk_.Attributes(to)) throw kes::Failure(58, "File already exists");
-    disk_.files[to] = disk_.files.at(from);
-  }
-  void Rename(const std::string& from, const std::string& to) override {
-    if (disk_.Attributes(to) || disk_.files.count(from) == 0) throw kes::Failure(58, "Refused");
-    disk_.files[to] = disk_.files.at(from);
-    disk_.files.erase(from);
+const std::string kLink = "C:\\WINDOWS\\Start Menu\\Programs\\Kestrel.LNK";
+
+// An install's copies, renames and shortcut on the memory disk. The library,
+// like the shell's link object, cannot save over a read-only file; one that
+// does not load throws. The package's uninstaller is newer than an "older".
+struct MemoryInstall final : platform::FileTransfer, platform::ShellLinks {
+  explicit MemoryInstall(MemoryFolder& on) : disk(on) {}
+  void Copy(const std::string& from, const std::string& to) override { Put(from, to, false); }
+  void Rename(const std::string& from, const std::string& to) override { Put(from, to, true); }
+  void Put(const std::string& from, const std::string& to, bool move) {
+    if (disk.Attributes(to)) throw kes::Failure(58, "File already exists");
+    disk.files[to] = disk.files.at(from);
+    if (move) disk.files.erase(from);
   }
   void MakeFolder(const std::string&) override {}
   void CheckReplaceable(const std::string&) override {}
   std::optional<std::uint64_t> FileVersion(const std::string& path) override {
-    const auto version = versions.find(path);
-    return version == versions.end() ? std::nullopt : std::optional(version->second);
+    const std::string& content = disk.files.at(path).content;
+    if (content == "older") return 1;
+    return content == "ST5UNST.EXE" ? std::optional<std::uint64_t>(2) : std::nullopt;
   }
-  std::map<std::string, std::uint64_t> versions;
-
- private:
-  MemoryFolder& disk_;
-};
-
-const std::string kLink = "C:\\WINDOWS\\Start Menu\\Programs\\Kestrel.LNK";
-
-// The library writes the shortcut as the shell's link object does: it
-// cannot save over a read-only file, and one that cannot load throws.
-class MemoryLinks final : public platform::ShellLinks {
- public:
-  explicit MemoryLinks(MemoryFolder& disk) : disk_(disk) {}
   std::int32_t CreateShellLink(const std::string&, const std::string&, const std::string& path,
                                const std::string&) override {
     if (missing) throw kes::Failure(48, "Error in loading DLL");
-    const auto attributes = disk_.Attributes(kLink);
-    if (attributes && (*attributes & platform::kAttrReadOnly) != 0) return 0;
-    disk_.files[kLink] = {0, path};
+    if ((disk.Attributes(kLink).value_or(0) & platform::kAttrReadOnly) != 0) return 0;
+    disk.files[kLink] = {0, path};
     return 1;
   }
   std::int32_t RemoveShellLink(const std::string&, const std::string&) override { return 0; }
+  MemoryFolder& disk;
   bool missing = false;
-
- private:
-  MemoryFolder& disk_;
 };
 
-TEST(SetupTest, InstallChangesOnlyWhatItMadeOrReplacesAndUndoesExactly) {
-  const std::string folder = "C:\\My Pages";
-  const std::string windowsUninstaller = "C:\\WINDOWS\\ST5UNST.EXE";
+TEST(SetupTest, InstallTouchesOnlyWhatItMadeOrSetAsideAndUndoesExactly) {
+  const std::string my = "C:\\My Pages\\", win = "C:\\WINDOWS\\ST5UNST.EXE";
   const struct {
     const char* what;
     std::map<std::string, MemoryFolder::File> before;  // besides the package
-    bool libraryMissing;
-    bool installed;
+    bool missing;                              // the library does not load: nothing is installed
     std::map<std::string, std::string> after;  // attributes and content, or "gone"
   } cases[] = {
-      {"a user's file of a staging name stays",
-       {{folder + "\\index.htm.NEW", {0, "mine"}},
-        {windowsUninstaller, {0, "older"}},
-        {windowsUninstaller + ".NEW", {0, "mine"}},
-        {windowsUninstaller + ".OLD", {0, "mine"}}},
+      {"the user's files of staging names stay",
+       {{my + "index.htm.NEW", {0, "mine"}},
+        {win, {0, "older"}},
+        {win + ".NEW", {0, "mine"}},
+        {win + ".OLD", {0, "mine"}}},
        false,
-       true,
-       {{folder + "\\index.htm.NEW", "0 mine"},
-        {folder + "\\index.htm", "0 index.htm"},
-        {windowsUninstaller, "0 ST5UNST.EXE"},
-        {windowsUninstaller + ".NEW", "0 mine"},
-        {windowsUninstaller + ".OLD", "0 mine"}}},
-      {"a read-only shortcut of an earlier install is replaced",
-       {{kLink, {platform::kAttrReadOnly, "C:\\Old\\kesview.exe"}}},
+       {{my + "index.htm.NEW", "0 mine"},
+        {my + "index.htm", "0 index.htm"},
+        {win, "0 ST5UNST.EXE"},
+        {win + ".NEW", "0 mine"},
+        {win + ".OLD", "0 mine"}}},
+      {"a read-only shortcut is replaced",
+       {{kLink, {1, "C:\\Old"}}},
        false,
+       {{kLink, "0 " + my + "kesview.exe"}}},
+      {"a library that does not load leaves the shortcut as it was",
+       {{kLink, {3, "C:\\Old"}}},
        true,
-       {{kLink, "0 " + folder + "\\kesview.exe"}}},
-      {"a library that does not load leaves the shortcut exactly as it was",
-       {{kLink, {platform::kAttrReadOnly | platform::kAttrHidden, "C:\\Old\\kesview.exe"}}},
-       true,
+       {{kLink, "3 C:\\Old"}, {my + "kesview.exe", "gone"}}},
+      {"an uninstaller without a version stays",
+       {{win, {0, "unversioned"}}},
        false,
-       {{kLink, "3 C:\\Old\\kesview.exe"}, {folder + "\\kesview.exe", "gone"}}},
-      {"an uninstaller without a version is kept",
-       {{windowsUninstaller, {0, "unversioned"}}},
-       false,
-       true,
-       {{windowsUninstaller, "0 unversioned"}}},
+       {{win, "0 unversioned"}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     Events events;
     MemoryFolder disk{events};
-    for (const char* name : setup::kProgramFiles) {
-      disk.files[std::string("C:\\PKG\\") + name] = {platform::kAttrReadOnly, name};
-    }
+    for (const char* name : setup::kProgramFiles)
+      disk.files["C:\\PKG\\" + std::string(name)] = {1, name};
     disk.files["C:\\PKG\\ST5UNST.EXE"] = {0, "ST5UNST.EXE"};
-    for (const auto& [path, file] : c.before) disk.files[path] = file;
-    MemoryTransfer transfer(disk);
-    transfer.versions["C:\\PKG\\ST5UNST.EXE"] = 0x0001000000000000;
-    if (const auto there = c.before.find(windowsUninstaller);
-        there != c.before.end() && there->second.content == "older") {
-      transfer.versions[windowsUninstaller] = 0x0000000100000000;
-    }
+    disk.files.insert(c.before.begin(), c.before.end());
+    MemoryInstall install{disk};
+    install.missing = c.missing;
     kes_test::FakeRegistry registry;
-    MemoryLinks links(disk);
-    links.missing = c.libraryMissing;
     WindowsAt folders;
     const platform::FileNameRule rule;
-    const setup::Outcome outcome =
-        setup::Install("C:\\PKG", folder, {disk, disk, transfer, registry, links, folders, rule});
-    EXPECT_EQ(outcome.installed, c.installed) << outcome.message;
+    EXPECT_EQ(setup::Install("C:\\PKG", "C:\\My Pages",
+                             {disk, disk, install, registry, install, folders, rule})
+                  .installed,
+              !c.missing);
     for (const auto& [path, expected] : c.after) {
       const auto file = disk.files.find(path);
       EXPECT_EQ(file == disk.files.end()

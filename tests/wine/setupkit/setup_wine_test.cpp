@@ -131,6 +131,7 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
       {"/S /D=C:\\", "", "", setup::kFolderRefused},
       {"/S /D=" + WindowsDir(), "", "", setup::kFolderRefused},
       {"/S /D=" + std::string(system), "", "", setup::kFolderRefused},
+      {"/S /D=" + kSecondName + (system + WindowsDir().size()), "", "", setup::kFolderRefused},
       {"/S /D=" + foreign, "", "", setup::kFolderRefused},
       {"/S /D=C:\\Web", "", "", setup::kFolderRefused},
       {"/S /D=Kestrel", "", "", setup::kFolderRefused},

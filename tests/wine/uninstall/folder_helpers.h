@@ -22,6 +22,11 @@ inline std::string WindowsDir() {
   return std::string(windows) + "\\";
 }
 
+// A second name for the Windows folder, as a mapped or SUBST drive gives on
+// Windows: the drive whose link in the prefix's dosdevices leads to
+// drive_c/windows (the fixture second_name_drive makes it).
+inline const std::string kSecondName = "W:\\";
+
 // The five shortcut files, where the shell-link library keeps them.
 inline std::vector<std::string> ShortcutFiles() {
   const std::string programs = WindowsDir() + "Start Menu\\Programs\\";

@@ -10,6 +10,7 @@
 #include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/file_store_win32.h"
 #include "platform/win32/folder_files_win32.h"
+#include "platform/win32/folder_identity_win32.h"
 #include "platform/win32/program_starter_win32.h"
 #include "platform/win32/registry_win32.h"
 #include "platform/win32/shell_links_win32.h"
@@ -91,8 +92,9 @@ class UninstallWineTest : public testing::Test {
   platform::Win32ShellLinks links{kes_test::ProgramFolder() + "keslink.dll"};
   FakeStarter starter{events};
   platform::Win32FileNameRule rule;
+  platform::Win32FolderIdentity identity{rule};
   kesclean::Win32UninstallHost host{GetModuleHandleA(nullptr)};
-  kesclean::Subs subs{{api, boxes, folders, files, store, links, starter, rule, host}};
+  kesclean::Subs subs{{api, boxes, folders, files, store, identity, links, starter, rule, host}};
 };
 
 TEST_F(UninstallWineTest, YesDeletesExactlyTheUnlistedFilesOfTheFolder) {
@@ -123,6 +125,8 @@ TEST_F(UninstallWineTest, AFolderThatIsNotCertainlyKestrelsLosesNothingOnTheDriv
       {WindowsDir(), WindowsDir() + "kesview.exe", WindowsDir() + "kesview.exe", "Windows folder"},
       {WindowsDir(), WindowsDir() + "Kestrel Dots\\..\\kesview.exe", WindowsDir() + "kesview.exe",
        "Windows folder"},
+      {kSecondName + "system32\\", kSecondName + "system32\\kesview.exe",
+       kSecondName + "system32\\kesview.exe", "System folder"},
       {elsewhere, elsewhere + "kesview.exe", elsewhere + "other.exe", "does not list"},
       {elsewhere, elsewhere + "gone.exe", elsewhere + "gone.exe", "not in that folder"},
   };
