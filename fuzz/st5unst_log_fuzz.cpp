@@ -74,8 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& key : others) {
     registry.PutText(key, "UninstallString", "ST5UNST.EXE -n \"" + kFolder + "ST5UNST.LOG\"");
   }
-  const int status = st5unst::RemoveLoggedFiles(
-      "-n \"" + kFolder + "ST5UNST.LOG\"", {disk, disk, rule, folders, clock, boxes, registry});
+  const int status =
+      st5unst::RemoveLoggedFiles("-n \"" + kFolder + "ST5UNST.LOG\"",
+                                 {disk, disk, rule, folders, clock, boxes, registry, disk});
   Require(status == st5unst::kAllGone || status == st5unst::kSomethingLeft);
   Require(disk.files.count("C:\\outside.txt") == 1 && disk.files.count("C:\\KX\\a.exe") == 1);
   Require(disk.files.count(kFolder + "IO.SYS") == 1 && disk.files.count(kFolder + "hidden") == 1);

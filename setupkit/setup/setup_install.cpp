@@ -151,8 +151,9 @@ class Installer {
     for (std::size_t index = 0; index < placements.size(); ++index) {
       const std::string& target = placements[index].target;
       // The file it replaces goes aside as it is, attributes and all, so
-      // that an undo puts it back unchanged.
-      if (Exists(target)) {
+      // that an undo puts it back unchanged; a folder of that name is not
+      // moved, and the rename below fails on it.
+      if (IsFile(target)) {
         SetAside(target);
       }
       p_.transfer.Rename(staged_[index], target);

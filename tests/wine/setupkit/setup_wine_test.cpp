@@ -119,9 +119,9 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
   RegCreateKeyA(HKEY_LOCAL_MACHINE, setup::kUninstallKey, &entry);
   RegSetValueExA(entry, "DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>("Old"), 4);
   RegCloseKey(entry);
-  // A folder where a copy is to be staged stops the install half-way, after
-  // the install folder and the first files; one where the shortcut goes
-  // stops it at the end, with every file in place.
+  // A folder where a file of Kestrel's log goes stops the install half-way,
+  // after the install folder and the first files; one where the shortcut
+  // goes stops it at the end, with every file in place.
   // Copies from a read-only package are read-only until setup clears them.
   const struct {
     std::string arguments, leftOut, blocker;
@@ -136,8 +136,8 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
       {"/S /D=C:\\Web", "", "", setup::kFolderRefused},
       {"/S /D=Kestrel", "", "", setup::kFolderRefused},
       {"/S /D=" + kFolder, "contact.htm", "", setup::kNotInstalled},
-      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled},
-      {"/S /D=" + kFolder, "", kFolder + "\\options.htm.NEW", setup::kNotInstalled, true},
+      {"/S /D=" + kFolder, "", kFolder + "\\options.htm", setup::kNotInstalled},
+      {"/S /D=" + kFolder, "", kFolder + "\\options.htm", setup::kNotInstalled, true},
       {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
        setup::kNotInstalled},
       {"/S /D=" + kFolder, "", WindowsDir() + "Start Menu\\Programs\\Kestrel.LNK",
@@ -148,6 +148,11 @@ TEST_F(SetupTest, RefusedFoldersAndFailuresChangeNothing) {
     NewPackage(c.readOnly, c.leftOut);
     if (!c.blocker.empty()) {
       MakeFolders(c.blocker + "\\");
+    }
+    if (c.blocker.starts_with(kFolder + "\\")) {  // listed by an earlier install's log
+      MakeFile(kFolder + "\\ST5UNST.LOG", "PrivateFile: \"" + kFolder +
+                                              "\\kesview.exe\"\r\nPrivateFile: \"" + c.blocker +
+                                              "\"\r\n");
     }
     const Machine blocked = MachineNow();
     EXPECT_EQ(RunSetup(c.arguments), c.status) << c.arguments;

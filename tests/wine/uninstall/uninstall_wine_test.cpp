@@ -195,7 +195,8 @@ TEST_F(UninstallWineTest, AHandOverThatCannotStartNamesWhatWasLeftWhere) {
     }
   } noUninstaller;
   platform::Win32ProgramStarter realStarter;
-  kesclean::Subs cleaner({api, boxes, noUninstaller, files, store, links, realStarter, rule, host});
+  kesclean::Subs cleaner(
+      {api, boxes, noUninstaller, files, store, identity, links, realStarter, rule, host});
   const std::set<std::string> before = DriveWithoutShortcuts();
   cleaner.Main();
   EXPECT_EQ(Difference(before, Drive()),
@@ -245,7 +246,8 @@ TEST_F(UninstallWineTest, AnsweringNoOrNoPathChangesNothing) {
 
 TEST_F(UninstallWineTest, MissingLibraryIsToldOnceWithEveryPlace) {
   platform::Win32ShellLinks missing(kes_test::ProgramFolder() + "no_such_link.dll");
-  kesclean::Subs withoutLibrary({api, boxes, folders, files, store, missing, starter, rule, host});
+  kesclean::Subs withoutLibrary(
+      {api, boxes, folders, files, store, identity, missing, starter, rule, host});
   withoutLibrary.RemoveShortcuts("Kestrel");
   EXPECT_EQ(boxes.shown, (Boxes{{"Couldn't Remove Desktop Shortcut\n"
                                  "Couldn't Remove Quick Launch Shortcut\n"
