@@ -280,7 +280,7 @@ void ShowOptions(const shellwin::ShellContext& context, HWND owner) {
   platform::Win32SystemFolders folders;
   platform::Win32FileFacts files;
   platform::Win32ShellFolders shell;
-  platform::Win32FileAttributes attributes;
+  platform::Win32PathAttributes attributes;
   const std::string programFolder = Subs::AddBackslash(context.rule, folders.ProgramFolder());
   platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders, context.rule));
   Subs::OptionsServices services{context.registry,
