@@ -199,8 +199,7 @@ void Subs::RemoveShortcuts(const std::string& linkName) {
     bool removed = false;
     try {
       // 0: the library ran, but the file is still there.
-      removed =
-          platform_.links.RemoveShellLink(::Subs::PlaceInfo(place).libraryFolder, linkName) != 0;
+      removed = platform_.links.RemoveShellLink(::Subs::LibraryFolder(place), linkName) != 0;
     } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): told below
     }
     if (!removed) {

@@ -7,12 +7,31 @@
 
 namespace explorerwin {
 
+namespace {
+
+// The list's columns, asked one by one: LVM_GETHEADER came with 4.70.
+int ColumnCount(HWND list) {
+  LVCOLUMNA column{};
+  column.mask = LVCF_WIDTH;
+  int count = 0;
+  while (SendMessageA(list, LVM_GETCOLUMNA, count, reinterpret_cast<LPARAM>(&column))) {
+    ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
 void FillListView(HWND list, const Explorer::ListContents& contents,
                   const shellwin::TwipsLayout& layout) {
   const RedrawHeld held(list);
-  while (SendMessageA(list, LVM_DELETECOLUMN, 0, 0)) {
-  }
   SendMessageA(list, LVM_DELETEALLITEMS, 0, 0);
+  // A list view before comctl32 5.80 cannot delete its column zero: it is
+  // changed in place, and only the columns after it go, the last first.
+  const int kept = ColumnCount(list);
+  for (int c = kept - 1; c >= 1; --c) {
+    SendMessageA(list, LVM_DELETECOLUMN, c, 0);
+  }
 
   for (std::size_t c = 0; c < contents.columns.size(); ++c) {
     const Explorer::Column& column = contents.columns[c];
@@ -22,7 +41,8 @@ void FillListView(HWND list, const Explorer::ListContents& contents,
     header.cx = layout.X(column.width);
     header.pszText = const_cast<char*>(column.header.c_str());
     header.iSubItem = static_cast<int>(c);
-    SendMessageA(list, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&header));
+    const UINT message = c == 0 && kept > 0 ? LVM_SETCOLUMNA : LVM_INSERTCOLUMNA;
+    SendMessageA(list, message, c, reinterpret_cast<LPARAM>(&header));
   }
 
   SendMessageA(list, LVM_SETITEMCOUNT, contents.rows.size(), 0);

@@ -12,4 +12,12 @@ std::optional<std::uint32_t> Win32FileAttributes::Attributes(const std::string& 
   return attributes;
 }
 
+std::optional<std::uint32_t> Win32PathAttributes::Attributes(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    return std::nullopt;
+  }
+  return attributes;
+}
+
 }  // namespace platform

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/shortcut_places.h"
 #include "settings/shortcuts.h"
 #include "setupkit/link_folder.h"
 #include "setupkit/registry_text.h"
@@ -163,9 +164,13 @@ class Installer {
   }
 
   void CreateShortcut(const std::string& folder) {
-    const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
-    const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) +
-                             place.testFolder + "\\" + kAppName + ".LNK";
+    const char* place = Subs::LibraryFolder(Subs::ShortcutPlace::kProgramMenu);
+    const std::string file = platform::ResolveLinkFile(
+        p_.rule, p_.shell, ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule), place, kAppName);
+    if (file.empty()) {
+      throw kes::Failure(kes::kErrFileAccess,
+                         ShortcutFailedMessage(std::string(kAppName) + ".LNK"));
+    }
     // A shortcut an earlier install made goes aside first: the library then
     // writes a new file (the shell cannot save over a read-only one), and an
     // undo puts the old one back as it was, still pointing where it did.
@@ -175,7 +180,7 @@ class Installer {
     // A throw means the library never ran; once it has, whatever stands at
     // the name is its work.
     const std::int32_t made =
-        p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
+        p_.links.CreateShellLink(place, kAppName, folder + "\\" + kViewer, "");
     journal_.Add(file, [this, file] {
       if (IsFile(file)) {  // not whatever else stands in its place
         RemoveQuietly(file);

@@ -9,6 +9,7 @@
 #include "platform/folder_identity.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
+#include "platform/shell_folders.h"
 #include "platform/system_folders.h"
 
 namespace st5unst {
@@ -30,6 +31,8 @@ struct RemovalPlatform {
   platform::MessageBoxes& boxes;
   platform::Registry& registry;
   platform::FolderIdentity& identity;
+  // Where the shortcuts are.
+  platform::ShellFolders& shell;
 };
 
 // Removes what the log named in `arguments` ("-n" and its path) lists. Only

@@ -17,6 +17,7 @@
 #include "shell/win32/frm_message.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/modal_loop.h"
+#include "shell/win32/toolbar_pictures.h"
 
 namespace shellwin {
 
@@ -187,7 +188,7 @@ void MDIMain::CreateToolbar() {
       0, TOOLBARCLASSNAMEA, nullptr, WS_CHILD | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT | CCS_TOP, 0, 0, 0,
       0, Handle(), reinterpret_cast<HMENU>(kToolbarId), context_.instance, nullptr);
   SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(imageList_.get()));
+  AddToolbarPictures(toolbar_, context_.instance, IDB_IMAGELIST, kImageCount, kImageSize);
 
   const auto buttonLayouts = Subs::ToolbarButtons();
   std::vector<TBBUTTON> buttons(buttonLayouts.size());

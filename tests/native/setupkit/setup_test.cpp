@@ -3,6 +3,7 @@
 #include "platform/file_transfer.h"
 #include "setupkit/setup/setup_install.h"
 #include "setupkit/setup/setup_plan.h"
+#include "tests/fakes/fake_shell_places.h"
 #include "tests/fakes/uninstall_fakes.h"
 
 namespace uninstall_test {
@@ -166,8 +167,9 @@ TEST(SetupTest, InstallTouchesOnlyWhatItMadeOrSetAsideAndUndoesExactly) {
     kes_test::FakeRegistry registry;
     WindowsAt folders;
     const platform::FileNameRule rule;
+    kes_test::SilentShell shell;
     EXPECT_EQ(setup::Install("C:\\PKG", "C:\\My Pages",
-                             {disk, disk, install, registry, install, folders, rule})
+                             {disk, disk, install, registry, install, folders, rule, shell})
                   .installed,
               !c.missing);
     for (const auto& [path, expected] : c.after) {

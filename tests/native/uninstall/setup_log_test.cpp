@@ -3,6 +3,7 @@
 
 #include "setupkit/setup/setup_plan.h"
 #include "setupkit/st5unst/st5unst_removal.h"
+#include "tests/fakes/fake_shell_places.h"
 #include "tests/fakes/uninstall_fakes.h"
 
 namespace uninstall_test {
@@ -44,8 +45,9 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
     FakeClock clock;
     AnsweringBoxes boxes;
     kes_test::FakeRegistry registry;
-    EXPECT_EQ(st5unst::RemoveLoggedFiles("-n " + kLog,
-                                         {disk, disk, rule, folders, clock, boxes, registry, disk}),
+    kes_test::SilentShell shell;
+    EXPECT_EQ(st5unst::RemoveLoggedFiles(
+                  "-n " + kLog, {disk, disk, rule, folders, clock, boxes, registry, disk, shell}),
               c.st5unst)
         << c.log;
     EXPECT_EQ(disk.files.count(kLog), c.st5unst == 0 ? 0u : 1u) << c.log;
@@ -95,8 +97,9 @@ TEST(SystemFolderIdentityTest, ASecondNameIsTheSameFolderToSetupSt5unstAndKescle
     FakeClock clock;
     AnsweringBoxes boxes;
     kes_test::FakeRegistry registry;
+    kes_test::SilentShell shell;
     st5unst::RemoveLoggedFiles("-n \"" + c.folder + "\\ST5UNST.LOG\"",
-                               {disk, disk, rule, folders, clock, boxes, registry, disk});
+                               {disk, disk, rule, folders, clock, boxes, registry, disk, shell});
     EXPECT_EQ(disk.files.count(c.real + "\\kesview.exe"), c.refused ? 1u : 0u);
 
     Uninstall u;

@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
 #include "platform/win32/file_name_rule_win32.h"
 #include "platform/win32/scoped_handle.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/shell_links_win32.h"
 #include "settings/options.h"
 #include "settings/settings_store.h"
@@ -148,9 +150,12 @@ class OptionsWineTest : public ShellFixture {
   const std::string library = ProgramFolder() + "keslink.dll";
   const std::string program = ThisProgram();
   platform::Win32FileFacts facts;
+  platform::Win32ShellFolders shell;
+  platform::Win32PathAttributes attributes;
   platform::Win32ShellLinks links{library};
   platform::Win32FileNameRule rule;
-  Subs::OptionsServices services{api, folders, facts, links, rule, "Kestrel", program};
+  Subs::OptionsServices services{api,   folders, facts,     shell,  attributes,
+                                 links, rule,    "Kestrel", program};
 };
 
 TEST_F(OptionsWineTest, OpeningShowsTheShortcutPageWithItsBoxesInOrder) {
