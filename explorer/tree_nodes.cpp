@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "shell/general/failure_handler.h"
 #include "snapshot/display_rules.h"
 
 namespace Explorer {
@@ -48,7 +49,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
                    const kes::Collection<clsProcess>& processes, PathIndex& paths,
                    kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
                    const Subs::ErrorReport& report, bool findDistinct) {
-  try {
+  return Subs::WithFailureHandler(report, "Subs", "BuildTreeView", false, [&] {
     tree.Add("", kTaskKey, kTopWindowsText, kTaskImage);
     tree.Add("", kProcKey, kProcessesText, kProcessImage);
     tree.Add("", kModKey, kModulesText, kModuleImage);
@@ -99,10 +100,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
     tree.Expand(kProcKey);
     tree.Expand(kModKey);
     return true;
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "Subs", "BuildTreeView");
-    return false;
-  }
+  });
 }
 
 }  // namespace Explorer

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "settings/failure_handler.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 
@@ -36,7 +36,7 @@ std::string ShellLinkLibraryPath(platform::SystemFolders& folders,
 bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
                const platform::FileNameRule& rule, const ErrorReport& report,
                const std::string& folder, const std::string& name) {
-  return settings_detail::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
+  return Subs::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
     const std::string windows = GetWindowsDir(folders, rule, report);
     // Without the Windows directory the path would name a file below the
     // current folder instead.

@@ -24,6 +24,7 @@
 #include "report/win32/print_to_file.h"
 #include "settings/settings_store.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/res/resource.h"
 #include "shell/twips.h"
@@ -302,11 +303,7 @@ void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
                             context_.Report(), findDistinct);
     // The nodes added before a failure stay, those held back included.
-    try {
-      nodes_->Flush();
-    } catch (const std::exception& failure) {
-      context_.Report().ShowFailure(failure, "Subs", "BuildTreeView");
-    }
+    Subs::WithFailureHandler(context_.Report(), "Subs", "BuildTreeView", [&] { nodes_->Flush(); });
   }
 
   // 12. The totals.
