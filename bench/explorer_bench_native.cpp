@@ -21,6 +21,7 @@
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ std::size_t RowsOf(const std::optional<Explorer::ListContents>& list) {
 }
 
 double TimeModel(std::int32_t count, std::size_t& rows) {
-  // The tree finds the distinct modules itself.
+  // The distinct modules are found as a snapshot is taken, then the tree drawn.
   auto snapshot = std::make_unique<bench::Synthetic>(count);
   snapshot->uniqueModules = {};
   Silent silent;
@@ -47,6 +48,7 @@ double TimeModel(std::int32_t count, std::size_t& rows) {
   CountingTree tree;
   const double start = CpuMilliseconds();
   Explorer::PathIndex paths;
+  FindDistinctModules(snapshot->processes, snapshot->uniqueModules);
   Explorer::BuildTreeView(tree, snapshot->tasks, snapshot->processes, paths,
                           snapshot->uniqueModules, silent, report);
   const Explorer::ListRecords records{snapshot->tasks, snapshot->processes, snapshot->uniqueModules,

@@ -12,6 +12,7 @@
 #include "explorer/path_index.h"
 #include "explorer/tree_nodes.h"
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 
 namespace bench {
 
@@ -25,6 +26,7 @@ inline double TimeFind(std::int32_t count, const platform::FileNameRule& rule, s
   const Subs::ErrorReport report(silent);
   Explorer::NodeTree tree;
   Explorer::PathIndex paths;
+  FindDistinctModules(snapshot->processes, snapshot->uniqueModules);
   Explorer::BuildTreeView(tree, snapshot->tasks, snapshot->processes, paths,
                           snapshot->uniqueModules, silent, report);
   nodes = tree.Count();

@@ -14,35 +14,12 @@
 #include "platform/win32/scoped_handle.h"
 #include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
-#include "snapshot/distinct_modules.h"
-#include "snapshot/module_list95.h"
-#include "snapshot/win32/get_tasks.h"
+#include "snapshot/take_snapshot.h"
+#include "snapshot/win32/top_windows_win32.h"
 
 namespace {
 
 constexpr int kRounds = 15;
-
-struct Snapshot {
-  std::string caption = "Snapshot Taken At 12/6/99 3:04:05 PM";
-  kes::Collection<clsTask> tasks;
-  kes::Collection<clsProcess> processes;
-  kes::Collection<clsUniqueModule> uniqueModules;
-};
-
-void ReadTasks(Snapshot& snapshot, const Subs::ErrorReport& report) {
-  HWND list = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  const int count = Subs::GetTasks(list, report);
-  for (int i = 0; i < count; ++i) {
-    char title[512] = {};
-    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(title));
-    auto task = std::make_unique<clsTask>();
-    task->mlID = i + 1;
-    task->msName = title;
-    snapshot.tasks.Add(std::move(task));
-  }
-  DestroyWindow(list);
-}
 
 double Milliseconds(const std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since)
@@ -104,14 +81,11 @@ std::pair<double, double> TimeWrites(const Report::SnapshotRecords& records, std
 
 std::string BenchReport(platform::ToolHelp& toolHelp, platform::FileFacts& facts,
                         platform::Progress& progress, const Subs::ErrorReport& report) {
+  Subs::ListBoxTopWindows topWindows(nullptr, report);
   Snapshot snapshot;
-  ReadTasks(snapshot, report);
-  ModuleList95::FillProcessList95(snapshot.processes, toolHelp, facts, progress, report);
-  FindDistinctModules(snapshot.processes, snapshot.uniqueModules);
+  TakeSnapshot(snapshot, {&topWindows, toolHelp, facts}, "12/6/99 3:04:05 PM", progress, report);
   std::size_t size = 0;
-  const auto [w, q] =
-      TimeWrites({snapshot.caption, snapshot.tasks, snapshot.processes, snapshot.uniqueModules},
-                 size, kRounds);
+  const auto [w, q] = TimeWrites(Report::RecordsOf(snapshot), size, kRounds);
   char line[160];
   std::snprintf(line, sizeof line, "report: bytes=%u write_ms=%.2f raw_ms=%.2f ratio=%.2f",
                 static_cast<unsigned>(size), w, q, q > 0 ? w / q : 0.0);

@@ -107,10 +107,6 @@ MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   return {MenuRoute::Action::kNothing, index16};
 }
 
-std::string SnapshotCaption(const std::string& generalDateTime) {
-  return "Snapshot Taken At " + generalDateTime;
-}
-
 std::array<std::string, 4> StatusPanels(std::int32_t tasks, std::int32_t processes,
                                         std::int32_t uniqueModules) {
   return {"Totals:", "Top Windows: " + std::to_string(tasks),

@@ -57,9 +57,6 @@ struct MenuRoute {
 };
 MenuRoute RouteMenuChoice(Subs::FrameMenu menu, int index);
 
-// "Snapshot Taken At " + the date and time in the general format.
-std::string SnapshotCaption(const std::string& generalDateTime);
-
 // The status bar's four panels: "Totals:" and the three collections' sizes.
 std::array<std::string, 4> StatusPanels(std::int32_t tasks, std::int32_t processes,
                                         std::int32_t uniqueModules);

@@ -4,12 +4,6 @@
 
 namespace Explorer {
 
-namespace {
-// The numbers the tree control's own failures carry.
-constexpr std::int32_t kErrElementNotFound = 35601;
-constexpr std::int32_t kErrKeyNotUnique = 35602;
-}  // namespace
-
 void NodeTree::Add(const std::string& parentKey, const std::string& key, const std::string& text,
                    int /*image*/) {
   Append(PlaceFor(parentKey, key), key, text);
@@ -20,11 +14,11 @@ std::size_t NodeTree::PlaceFor(const std::string& parentKey, const std::string& 
   if (!parentKey.empty()) {
     parent = Find(parentKey);
     if (parent == kNoNode) {
-      throw kes::Failure(kErrElementNotFound, "Element not found");
+      throw kes::Failure(kes::kErrElementNotFound, "Element not found");
     }
   }
   if (byKey_.contains(key)) {
-    throw kes::Failure(kErrKeyNotUnique, "Key is not unique in collection");
+    throw kes::Failure(kes::kErrKeyNotUnique, "Key is not unique in collection");
   }
   return parent;
 }

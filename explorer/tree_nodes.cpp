@@ -3,8 +3,8 @@
 #include <charconv>
 #include <memory>
 #include <string_view>
-#include <unordered_set>
 
+#include "shell/general/failure_handler.h"
 #include "snapshot/display_rules.h"
 
 namespace Explorer {
@@ -46,9 +46,9 @@ std::string UniqueModuleText(const clsModule& module) {
 
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
                    const kes::Collection<clsProcess>& processes, PathIndex& paths,
-                   kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
-                   const Subs::ErrorReport& report, bool findDistinct) {
-  try {
+                   const kes::Collection<clsUniqueModule>& uniqueModules,
+                   platform::Progress& progress, const Subs::ErrorReport& report) {
+  return Subs::WithFailureHandler(report, "Subs", "BuildTreeView", false, [&] {
     tree.Add("", kTaskKey, kTopWindowsText, kTaskImage);
     tree.Add("", kProcKey, kProcessesText, kProcessImage);
     tree.Add("", kModKey, kModulesText, kModuleImage);
@@ -61,13 +61,6 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       tree.Expand(key);
     }
 
-    // The index tells each path's first record, so no module is compared with
-    // every distinct one; paths the collection held before stay known.
-    std::unordered_set<std::string_view> known;
-    for (std::int32_t k = 1; k <= uniqueModules.Count(); ++k) {
-      known.insert(uniqueModules.Item(k).msExePath);
-    }
-    const bool anyKnown = !known.empty();
     for (std::int32_t i = 1; i <= processes.Count(); ++i) {
       const clsProcess& process = processes.Item(i);
       const std::string processKey = NodeKey(kProcKey, process.mlID);
@@ -76,16 +69,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
       for (std::int32_t j = 1; j <= process.mcolModules.Count(); ++j) {
         const clsModule& module = process.mcolModules.Item(j);
         tree.Add(processKey, NodeKey(kModKey, module.mlID), module.msExePath, kModuleImage);
-        if (!paths.Add(i, j, module.msExePath) || !findDistinct ||
-            (anyKnown && known.contains(module.msExePath))) {
-          continue;
-        }
-        auto unique = std::make_unique<clsUniqueModule>();
-        unique->mlProcID = i;
-        unique->mlModID = j;
-        unique->msExePath = module.msExePath;
-        progress.Report(module.msExePath);
-        uniqueModules.Add(std::move(unique));
+        paths.Add(i, j, module.msExePath);
       }
     }
 
@@ -99,10 +83,7 @@ bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
     tree.Expand(kProcKey);
     tree.Expand(kModKey);
     return true;
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "Subs", "BuildTreeView");
-    return false;
-  }
+  });
 }
 
 }  // namespace Explorer

@@ -49,19 +49,17 @@ class TreeTarget {
   virtual void Expand(const std::string& key) = 0;
 };
 
-// Builds the tree of a snapshot: the three roots, a node per task, per
-// process and per module of each process, then one per distinct module file,
-// which it appends to `uniqueModules` in order of first occurrence (exact,
-// case-sensitive paths) unless the collection holds the path already, or
-// `findDistinct` is false (a report's own list, whole or cut short, is all
-// there is: none is added to it). Every
-// module it walks goes into `paths`, which starts empty, so the snapshot's
-// records are read once. Names what it reads in `progress`. A failure shows
-// the error report ("Subs", "BuildTreeView") and returns false; the nodes
-// added so far stay, and `paths` holds the modules they show.
+// Draws the tree of a snapshot: the three roots, a node per task, per
+// process and per module of each process, then one per distinct module file
+// of `uniqueModules` (found when the snapshot was taken, FindDistinctModules,
+// or a report's own list). Every module it walks goes into `paths`, which
+// starts empty, so the snapshot's records are read once. Names what it reads
+// in `progress`. A failure shows the error report ("Subs", "BuildTreeView")
+// and returns false; the nodes added so far stay, and `paths` holds the
+// modules they show.
 bool BuildTreeView(TreeTarget& tree, const kes::Collection<clsTask>& tasks,
                    const kes::Collection<clsProcess>& processes, PathIndex& paths,
-                   kes::Collection<clsUniqueModule>& uniqueModules, platform::Progress& progress,
-                   const Subs::ErrorReport& report, bool findDistinct = true);
+                   const kes::Collection<clsUniqueModule>& uniqueModules,
+                   platform::Progress& progress, const Subs::ErrorReport& report);
 
 }  // namespace Explorer

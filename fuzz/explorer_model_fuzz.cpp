@@ -22,6 +22,7 @@
 #include "platform/message_box.h"
 #include "platform/progress.h"
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 
 namespace {
 
@@ -135,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
   const Subs::ErrorReport report(quiet);
   Explorer::PathIndex paths;
   CheckedTree tree;
+  FindDistinctModules(processes, uniqueModules);
   if (!Explorer::BuildTreeView(tree, tasks, processes, paths, uniqueModules, quiet, report)) {
     std::abort();
   }

@@ -27,7 +27,7 @@ Outcome Store(Convert convert) {
     outcome.number = convert();
     outcome.ok = true;
   } catch (const kes::Failure& failure) {
-    if (failure.Number() != kErrOverflow && failure.Number() != kErrTypeMismatch) {
+    if (failure.Number() != kes::kErrOverflow && failure.Number() != kes::kErrTypeMismatch) {
       std::abort();
     }
     outcome.failure = failure.Number();
@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (wide.ok) {
     const bool fits16 = wide.number >= -32768 && wide.number <= 32767;
     Require(narrow.ok == fits16);
-    Require(fits16 || narrow.failure == kErrOverflow);
+    Require(fits16 || narrow.failure == kes::kErrOverflow);
     // The number's own digits read back as the same number.
     Require(RegistryValue(std::to_string(wide.number)).ToInt32() == wide.number);
   } else {

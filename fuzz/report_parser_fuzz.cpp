@@ -71,7 +71,7 @@ void ShowAsTheViewerDoes(Report::ParsedReport& parsed) {
   Nodes nodes;
   const std::int32_t distinct = parsed.uniqueModules.Count();
   if (!Explorer::BuildTreeView(nodes, parsed.tasks, parsed.processes, paths, parsed.uniqueModules,
-                               quiet, report, false) ||
+                               quiet, report) ||
       parsed.uniqueModules.Count() != distinct) {
     std::abort();
   }

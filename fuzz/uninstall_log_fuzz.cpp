@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     list = kesclean::KnownFilesIn(text);
   } catch (const kes::Failure& failure) {
-    Require(failure.Number() == kesclean::kErrSubscriptOutOfRange);
+    Require(failure.Number() == kes::kErrSubscriptOutOfRange);
   }
   Require(list.size() <= kesclean::kMaxKnownFiles);
   for (const std::string& entry : list) {

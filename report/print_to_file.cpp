@@ -3,6 +3,8 @@
 #include <exception>
 #include <memory>
 
+#include "shell/general/failure_handler.h"
+
 namespace Report {
 
 bool PrintToFile(const std::string& path, const SnapshotRecords& records,
@@ -14,25 +16,23 @@ bool PrintToFile(const std::string& path, const SnapshotRecords& records,
 
 bool PrintToFile(const std::string& path, const WriteText& write, platform::TextFiles& files,
                  const Subs::ErrorReport& report) {
-  std::unique_ptr<platform::TextFile> file;
-  try {
-    file = files.Create(path);
-    write(*file);
-    file->Close();
-    return true;
-  } catch (const std::exception& failure) {
-    // What was written before the failure stays in the file; the file is
-    // closed before the user is told.
-    if (file) {
+  return Subs::WithFailureHandler(report, "frmExplorer", "PrintToFile", false, [&] {
+    const std::unique_ptr<platform::TextFile> file = files.Create(path);
+    try {
+      write(*file);
+    } catch (const std::exception&) {
+      // What was written before the failure stays in the file; the file is
+      // closed before the user is told.
       try {
         file->Close();
       } catch (const std::exception&) {
         // The failure already caught is the one to report.
       }
+      throw;
     }
-    report.ShowFailure(failure, "frmExplorer", "PrintToFile");
-    return false;
-  }
+    file->Close();
+    return true;
+  });
 }
 
 }  // namespace Report

@@ -7,19 +7,16 @@
 #include <vector>
 
 #include "report/printable_text.h"
+#include "report/report_layout.h"
 #include "snapshot/display_rules.h"
 
 namespace Report {
 
 namespace {
 
-constexpr std::string_view kSeparator =
-    "------------------------------------------------------------------------";
-constexpr std::string_view kEndLine = "***End Of Kestrel(tm) Report***";
-constexpr std::int32_t kPriorityHigh = 128;
-constexpr std::int32_t kPriorityIdle = 64;
-constexpr std::int32_t kPriorityNormal = 32;
-constexpr std::int32_t kPriorityRealtime = 256;
+using Layout::kSeparator;
+using Layout::Listing;
+using Layout::Shown;
 
 // The text ended before the report did.
 struct CutShort {};
@@ -213,19 +210,53 @@ class Reader {
   std::vector<Pending> ids_;
 };
 
-std::int32_t PriorityOf(Reader& reader) {
-  const std::string_view name = reader.Value("Process Priority:      ");
-  const std::pair<std::string_view, std::int32_t> known[] = {{"High", kPriorityHigh},
-                                                             {"Idle", kPriorityIdle},
-                                                             {"Normal", kPriorityNormal},
-                                                             {"Realtime", kPriorityRealtime},
-                                                             {"Undetermined", 0}};
-  for (const auto& [text, priority] : known) {
-    if (name == text) {
-      return priority;
-    }
+std::int32_t PriorityOf(Reader& reader, std::string_view label) {
+  const std::string_view name = reader.Value(label);
+  std::int32_t priority = 0;
+  if (!Display::PriorityFromName(name, priority)) {
+    reader.Fail(Quoted(name) + " is not a priority");
   }
-  reader.Fail(Quoted(name) + " is not a priority");
+  return priority;
+}
+
+// Reads one line of a record into the member its table names.
+template <class Record>
+void ReadField(Reader& reader, Record& record, const Layout::Field<Record>& field) {
+  switch (field.shown) {
+    case Shown::kFixed:
+      reader.Line(field.label);
+      break;
+    case Shown::kText:
+      record.*field.text = reader.Text(field.label);
+      break;
+    case Shown::kNumber:
+      if (field.number != nullptr) {
+        record.*field.number = reader.Number(field.label);
+      } else {
+        record.*field.wide = reader.Number<kes::Address>(field.label);
+      }
+      break;
+    case Shown::kIdentifier:
+      if (field.number != nullptr) {
+        reader.Id(field.label, record.*field.number);
+      } else {
+        reader.Id(field.label, record.*field.wide);
+      }
+      break;
+    case Shown::kVersion:
+      reader.Version(field.label, record.*field.version);
+      break;
+    case Shown::kPriority:
+      record.*field.number = PriorityOf(reader, field.label);
+      break;
+  }
+}
+
+template <class Record, std::size_t n>
+void ReadFields(Reader& reader, Record& record, const Layout::Field<Record> (&fields)[n]) {
+  for (const Layout::Field<Record>& field : fields) {
+    ReadField(reader, record, field);
+  }
 }
 
 // Runs `read` on a record that is kept only when it is read whole: a record
@@ -244,19 +275,8 @@ std::unique_ptr<Record> Whole(Reader& reader, Read read) {
 }
 
 void ReadModule(Reader& reader, clsProcess& process, std::int32_t& moduleId) {
-  reader.Line("");
-  auto module = Whole<clsModule>(reader, [&reader](clsModule& m) {
-    m.msName = reader.Text("    Module Name: ");
-    m.msExePath = reader.Text("    File Path:   ");
-    m.mlFileSize = reader.Number("    File Size:   ");
-    m.msFileDateTime = reader.Text("    File Date:   ");
-    reader.Version("    Version:     ", m.moVersionInfo);
-    reader.Line("    The Following Are 'In Context Of The Owning Process'");
-    m.mProccntUsage = reader.Number("      Module Usage Count : ");
-    reader.Id("      Module ID          : ", m.mlth32ModuleID);
-    reader.Id("      Module Base Address: ", m.mmodBaseAddr);
-    reader.Id("      Module Handle      : ", m.mhModule);
-  });
+  auto module =
+      Whole<clsModule>(reader, [&reader](clsModule& m) { ReadFields(reader, m, Layout::kModule); });
   module->mlID = ++moduleId;
   process.mcolModules.Add(std::move(module));
 }
@@ -264,20 +284,8 @@ void ReadModule(Reader& reader, clsProcess& process, std::int32_t& moduleId) {
 void ReadProcess(Reader& reader, ParsedReport& report, std::int32_t& moduleId) {
   std::int32_t modules = 0;
   auto read = Whole<clsProcess>(reader, [&reader, &modules](clsProcess& p) {
-    p.msExePath = reader.Text("Process Name:          ");
-    p.msFileDateTime = reader.Text("File Date:             ");
-    p.mlFileSize = reader.Number("File Size:             ");
-    reader.Version("Version:               ", p.moVersionInfo);
-    reader.Id("Process ID:            ", p.mlth32ProcessID);
-    p.mlProcessHandle = reader.Number<kes::Address>("Process Handle:        ");
-    p.mlPriority = PriorityOf(reader);
-    p.mcntUsage = reader.Number("References To Process: ");
-    p.mcntThreads = reader.Number("Threads:               ");
-    p.mlpcPriClassBase = reader.Number("Base Priority:         ");
-    reader.Id("Default Heap ID:       ", p.mlth32DefaultHeapID);
-    reader.Id("Parent Process ID:     ", p.mlth32ParentProcessID);
-    reader.Id("Module ID (Assoc EXE): ", p.mlth32ModuleID);
-    modules = reader.Number("Number Of Associated Modules: ");
+    ReadFields(reader, p, Layout::kProcess);
+    modules = reader.Number(Layout::kModuleCount);
     if (modules < 0) {
       reader.Fail("a negative number of modules");
     }
@@ -287,7 +295,7 @@ void ReadProcess(Reader& reader, ParsedReport& report, std::int32_t& moduleId) {
   for (std::int32_t j = 0; j < modules; ++j) {
     ReadModule(reader, process, moduleId);
   }
-  reader.Line("");
+  reader.Line(Layout::kEmpty);
 }
 
 // Where each module path first occurs.
@@ -304,57 +312,75 @@ FirstOccurrence FirstOccurrences(const kes::Collection<clsProcess>& processes) {
   return first;
 }
 
-// A distinct module is written from the first module record with its path;
-// it must agree with it.
+// A distinct module is written from the first module record with its path:
+// its path finds that record, the lines shown there too must agree with it
+// once they are read, and the lines shown only here go to it.
 void ReadDistinctModule(Reader& reader, ParsedReport& report, const FirstOccurrence& first) {
-  const std::string name = reader.Text("File Name:          ");
-  const std::string path = reader.Text("File Path:          ");
-  const auto found = first.find(path);
-  if (found == first.end()) {
-    reader.Fail("no process lists the module " + Quoted(path));
+  clsModule read;
+  clsModule* module = nullptr;
+  std::pair<std::int32_t, std::int32_t> at;
+  bool agreed = false;
+  for (const Layout::Field<clsModule>& field : Layout::kDistinctModule) {
+    if (field.listing == Listing::kOnlyHere && !agreed) {
+      for (const Layout::Field<clsModule>& shared : Layout::kDistinctModule) {
+        Display::TextRoom mine, listed;
+        if (shared.listing == Listing::kAgrees &&
+            Layout::ValueText(mine, read, shared, 0) !=
+                Layout::ValueText(listed, *module, shared, 0)) {
+          reader.Fail("the module " + Quoted(read.msExePath) + " differs from its first listing");
+        }
+      }
+      agreed = true;
+    }
+    ReadField(reader, field.listing == Listing::kOnlyHere ? *module : read, field);
+    if (field.listing == Listing::kFinds) {
+      const auto found = first.find(read.msExePath);
+      if (found == first.end()) {
+        reader.Fail("no process lists the module " + Quoted(read.msExePath));
+      }
+      at = found->second;
+      module = &report.processes.Item(at.first).mcolModules.Item(at.second);
+    }
   }
-  const auto [procId, modId] = found->second;
-  clsModule& module = report.processes.Item(procId).mcolModules.Item(modId);
-  const std::int32_t size = reader.Number("File Size:          ");
-  const std::string date = reader.Text("File Date:          ");
-  clsVersionInfo version;
-  reader.Version("Version:            ", version);
-  if (name != module.msName || size != module.mlFileSize || date != module.msFileDateTime ||
-      Display::VersionText(version) != Display::VersionText(module.moVersionInfo)) {
-    reader.Fail("the module " + Quoted(path) + " differs from its first listing");
-  }
-  module.mmodBaseSize = reader.Number("Base Size:          ");
-  module.mGlblcntUsage = reader.Number("Global Usage Count: ");
-  reader.Line("");
   auto& unique = report.uniqueModules.Add(std::make_unique<clsUniqueModule>());
-  unique.mlProcID = procId;
-  unique.mlModID = modId;
-  unique.msExePath = path;
+  unique.mlProcID = at.first;
+  unique.mlModID = at.second;
+  unique.msExePath = read.msExePath;
+}
+
+// A section's heading and, where it has one, its total and the line with
+// one blank; the total, or -1 where there is none.
+std::int32_t ReadSection(Reader& reader, const Layout::Section& section) {
+  reader.Line(section.heading);
+  if (section.total.empty()) {
+    return -1;
+  }
+  const std::int32_t total = reader.Number(section.total);
+  reader.Line(Layout::kOneBlank);
+  return total;
 }
 
 void ReadSections(Reader& reader, ParsedReport& report) {
-  if (reader.Next().substr(0, 11) != "Kestrel(tm)") {
+  if (reader.Next().substr(0, Layout::kBannerStart.size()) != Layout::kBannerStart) {
     reader.Fail("not a Kestrel report");
   }
-  report.generatedOn = reader.Text("Output Generated On ");
+  report.generatedOn = reader.Text(Layout::kGeneratedOn);
   reader.Line(kSeparator);
-  report.caption = reader.Text("");
+  report.caption = reader.Text(Layout::kCaption);
   reader.Line(kSeparator);
-  reader.Line("");
+  reader.Line(Layout::kEmpty);
 
-  reader.Line("TOP WINDOWS");
+  ReadSection(reader, Layout::kTopWindows);
   while (reader.Peek() != kSeparator) {
     auto& task = report.tasks.Add(std::make_unique<clsTask>());
     task.mlID = report.tasks.Count();
-    task.msName = reader.Text("Name: ");
+    ReadFields(reader, task, Layout::kTask);
   }
   reader.Next();
   report.tasksComplete = true;
-  reader.Line("");
+  reader.Line(Layout::kEmpty);
 
-  reader.Line("PROCESSES");
-  const std::int32_t processes = reader.Number("Total Processes: ");
-  reader.Line(" ");
+  const std::int32_t processes = ReadSection(reader, Layout::kProcesses);
   std::int32_t moduleId = 0;
   while (reader.Peek() != kSeparator) {
     ReadProcess(reader, report, moduleId);
@@ -365,13 +391,11 @@ void ReadSections(Reader& reader, ParsedReport& report) {
                 " processes, its total says " + std::to_string(processes));
   }
   report.processesComplete = true;
-  reader.Line("");
+  reader.Line(Layout::kEmpty);
 
-  reader.Line("MODULES");
-  const std::int32_t modules = reader.Number("Total Modules: ");
-  reader.Line(" ");
+  const std::int32_t modules = ReadSection(reader, Layout::kModules);
   const FirstOccurrence first = FirstOccurrences(report.processes);
-  while (reader.Peek() != kEndLine) {
+  while (reader.Peek() != Layout::kEndLine) {
     ReadDistinctModule(reader, report, first);
   }
   reader.Next();

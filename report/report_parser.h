@@ -5,18 +5,15 @@
 #include <string_view>
 
 #include "report/report_records.h"
+#include "snapshot/snapshot.h"
 
 namespace Report {
 
-// A report read back into the records it was written from. Distinct modules
+// A report read back into the snapshot it was written from. Distinct modules
 // point at the first module record with their path, which also takes their
 // base size and global usage count (the report shows those only there).
-struct ParsedReport {
+struct ParsedReport : Snapshot {
   std::string generatedOn;
-  std::string caption;
-  kes::Collection<clsTask> tasks;
-  kes::Collection<clsProcess> processes;
-  kes::Collection<clsUniqueModule> uniqueModules;
 
   // 1 when the identifiers are hexadecimal; known only when one of them
   // says so (a letter, or a minus sign), decimal otherwise.
@@ -36,7 +33,7 @@ struct ParsedReport {
   std::int32_t errorLine = 0;
   std::string error;
 
-  SnapshotRecords Records() const { return {caption, tasks, processes, uniqueModules}; }
+  SnapshotRecords Records() const { return RecordsOf(*this); }
 };
 
 // Reads a report as the viewer and kesreport write it. The layout is strict:

@@ -4,6 +4,7 @@
 
 #include "snapshot/collection.h"
 #include "snapshot/process.h"
+#include "snapshot/snapshot.h"
 #include "snapshot/task.h"
 #include "snapshot/unique_module.h"
 
@@ -17,5 +18,9 @@ struct SnapshotRecords {
   const kes::Collection<clsProcess>& processes;
   const kes::Collection<clsUniqueModule>& uniqueModules;
 };
+
+inline SnapshotRecords RecordsOf(const Snapshot& snapshot) {
+  return {snapshot.caption, snapshot.tasks, snapshot.processes, snapshot.uniqueModules};
+}
 
 }  // namespace Report

@@ -4,6 +4,7 @@
 
 #include "platform/text_copy.h"
 #include "report/printable_text.h"
+#include "report/report_layout.h"
 #include "snapshot/display_rules.h"
 
 namespace Report {
@@ -33,28 +34,33 @@ class Lines {
     BlankControlCharacters(line_.data() + from, line_.data() + used_);
     End();
   }
-  // Integer: std::int32_t, or kes::Address for the members as wide as one.
-  template <class Integer>
-  void Number(std::string_view label, Integer value) {
+  // Every line of a record, walked from its table.
+  template <class Record, std::size_t n>
+  void Fields(const Record& record, const Layout::Field<Record> (&fields)[n], std::int16_t idView) {
+    for (const Layout::Field<Record>& field : fields) {
+      if (field.shown == Layout::Shown::kFixed) {
+        Put(field.label);
+      } else {
+        Display::TextRoom room;
+        Text(field.label, Layout::ValueText(room, record, field, idView));
+      }
+    }
+  }
+  void Number(std::string_view label, std::int32_t value) {
     Display::TextRoom room;
     Text(label, Display::FormatDecimal(room, value));
   }
-  template <class Integer>
-  void Id(std::string_view label, Integer value, std::int16_t idView) {
-    Display::TextRoom room;
-    Text(label, Display::FormatIdentifier(room, value, idView));
+  void Section(const Layout::Section& section, std::int32_t count) {
+    Put(section.heading);
+    if (!section.total.empty()) {
+      Number(section.total, count);
+      Put(Layout::kOneBlank);
+    }
   }
-  void Version(std::string_view label, const clsVersionInfo& version) {
-    Display::TextRoom room;
-    Text(label, Display::FormatVersion(room, version));
-  }
-  void Separator() { Put(kSeparator); }
-  void Empty() { Put({}); }
+  void Separator() { Put(Layout::kSeparator); }
+  void Empty() { Put(Layout::kEmpty); }
 
  private:
-  static constexpr std::string_view kSeparator =
-      "------------------------------------------------------------------------";
-  static_assert(kSeparator.size() == kSeparatorWidth);
   // Longer than most lines; a longer one makes the buffer grow.
   static constexpr std::size_t kLineRoom = 512;
 
@@ -79,54 +85,13 @@ class Lines {
   std::size_t used_ = 0;
 };
 
-void WriteModule(Lines& lines, const clsModule& module, std::int16_t idView) {
-  lines.Empty();
-  lines.Text("    Module Name: ", module.msName);
-  lines.Text("    File Path:   ", module.msExePath);
-  lines.Number("    File Size:   ", module.mlFileSize);
-  lines.Text("    File Date:   ", module.msFileDateTime);
-  lines.Version("    Version:     ", module.moVersionInfo);
-  lines.Put("    The Following Are 'In Context Of The Owning Process'");
-  lines.Number("      Module Usage Count : ", module.mProccntUsage);
-  lines.Id("      Module ID          : ", module.mlth32ModuleID, idView);
-  lines.Id("      Module Base Address: ", module.mmodBaseAddr, idView);
-  lines.Id("      Module Handle      : ", module.mhModule, idView);
-}
-
 void WriteProcess(Lines& lines, const clsProcess& process, std::int16_t idView) {
-  lines.Text("Process Name:          ", process.msExePath);
-  lines.Text("File Date:             ", process.msFileDateTime);
-  lines.Number("File Size:             ", process.mlFileSize);
-  lines.Version("Version:               ", process.moVersionInfo);
-  lines.Id("Process ID:            ", process.mlth32ProcessID, idView);
-  lines.Number("Process Handle:        ", process.mlProcessHandle);
-  lines.Text("Process Priority:      ", Display::PriorityName(process.mlPriority));
-  lines.Number("References To Process: ", process.mcntUsage);
-  lines.Number("Threads:               ", process.mcntThreads);
-  lines.Number("Base Priority:         ", process.mlpcPriClassBase);
-  lines.Id("Default Heap ID:       ", process.mlth32DefaultHeapID, idView);
-  lines.Id("Parent Process ID:     ", process.mlth32ParentProcessID, idView);
-  lines.Id("Module ID (Assoc EXE): ", process.mlth32ModuleID, idView);
+  lines.Fields(process, Layout::kProcess, idView);
   const kes::Collection<clsModule>& modules = process.mcolModules;
-  lines.Number("Number Of Associated Modules: ", modules.Count());
+  lines.Number(Layout::kModuleCount, modules.Count());
   for (std::int32_t j = 1; j <= modules.Count(); ++j) {
-    WriteModule(lines, modules.Item(j), idView);
+    lines.Fields(modules.Item(j), Layout::kModule, idView);
   }
-  lines.Empty();
-}
-
-// A distinct module is written from the module record it points at.
-void WriteDistinctModule(Lines& lines, const SnapshotRecords& records,
-                         const clsUniqueModule& unique) {
-  const clsModule& module =
-      records.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);
-  lines.Text("File Name:          ", module.msName);
-  lines.Text("File Path:          ", module.msExePath);
-  lines.Number("File Size:          ", module.mlFileSize);
-  lines.Text("File Date:          ", module.msFileDateTime);
-  lines.Version("Version:            ", module.moVersionInfo);
-  lines.Number("Base Size:          ", module.mmodBaseSize);
-  lines.Number("Global Usage Count: ", module.mGlblcntUsage);
   lines.Empty();
 }
 
@@ -135,36 +100,36 @@ void WriteDistinctModule(Lines& lines, const SnapshotRecords& records,
 void WriteReport(const SnapshotRecords& records, const ReportInputs& inputs,
                  platform::TextSink& sink) {
   Lines lines(sink);
-  lines.Put(kBanner);
-  lines.Text("Output Generated On ", inputs.generatedOn);
+  lines.Put(Layout::kBanner);
+  lines.Text(Layout::kGeneratedOn, inputs.generatedOn);
   lines.Separator();
-  lines.Text({}, records.caption);
+  lines.Text(Layout::kCaption, records.caption);
   lines.Separator();
   lines.Empty();
 
-  lines.Put("TOP WINDOWS");
+  lines.Section(Layout::kTopWindows, records.tasks.Count());
   for (std::int32_t i = 1; i <= records.tasks.Count(); ++i) {
-    lines.Text("Name: ", records.tasks.Item(i).msName);
+    lines.Fields(records.tasks.Item(i), Layout::kTask, inputs.idView);
   }
   lines.Separator();
   lines.Empty();
 
-  lines.Put("PROCESSES");
-  lines.Number("Total Processes: ", records.processes.Count());
-  lines.Put(" ");
+  lines.Section(Layout::kProcesses, records.processes.Count());
   for (std::int32_t i = 1; i <= records.processes.Count(); ++i) {
     WriteProcess(lines, records.processes.Item(i), inputs.idView);
   }
   lines.Separator();
   lines.Empty();
 
-  lines.Put("MODULES");
-  lines.Number("Total Modules: ", records.uniqueModules.Count());
-  lines.Put(" ");
+  lines.Section(Layout::kModules, records.uniqueModules.Count());
   for (std::int32_t k = 1; k <= records.uniqueModules.Count(); ++k) {
-    WriteDistinctModule(lines, records, records.uniqueModules.Item(k));
+    // A distinct module is written from the module record it points at.
+    const clsUniqueModule& unique = records.uniqueModules.Item(k);
+    const clsModule& module =
+        records.processes.Item(unique.mlProcID).mcolModules.Item(unique.mlModID);
+    lines.Fields(module, Layout::kDistinctModule, inputs.idView);
   }
-  lines.Put("***End Of Kestrel(tm) Report***");
+  lines.Put(Layout::kEndLine);
 }
 
 }  // namespace Report

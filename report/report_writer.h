@@ -2,18 +2,11 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "platform/text_sink.h"
 #include "report/report_records.h"
 
 namespace Report {
-
-// The first line, as wide as the separator lines.
-inline constexpr std::string_view kBanner =
-    "Kestrel(tm) Snapshot Report - top windows, processes, modules, versions.";
-inline constexpr std::size_t kSeparatorWidth = 72;
-static_assert(kBanner.size() == kSeparatorWidth);
 
 // What a report depends on besides the records: the moment of writing as the
 // general date-and-time text, and the ID display setting (`giIDView`).

@@ -5,10 +5,10 @@
 
 #include "platform/failure.h"
 #include "platform/registry.h"
-#include "settings/failure_handler.h"
 #include "settings/registry_value.h"
 #include "settings/settings_store.h"
 #include "settings/shortcuts.h"
+#include "shell/general/failure_handler.h"
 
 namespace Subs {
 
@@ -30,8 +30,6 @@ const std::array<ShortcutBoxText, 5> kShortcutBoxes = {{
 namespace {
 
 constexpr const char* kIdView = "IDView";
-// The list refuses an index it has no item for.
-constexpr std::int32_t kErrInvalidPropertyValue = 380;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -49,7 +47,7 @@ const ShortcutPlaceInfo& PlaceOfBox(int box) {
       return info;
     }
   }
-  throw kes::Failure(kErrInvalidPropertyValue, "Invalid property value");
+  throw kes::Failure(kes::kErrInvalidPropertyValue, "Invalid property value");
 }
 
 bool IsFolder(OptionsServices& services, const std::string& path) {
@@ -122,7 +120,7 @@ void LoadOptions(OptionsForm& form, OptionsServices& services) {
     services.registry.QueryValue(platform::kHkeyLocalMachine, kSettingsKey, kIdView, stored);
     const std::int32_t index = LeadingNumber(stored.ToText());
     if (index < 0 || index >= static_cast<std::int32_t>(kIdViewItems.size())) {
-      throw kes::Failure(kErrInvalidPropertyValue, "Invalid property value");
+      throw kes::Failure(kes::kErrInvalidPropertyValue, "Invalid property value");
     }
     form.SelectIdView(index);
   } catch (const std::exception&) {
@@ -132,7 +130,7 @@ void LoadOptions(OptionsForm& form, OptionsServices& services) {
 
 bool SaveOptions(OptionsForm& form, OptionsServices& services) {
   RegistryAPI& api = services.registry;
-  return settings_detail::WithFailureHandler(api.Report(), "frmOptions", "SaveOptions", false, [&] {
+  return Subs::WithFailureHandler(api.Report(), "frmOptions", "SaveOptions", false, [&] {
     api.SetKeyValue(platform::kHkeyLocalMachine, kSettingsKey, kIdView,
                     std::to_string(form.IdViewIndex()), platform::kRegSz);
     LoadGlobalsFromRegistry(api, services.programFile);

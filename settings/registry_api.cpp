@@ -6,7 +6,7 @@
 
 #include "platform/failure.h"
 #include "platform/message_box.h"
-#include "settings/failure_handler.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 
 using platform::RegistryKey;
@@ -63,14 +63,14 @@ RegistryAPI::RegistryAPI(platform::Registry& registry, const Subs::ErrorReport& 
     : registry_(registry), report_(report) {}
 
 bool RegistryAPI::RegKeyExist(RegistryKey root, const std::string& keyPath) {
-  return settings_detail::WithFailureHandler(report_, kModule, "RegKeyExist", false, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "RegKeyExist", false, [&] {
     KeyHolder key(registry_);
     return key.Open(root, keyPath) == platform::kErrorSuccess;
   });
 }
 
 bool RegistryAPI::CreateNewKey(RegistryKey root, const std::string& keyPath) {
-  return settings_detail::WithFailureHandler(report_, kModule, "CreateNewKey", false, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "CreateNewKey", false, [&] {
     KeyHolder key(registry_);
     return key.Create(root, keyPath) == platform::kErrorSuccess;
   });
@@ -80,13 +80,13 @@ std::int32_t RegistryAPI::SetValueEx(RegistryKey key, const std::string& valueNa
                                      std::uint32_t valueType, const RegistryValue& value) {
   // A value that cannot be converted is written nowhere; it returns a failure
   // code so that SetKeyValue does not report it as written.
-  return settings_detail::WithFailureHandler(
+  return Subs::WithFailureHandler(
       report_, kModule, "SetValueEx", platform::kErrorInvalidData, [&]() -> std::int32_t {
         if (valueType == platform::kRegSz) {
           std::string text = value.ToText();
           text.push_back('\0');  // the terminating NUL is stored and counted
           if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
-            throw kes::Failure(kErrOverflow, "Overflow");
+            throw kes::Failure(kes::kErrOverflow, "Overflow");
           }
           return registry_.SetValue(key, valueName, platform::kRegSz,
                                     reinterpret_cast<const std::uint8_t*>(text.data()),
@@ -106,7 +106,7 @@ std::int32_t RegistryAPI::SetValueEx(RegistryKey key, const std::string& valueNa
 bool RegistryAPI::SetKeyValue(RegistryKey root, const std::string& keyPath,
                               const std::string& valueName, const RegistryValue& value,
                               std::uint32_t valueType) {
-  return settings_detail::WithFailureHandler(report_, kModule, "SetKeyValue", false, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "SetKeyValue", false, [&] {
     KeyHolder key(registry_);
     if (key.Open(root, keyPath) != platform::kErrorSuccess) {
       return false;
@@ -159,7 +159,7 @@ bool RegistryAPI::QueryValue(RegistryKey root, const std::string& keyPath,
 
 RegistryAPI::Lookup RegistryAPI::Find(RegistryKey root, const std::string& keyPath,
                                       const std::string& valueName, RegistryValue& value) {
-  return settings_detail::WithFailureHandler(report_, kModule, "Query Value", Lookup::kFailed, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "Query Value", Lookup::kFailed, [&] {
     RegistryValue read;
     std::int32_t code = platform::kErrorAccessDenied;
     {
@@ -180,7 +180,7 @@ template <typename Slot>
 bool RegistryAPI::GetSetInto(RegistryKey root, const std::string& keyPath,
                              const std::string& valueName, const RegistryValue& defaultValue,
                              Slot& slot) {
-  return settings_detail::WithFailureHandler(report_, kModule, "GetSetRegValue", false, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "GetSetRegValue", false, [&] {
     RegistryValue stored;
     switch (Find(root, keyPath, valueName, stored)) {
       case Lookup::kFound:
@@ -216,7 +216,7 @@ bool RegistryAPI::GetSetRegValue(RegistryKey root, const std::string& keyPath,
 }
 
 bool RegistryAPI::RegDeleteKeyEx(RegistryKey key, const std::string& keyPath) {
-  return settings_detail::WithFailureHandler(report_, kModule, "RegDeleteKeyEx", false, [&] {
+  return Subs::WithFailureHandler(report_, kModule, "RegDeleteKeyEx", false, [&] {
     return registry_.DeleteKey(key, keyPath) == platform::kErrorSuccess;
   });
 }

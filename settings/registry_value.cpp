@@ -79,7 +79,7 @@ std::optional<Decimal> ParseDecimal(const std::string& text) {
   return d;
 }
 
-[[noreturn]] void ThrowOverflow() { throw kes::Failure(kErrOverflow, "Overflow"); }
+[[noreturn]] void ThrowOverflow() { throw kes::Failure(kes::kErrOverflow, "Overflow"); }
 
 // The decimal rounded half to even, within [low, high]; outside it overflows.
 std::int64_t RoundDecimal(const Decimal& d, std::int64_t low, std::int64_t high) {
@@ -137,7 +137,7 @@ Int ToInteger(RegistryValue::Kind kind, const std::string& text, std::int32_t nu
   }
   const auto decimal = ParseDecimal(text);
   if (!decimal) {
-    throw kes::Failure(kErrTypeMismatch, "Type mismatch");
+    throw kes::Failure(kes::kErrTypeMismatch, "Type mismatch");
   }
   return static_cast<Int>(RoundDecimal(*decimal, low, high));
 }

@@ -35,7 +35,3 @@ class RegistryValue {
 };
 
 bool operator==(const RegistryValue& a, const RegistryValue& b);
-
-// Failure numbers of the conversions.
-inline constexpr std::int32_t kErrOverflow = 6;
-inline constexpr std::int32_t kErrTypeMismatch = 13;

@@ -3,7 +3,7 @@
 #include <iterator>
 
 #include "platform/message_box.h"
-#include "settings/failure_handler.h"
+#include "shell/general/failure_handler.h"
 
 namespace Subs {
 
@@ -37,7 +37,7 @@ const Setting kSettings[] = {
 }  // namespace
 
 bool CreateRegKeys(RegistryAPI& api) {
-  return settings_detail::WithFailureHandler(api.Report(), kModule, "CreateRegKeys", false, [&] {
+  return Subs::WithFailureHandler(api.Report(), kModule, "CreateRegKeys", false, [&] {
     if (api.RegKeyExist(platform::kHkeyLocalMachine, kSettingsKey)) {
       return true;
     }
@@ -51,19 +51,18 @@ bool CreateRegKeys(RegistryAPI& api) {
 }
 
 bool LoadGlobalsFromRegistry(RegistryAPI& api, const std::string& programPath) {
-  return settings_detail::WithFailureHandler(
-      api.Report(), kModule, "LoadGlobalsFromRegistry", false, [&] {
-        for (const Setting& setting : kSettings) {
-          if (!api.GetSetRegValue(platform::kHkeyLocalMachine, kSettingsKey, setting.valueName,
-                                  setting.defaultText, *setting.slot)) {
-            return false;
-          }
-        }
-        // Written only when missing; what is read back is not kept.
-        std::string storedPath;
-        return api.GetSetRegValue(platform::kHkeyLocalMachine, kSettingsKey, "Path", programPath,
-                                  storedPath);
-      });
+  return Subs::WithFailureHandler(api.Report(), kModule, "LoadGlobalsFromRegistry", false, [&] {
+    for (const Setting& setting : kSettings) {
+      if (!api.GetSetRegValue(platform::kHkeyLocalMachine, kSettingsKey, setting.valueName,
+                              setting.defaultText, *setting.slot)) {
+        return false;
+      }
+    }
+    // Written only when missing; what is read back is not kept.
+    std::string storedPath;
+    return api.GetSetRegValue(platform::kHkeyLocalMachine, kSettingsKey, "Path", programPath,
+                              storedPath);
+  });
 }
 
 std::string ShowMsgValueName(int kind) {

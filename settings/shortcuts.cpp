@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "settings/failure_handler.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 
@@ -45,7 +45,7 @@ std::string PlaceFolder(platform::SystemFolders& folders, platform::ShellFolders
 bool LinkExist(platform::SystemFolders& folders, platform::ShellFolders& shell,
                platform::FileFinder& files, const platform::FileNameRule& rule,
                const ErrorReport& report, const std::string& folder, const std::string& name) {
-  return settings_detail::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
+  return Subs::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
     const std::string file =
         platform::ResolveLinkFile(rule, shell, GetWindowsDir(folders, rule, report), folder, name);
     // Without a folder the path would name a file below the current folder

@@ -7,6 +7,7 @@
 #include "platform/registry.h"
 #include "settings/settings_store.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/shell_texts.h"
 
 namespace Subs {
@@ -42,6 +43,39 @@ void ShowUpdateReminderIfDue(StartupHost& host) {
   }
 }
 
+// What start-up does, under Main's failure handler.
+bool StartUp(RegistryAPI& registry, StartupHost& host) {
+  platform::MessageBoxes& boxes = registry.Report().Boxes();
+  gsAppName = kAppName;
+
+  if (!registry.RegKeyExist(platform::kHkeyLocalMachine, kSettingsKey)) {
+    boxes.Show(0, WelcomeText(), kWelcomeTitle, platform::kMbOk | platform::kMbIconInformation);
+  }
+  // CreateRegKeys has told the user why it failed.
+  if (!CreateRegKeys(registry)) {
+    return false;
+  }
+  if (!LoadGlobalsFromRegistry(registry, host.ProgramFile())) {
+    boxes.Show(0, kSettingsLoadFailed, kAppTitle, platform::kMbOk | platform::kMbIconStop);
+    return false;
+  }
+
+  if (giShowMsg4 != 0) {
+    ShowUpdateReminderIfDue(host);
+  }
+
+  switch (host.GetOSPlatform()) {
+    case kPlatformWin32Windows:
+      host.ShowMainFrame();
+      return true;
+    case kPlatformWin32NT:
+      boxes.Show(0, kWrongPlatform, kAppTitle, platform::kMbOk | platform::kMbIconInformation);
+      return false;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 std::int64_t DaysBetween(const CivilDate& from, const CivilDate& to) {
@@ -53,46 +87,17 @@ bool UpdateReminderDue(const CivilDate& programFileDate, const CivilDate& today)
 }
 
 bool Main(RegistryAPI& registry, StartupHost& host) {
-  const ErrorReport& report = registry.Report();
-  platform::MessageBoxes& boxes = report.Boxes();
-  try {
-    gsAppName = kAppName;
-
-    if (!registry.RegKeyExist(platform::kHkeyLocalMachine, kSettingsKey)) {
-      boxes.Show(0, WelcomeText(), kWelcomeTitle, platform::kMbOk | platform::kMbIconInformation);
-    }
-    // CreateRegKeys has told the user why it failed.
-    if (!CreateRegKeys(registry)) {
-      return false;
-    }
-    if (!LoadGlobalsFromRegistry(registry, host.ProgramFile())) {
-      boxes.Show(0, kSettingsLoadFailed, kAppTitle, platform::kMbOk | platform::kMbIconStop);
-      return false;
-    }
-
-    if (giShowMsg4 != 0) {
-      ShowUpdateReminderIfDue(host);
-    }
-
-    switch (host.GetOSPlatform()) {
-      case kPlatformWin32Windows:
-        host.ShowMainFrame();
-        return true;
-      case kPlatformWin32NT:
-        boxes.Show(0, kWrongPlatform, kAppTitle, platform::kMbOk | platform::kMbIconInformation);
+  return WithFailureHandler(registry.Report(), "Subs", "Main", false, [&] {
+    try {
+      return StartUp(registry, host);
+    } catch (const kes::Failure& failure) {
+      // A missing file elsewhere in start-up is not worth a report either.
+      if (failure.Number() == kes::kErrFileNotFound) {
         return false;
-      default:
-        return false;
+      }
+      throw;
     }
-  } catch (const kes::Failure& failure) {
-    // A missing file elsewhere in start-up is not worth a report either.
-    if (failure.Number() != kes::kErrFileNotFound) {
-      report.ShowFailure(failure, "Subs", "Main");
-    }
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "Subs", "Main");
-  }
-  return false;
+  });
 }
 
 }  // namespace Subs

@@ -9,8 +9,6 @@
 
 namespace kes {
 
-inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
-
 // A 1-based collection without keys that keeps insertion order and owns its
 // records; records are reached by position only.
 template <class T>

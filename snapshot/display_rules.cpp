@@ -7,10 +7,13 @@ namespace Display {
 
 namespace {
 
-constexpr std::int32_t kHighPriorityClass = 128;
-constexpr std::int32_t kIdlePriorityClass = 64;
-constexpr std::int32_t kNormalPriorityClass = 32;
-constexpr std::int32_t kRealtimePriorityClass = 256;
+struct PriorityClass {
+  std::int32_t value;
+  const char* name;
+};
+constexpr PriorityClass kPriorityClasses[] = {
+    {128, "High"}, {64, "Idle"}, {32, "Normal"}, {256, "Realtime"}};
+constexpr const char* kUndetermined = "Undetermined";
 
 // The digits are written backwards from the end of a small buffer, with
 // 32-bit arithmetic for every 32-bit value: a report formats thousands of
@@ -112,18 +115,23 @@ std::string Identifier(std::int32_t value, std::int16_t idView) {
 }
 
 const char* PriorityName(std::int32_t mlPriority) {
-  switch (mlPriority) {
-    case kHighPriorityClass:
-      return "High";
-    case kIdlePriorityClass:
-      return "Idle";
-    case kNormalPriorityClass:
-      return "Normal";
-    case kRealtimePriorityClass:
-      return "Realtime";
-    default:
-      return "Undetermined";
+  for (const PriorityClass& priority : kPriorityClasses) {
+    if (priority.value == mlPriority) {
+      return priority.name;
+    }
   }
+  return kUndetermined;
+}
+
+bool PriorityFromName(std::string_view name, std::int32_t& mlPriority) {
+  for (const PriorityClass& priority : kPriorityClasses) {
+    if (name == priority.name) {
+      mlPriority = priority.value;
+      return true;
+    }
+  }
+  mlPriority = 0;
+  return name == kUndetermined;
 }
 
 std::string_view FormatVersion(TextRoom& room, const clsVersionInfo& version) {

@@ -39,6 +39,9 @@ std::string_view FormatIdentifier(TextRoom& room, std::int64_t value, std::int16
 // The name of a priority class: "High", "Idle", "Normal", "Realtime", or
 // "Undetermined" for any other value (0 when it could not be read).
 const char* PriorityName(std::int32_t mlPriority);
+// Reads a name of PriorityName back: "Undetermined" gives 0. False (and 0)
+// for a text that is no such name.
+bool PriorityFromName(std::string_view name, std::int32_t& mlPriority);
 
 // The four version parts in decimal joined with full stops, e.g. 4.10.0.1998.
 void AppendVersion(std::string& out, const clsVersionInfo& version);

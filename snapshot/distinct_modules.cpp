@@ -5,7 +5,7 @@
 #include <unordered_set>
 
 void FindDistinctModules(const kes::Collection<clsProcess>& processes,
-                         kes::Collection<clsUniqueModule>& unique) {
+                         kes::Collection<clsUniqueModule>& unique, platform::Progress* progress) {
   std::unordered_set<std::string_view> seen;
   for (std::int32_t k = 1; k <= unique.Count(); ++k) {
     seen.insert(unique.Item(k).msExePath);
@@ -21,6 +21,9 @@ void FindDistinctModules(const kes::Collection<clsProcess>& processes,
       record->mlProcID = i;
       record->mlModID = j;
       record->msExePath = path;
+      if (progress != nullptr) {
+        progress->Report(path);
+      }
       // The view points into the record, which the collection keeps in place.
       seen.insert(unique.Add(std::move(record)).msExePath);
     }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/failure.h"
+#include "shell/general/failure_handler.h"
 #include "snapshot/caching_file_facts.h"
 
 namespace ModuleList95 {
@@ -103,7 +104,7 @@ std::string TrimAtNull(const std::string& text) { return text.substr(0, text.fin
 bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::ToolHelp& toolHelp,
                        platform::FileFacts& facts, platform::Progress& progress,
                        const Subs::ErrorReport& report) {
-  try {
+  return Subs::WithFailureHandler(report, "ModuleList95", "FillProcessList95", false, [&] {
     const auto processes = toolHelp.SnapProcesses();
     if (!processes) {
       return false;
@@ -132,10 +133,7 @@ bool FillProcessList95(kes::Collection<clsProcess>& pcolProcesses, platform::Too
       pcolProcesses.Add(std::move(process));
     }
     return true;
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "ModuleList95", "FillProcessList95");
-    return false;
-  }
+  });
 }
 
 }  // namespace ModuleList95

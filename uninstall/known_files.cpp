@@ -62,7 +62,7 @@ std::vector<std::string> PrivateFileEntries(const std::string& logText) {
 std::vector<std::string> KnownFilesIn(const std::string& logText) {
   std::vector<std::string> list = PrivateFileEntries(logText);
   if (list.size() > kMaxKnownFiles) {
-    throw kes::Failure(kErrSubscriptOutOfRange, "Subscript out of range");
+    throw kes::Failure(kes::kErrSubscriptOutOfRange, "Subscript out of range");
   }
   return list;
 }

@@ -14,7 +14,6 @@ namespace kesclean {
 // At most this many "PrivateFile:" lines are read; one more is a failure
 // (9 "Subscript out of range") and the log counts as unread.
 inline constexpr std::size_t kMaxKnownFiles = 32767;
-inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
 
 // The entry a setup log line gives: after the first "PrivateFile:" (letter
 // case counts) one separator character is skipped and the rest is taken

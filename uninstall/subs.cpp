@@ -7,6 +7,7 @@
 
 #include "settings/settings_store.h"
 #include "settings/shortcuts.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
 #include "uninstall/known_files.h"
@@ -122,34 +123,31 @@ bool Subs::GetInstallInfo() {
 
 bool Subs::FilePathBreakDown(const std::string& fullPath, std::string& fileName,
                              std::string& folder) {
-  try {
-    if (fullPath.empty()) {
-      return false;
-    }
-    PathParts parts = SplitPath(platform_.rule, fullPath);
-    folder = std::move(parts.folder);
-    fileName = std::move(parts.fileName);
-    return true;
-  } catch (const std::exception& failure) {
-    platform_.registry.Report().ShowFailure(failure, kModule, "FilePathBreakDown", fullPath);
-    return false;
-  }
+  return ::Subs::WithFailureHandler(platform_.registry.Report(), kModule, "FilePathBreakDown",
+                                    fullPath, false, [&] {
+                                      if (fullPath.empty()) {
+                                        return false;
+                                      }
+                                      PathParts parts = SplitPath(platform_.rule, fullPath);
+                                      folder = std::move(parts.folder);
+                                      fileName = std::move(parts.fileName);
+                                      return true;
+                                    });
 }
 
 bool Subs::GetKnownFiles(std::vector<std::string>& list, const std::string& logFileName) {
-  try {
-    const std::string path = gsInstallFolder + logFileName;
-    // Not there is no failure: the caller tells the user why nothing goes.
-    const auto attributes = platform_.files.Attributes(path);
-    if (!attributes || (*attributes & kNotOrdinary) != 0) {
-      return false;
-    }
-    list = KnownFilesIn(platform_.files.ReadTextFile(path));
-    return true;
-  } catch (const std::exception& failure) {
-    platform_.registry.Report().ShowFailure(failure, kModule, "GetKnownFiles");
-    return false;
-  }
+  return ::Subs::WithFailureHandler(platform_.registry.Report(), kModule, "GetKnownFiles", false,
+                                    [&] {
+                                      const std::string path = gsInstallFolder + logFileName;
+                                      // Not there is no failure: the caller tells the user why
+                                      // nothing goes.
+                                      const auto attributes = platform_.files.Attributes(path);
+                                      if (!attributes || (*attributes & kNotOrdinary) != 0) {
+                                        return false;
+                                      }
+                                      list = KnownFilesIn(platform_.files.ReadTextFile(path));
+                                      return true;
+                                    });
 }
 
 SweepDecision Subs::CheckInstallFolder(std::set<std::string>& known) {

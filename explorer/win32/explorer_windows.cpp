@@ -10,6 +10,7 @@
 #include "platform/message_box.h"
 #include "platform/win32/text_file_win32.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 
 namespace explorerwin {
 
@@ -57,14 +58,14 @@ std::optional<std::string> ExplorerWindows::AskReportPath(shellwin::MDIMain& fra
   dialog.Filter = "Reports (*.txt)|*.txt|All Files (*.*)|*.*";
   dialog.FilterIndex = 1;
   dialog.DefaultExt.clear();
-  try {
-    if (dialog.ShowOpen(frame.Handle())) {
-      return dialog.FileName;
-    }
-  } catch (const std::exception& failure) {
-    context_.Report().ShowFailure(failure, "MDIMain", "mnuFile");
-  }
-  return std::nullopt;
+  return Subs::WithFailureHandler(context_.Report(), "MDIMain", "mnuFile",
+                                  std::optional<std::string>(),
+                                  [&]() -> std::optional<std::string> {
+                                    if (dialog.ShowOpen(frame.Handle())) {
+                                      return dialog.FileName;
+                                    }
+                                    return std::nullopt;
+                                  });
 }
 
 std::optional<Report::ParsedReport> ExplorerWindows::ReadReport(shellwin::MDIMain& frame,

@@ -24,14 +24,15 @@
 #include "report/win32/print_to_file.h"
 #include "settings/settings_store.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/win32/sort_list_view.h"
 #include "shell/res/resource.h"
 #include "shell/twips.h"
 #include "shell/win32/frm_splash2.h"
 #include "shell/win32/modal_loop.h"
 #include "snapshot/file_facts_memory.h"
-#include "snapshot/module_list95.h"
-#include "snapshot/win32/get_tasks.h"
+#include "snapshot/take_snapshot.h"
+#include "snapshot/win32/top_windows_win32.h"
 
 namespace explorerwin {
 
@@ -120,7 +121,7 @@ void frmExplorer::Load() {
   RegisterClassOnce(context_.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
-  const std::string caption = Explorer::SnapshotCaption(platform::GeneralDateNow());
+  const std::string caption = SnapshotCaption(platform::GeneralDateNow());
   Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
          layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
@@ -186,7 +187,7 @@ void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& pat
     // Nothing here lets messages run, but the list fills once, at the end.
     const Loading loading(*this);
     NoProgress silent;
-    ShowRecords(silent, false);
+    ShowRecords(silent);
   }
   TreeView1_Click();
 }
@@ -218,25 +219,19 @@ frmExplorer::Loading::~Loading() {
 }
 
 void frmExplorer::TakeSnapshot(platform::Progress& progress) {
-  // 8 and 9. The top windows, through the hidden list.
-  Subs::GetTasks(list1_, context_.Report());
-  const int count = static_cast<int>(SendMessageA(list1_, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    const auto length = SendMessageA(list1_, LB_GETTEXTLEN, i, 0);
-    std::vector<char> text(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
-    SendMessageA(list1_, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-    auto task = std::make_unique<clsTask>();
-    task->mlID = i + 1;
-    task->msName = text.data();
-    mcolTasks.Add(std::move(task));
-  }
-
-  // 10. The processes and their modules.
+  // 8 to 10. The top windows through the hidden list, the processes and their
+  // modules, and the distinct module files.
+  Subs::ListBoxTopWindows topWindows(list1_, context_.Report());
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts files;
   FileFactsMemory::Snapshot facts(peers_.FactsMemory(), files);
-  ModuleList95::FillProcessList95(mcolProcesses, toolHelp, facts, progress, context_.Report());
-  ShowRecords(progress, true);
+  Snapshot snapshot;
+  ::TakeSnapshot(snapshot, {&topWindows, toolHelp, facts}, platform::GeneralDateNow(), progress,
+                 context_.Report());
+  mcolTasks = std::move(snapshot.tasks);
+  mcolProcesses = std::move(snapshot.processes);
+  mcolUniqueModules = std::move(snapshot.uniqueModules);
+  ShowRecords(progress);
 }
 
 void frmExplorer::SnapshotAgain() {
@@ -285,7 +280,7 @@ std::vector<std::string> frmExplorer::StatusTexts() const {
   return texts;
 }
 
-void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
+void frmExplorer::ShowRecords(platform::Progress& progress) {
   // 11 to 13, with the whole window drawn once when they are done. The
   // tree's scroll bars appear as its own drawing resumes, and on a window
   // that is being drawn each costs a frame change that takes longer than
@@ -300,13 +295,9 @@ void frmExplorer::ShowRecords(platform::Progress& progress, bool findDistinct) {
   {
     const RedrawHeld held(treeView1_);
     Explorer::BuildTreeView(*nodes_, mcolTasks, mcolProcesses, *paths_, mcolUniqueModules, progress,
-                            context_.Report(), findDistinct);
+                            context_.Report());
     // The nodes added before a failure stay, those held back included.
-    try {
-      nodes_->Flush();
-    } catch (const std::exception& failure) {
-      context_.Report().ShowFailure(failure, "Subs", "BuildTreeView");
-    }
+    Subs::WithFailureHandler(context_.Report(), "Subs", "BuildTreeView", [&] { nodes_->Flush(); });
   }
 
   // 12. The totals.

@@ -104,7 +104,7 @@ class frmExplorer : public MdiChild {
   void CreateControls() override;
   void CreateMenus();
   void TakeSnapshot(platform::Progress& progress);
-  void ShowRecords(platform::Progress& progress, bool findDistinct);
+  void ShowRecords(platform::Progress& progress);
   void CompareWith();
   void Form_Resize() override;
   void Form_MouseMove(WPARAM keys, int x);

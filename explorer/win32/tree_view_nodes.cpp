@@ -5,8 +5,6 @@
 namespace explorerwin {
 
 namespace {
-// The number the tree control's own failures carry.
-constexpr std::int32_t kErrElementNotFound = 35601;
 constexpr int kTextMax = 1024;  // longer than any path or window title
 }  // namespace
 
@@ -23,7 +21,7 @@ HTREEITEM TreeViewNodes::Insert(HTREEITEM parent, std::size_t node, const std::s
   auto* item = reinterpret_cast<HTREEITEM>(
       SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
   if (item == nullptr) {
-    throw kes::Failure(kErrElementNotFound, "The tree could not take the node " + key);
+    throw kes::Failure(kes::kErrElementNotFound, "The tree could not take the node " + key);
   }
   return item;
 }

@@ -23,9 +23,8 @@
 #include "settings/registry_api.h"
 #include "settings/settings_store.h"
 #include "shell/general/error_report.h"
-#include "snapshot/distinct_modules.h"
-#include "snapshot/module_list95.h"
-#include "snapshot/win32/get_tasks.h"
+#include "snapshot/take_snapshot.h"
+#include "snapshot/win32/top_windows_win32.h"
 
 namespace {
 
@@ -76,50 +75,25 @@ std::int16_t StoredIdView(const Subs::ErrorReport& report) {
   }
 }
 
-void ReadTasks(kes::Collection<clsTask>& tasks, const Subs::ErrorReport& report) {
-  // A list box that is never shown receives the titles, as in the viewer.
-  HWND list = CreateWindowA("LISTBOX", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  if (list == nullptr) {
-    return;
-  }
-  const int count = Subs::GetTasks(list, report);
-  for (int i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-    std::string title(length > 0 ? static_cast<std::size_t>(length) + 1 : 1, '\0');
-    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(title.data()));
-    title.resize(title.find('\0'));
-    auto task = std::make_unique<clsTask>();
-    task->mlID = i + 1;
-    task->msName = title;
-    tasks.Add(std::move(task));
-  }
-  DestroyWindow(list);
-}
-
 int RunSnapshot(const Command& command, platform::TextSink& err) {
   ConsoleBoxes boxes;
   const Subs::ErrorReport report(boxes);
   const std::int16_t idView = command.idView ? *command.idView : StoredIdView(report);
 
-  const std::string caption = "Snapshot Taken At " + platform::GeneralDateNow();
-  kes::Collection<clsTask> tasks;
-  kes::Collection<clsProcess> processes;
-  kes::Collection<clsUniqueModule> uniqueModules;
-  ReadTasks(tasks, report);
+  Subs::ListBoxTopWindows topWindows(nullptr, report);
   platform::Win32ToolHelp toolHelp;
   platform::Win32FileFacts facts;
   SilentProgress progress;
-  const bool walked = ModuleList95::FillProcessList95(processes, toolHelp, facts, progress, report);
-  FindDistinctModules(processes, uniqueModules);
+  Snapshot snapshot;
+  const bool walked = TakeSnapshot(snapshot, {&topWindows, toolHelp, facts},
+                                   platform::GeneralDateNow(), progress, report);
 
   const std::string where = command.file.empty() ? "standard output" : command.file;
   try {
     std::unique_ptr<platform::TextFile> out =
         command.file.empty() ? platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE)
                              : std::make_unique<platform::Win32TextFile>(command.file);
-    Report::WriteReport({caption, tasks, processes, uniqueModules},
-                        {platform::GeneralDateNow(), idView}, *out);
+    Report::WriteReport(Report::RecordsOf(snapshot), {platform::GeneralDateNow(), idView}, *out);
     out->Close();
   } catch (const std::exception& failure) {
     err.Write("kesreport: cannot write the report to " + where + ": " + failure.what() + "\r\n");

@@ -6,11 +6,7 @@
 
 namespace platform {
 
-namespace {
-
-constexpr std::int32_t kErrDiskFull = 61;
-
-}  // namespace
+namespace {}  // namespace
 
 kes::Failure FileFailure(const std::string& path) {
   switch (GetLastError()) {
@@ -24,7 +20,7 @@ kes::Failure FileFailure(const std::string& path) {
       return kes::Failure(kes::kErrPermissionDenied, "Permission denied: " + path);
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
-      return kes::Failure(kErrDiskFull, "Disk full: " + path);
+      return kes::Failure(kes::kErrDiskFull, "Disk full: " + path);
     default:
       return kes::Failure(kes::kErrFileAccess, "Path/File access error: " + path);
   }

@@ -13,9 +13,6 @@ namespace platform {
 
 namespace {
 
-constexpr std::int32_t kErrLoadingDll = 48;
-constexpr std::int32_t kErrEntryPointNotFound = 453;
-
 struct LibraryFreer {
   void operator()(HMODULE module) const { FreeLibrary(module); }
 };
@@ -39,7 +36,7 @@ kes::Failure LoadFailure(const std::string& library) {
   } else if (error == ERROR_BAD_EXE_FORMAT) {
     why += ": not a valid Windows library";
   }
-  return kes::Failure(kErrLoadingDll, "Error in loading DLL: " + library + " (" + why + ")");
+  return kes::Failure(kes::kErrLoadingDll, "Error in loading DLL: " + library + " (" + why + ")");
 }
 
 LoadedLibrary Load(const std::string& library) {
@@ -54,7 +51,7 @@ template <typename Function>
 Function EntryPoint(const LoadedLibrary& loaded, const std::string& library, const char* name) {
   const FARPROC found = GetProcAddress(loaded.get(), name);
   if (found == nullptr) {
-    throw kes::Failure(kErrEntryPointNotFound,
+    throw kes::Failure(kes::kErrEntryPointNotFound,
                        std::string("Can't find DLL entry point ") + name + " in " + library);
   }
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));

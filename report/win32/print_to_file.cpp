@@ -15,6 +15,7 @@
 #include "report/print_to_file.h"
 #include "report/report_folder.h"
 #include "settings/settings_store.h"
+#include "shell/general/failure_handler.h"
 
 namespace reportwin {
 
@@ -75,12 +76,8 @@ namespace {
 void PrintWith(shellwin::MDIMain& frame, const Report::WriteText& write) {
   const shellwin::ShellContext& context = frame.Context();
   std::string path;
-  try {
-    if (!AskPath(frame, path)) {
-      return;
-    }
-  } catch (const std::exception& failure) {
-    context.Report().ShowFailure(failure, "frmExplorer", "mnuFile");
+  if (!Subs::WithFailureHandler(context.Report(), "frmExplorer", "mnuFile", false,
+                                [&] { return AskPath(frame, path); })) {
     return;
   }
 

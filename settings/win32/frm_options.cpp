@@ -12,6 +12,7 @@
 #include "platform/win32/system_folders_win32.h"
 #include "settings/shortcuts.h"
 #include "shell/app_strings.h"
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 #include "shell/win32/layout.h"
 #include "shell/win32/modal_loop.h"
@@ -82,7 +83,7 @@ void frmOptions::Load(HWND owner) {
                     kClientHeight, owner) == nullptr) {
     return;
   }
-  try {
+  Subs::WithFailureHandler(context_.Report(), "frmOptions", "FormLoad", [&] {
     SetWindowTextA(Handle(), kCaption);
     CreateControls();
     for (const char* item : Subs::kIdViewItems) {
@@ -92,9 +93,7 @@ void frmOptions::Load(HWND owner) {
     ShowSelectedPage();
     SetWindowPos(fra_[0], HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     Subs::LoadOptions(*this, services_);
-  } catch (const std::exception& failure) {
-    context_.Report().ShowFailure(failure, "frmOptions", "FormLoad");
-  }
+  });
 }
 
 void frmOptions::CreateControls() {
@@ -213,14 +212,14 @@ void frmOptions::Help() {
 
 std::int16_t frmOptions::ShortcutBox(int index) {
   if (index < 0 || index >= kShortcutBoxes || index == kUnusedBox) {
-    throw kes::Failure(340, "Control array element does not exist");
+    throw kes::Failure(kes::kErrControlArrayElement, "Control array element does not exist");
   }
   return SendMessageA(chkshortcut_[index], BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
 }
 
 void frmOptions::SetShortcutBox(int index, std::int16_t value) {
   if (index < 0 || index >= kShortcutBoxes || index == kUnusedBox) {
-    throw kes::Failure(340, "Control array element does not exist");
+    throw kes::Failure(kes::kErrControlArrayElement, "Control array element does not exist");
   }
   SendMessageA(chkshortcut_[index], BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -238,7 +237,7 @@ int frmOptions::IdViewIndex() {
 
 void frmOptions::SelectIdView(int index) {
   if (SendMessageA(cboHex_, CB_SETCURSEL, index, 0) == CB_ERR) {
-    throw kes::Failure(380, "Invalid property value");
+    throw kes::Failure(kes::kErrInvalidPropertyValue, "Invalid property value");
   }
 }
 

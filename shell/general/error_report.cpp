@@ -7,15 +7,6 @@
 
 namespace Subs {
 
-namespace {
-
-// Numbers for failures that carry no number of their own, in the same
-// numbering as the failures the routines raise.
-constexpr std::int32_t kErrOutOfMemory = 7;
-constexpr std::int32_t kErrInternal = 51;
-
-}  // namespace
-
 std::string ErrorReportText(std::int32_t number, const std::string& description,
                             const std::string& module, const std::string& routine,
                             const std::string& additionalInfo) {
@@ -48,9 +39,9 @@ void ErrorReport::ShowFailure(const std::exception& failure, const std::string& 
   if (const auto* known = dynamic_cast<const kes::Failure*>(&failure)) {
     ShowErrorReport(known->Number(), known->Description(), module, routine, additionalInfo);
   } else if (dynamic_cast<const std::bad_alloc*>(&failure) != nullptr) {
-    ShowErrorReport(kErrOutOfMemory, "Out of memory", module, routine, additionalInfo);
+    ShowErrorReport(kes::kErrOutOfMemory, "Out of memory", module, routine, additionalInfo);
   } else {
-    ShowErrorReport(kErrInternal, failure.what(), module, routine, additionalInfo);
+    ShowErrorReport(kes::kErrInternal, failure.what(), module, routine, additionalInfo);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 
 namespace Subs {
@@ -32,7 +33,7 @@ WebLauncher::WebLauncher(const std::string& programFolder, const platform::FileN
       report_(report) {}
 
 bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string& address) const {
-  try {
+  return WithFailureHandler(report_, "Subs", "LoadWebBrowser", address, false, [&] {
     // The browser is whatever program opens HTML pages, so the look-up needs
     // an existing page; it lives only for the look-up and the launch.
     const std::string tempPage = programFolder_ + kTempPage;
@@ -50,10 +51,7 @@ bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string
 
     files_.RemoveFile(tempPage);
     return true;
-  } catch (const std::exception& failure) {
-    report_.ShowFailure(failure, "Subs", "LoadWebBrowser", address);
-    return false;
-  }
+  });
 }
 
 void WebLauncher::LoadHelpPage(platform::WindowHandle owner, const std::string& page) const {

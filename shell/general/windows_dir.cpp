@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 
 namespace Subs {
@@ -42,12 +43,8 @@ std::string SystemDirWithBackslash(platform::SystemFolders& folders,
 
 std::string GetWindowsDir(platform::SystemFolders& folders, const platform::FileNameRule& rule,
                           const ErrorReport& report) {
-  try {
-    return WindowsDirWithBackslash(folders, rule);
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "Subs", "GetWindowsDir");
-    return {};
-  }
+  return WithFailureHandler(report, "Subs", "GetWindowsDir", std::string(),
+                            [&] { return WindowsDirWithBackslash(folders, rule); });
 }
 
 }  // namespace Subs

@@ -12,6 +12,7 @@
 #include "platform/registry.h"
 #include "settings/settings_store.h"
 #include "shell/frame_menus.h"
+#include "shell/general/failure_handler.h"
 #include "shell/res/resource.h"
 #include "shell/status_bar_layout.h"
 #include "shell/win32/frm_message.h"
@@ -33,8 +34,6 @@ constexpr COLORREF kMaskColour = RGB(0xC0, 0xC0, 0xC0);
 constexpr int kSpacerWidth = 8;
 // Room on either side of a status-bar panel's text.
 constexpr int kPanelPaddingTwips = 90;
-// A failure of the program's own: the system would not make a window.
-constexpr std::int32_t kErrWindowNotCreated = kes::kErrApplicationBase + 1;
 
 int MenuBase(Subs::FrameMenu menu) {
   switch (menu) {
@@ -107,7 +106,7 @@ MDIMain::~MDIMain() { Destroy(); }
 
 void MDIMain::Load() {
   loading_ = true;
-  try {
+  Subs::WithFailureHandler(context_.Report(), "MDIMain", "FormLoad", [&] {
     CreateFrame();
     ShowToolbar(Subs::giToolbar == 1);
     ShowStatusBar(Subs::giStatusBar == 1);
@@ -120,9 +119,7 @@ void MDIMain::Load() {
       About();
       OpenExplorer();
     }
-  } catch (const std::exception& failure) {
-    context_.Report().ShowFailure(failure, "MDIMain", "FormLoad");
-  }
+  });
   loading_ = false;
   if (closePending_ && Handle() != nullptr) {
     RequestClose();
@@ -143,7 +140,7 @@ void MDIMain::CreateFrame() {
     DestroyMenu(menu_);
     menu_ = nullptr;
     throw kes::Failure(
-        kErrWindowNotCreated,
+        kes::kErrWindowNotCreated,
         "The frame window could not be created (system error " + std::to_string(code) + ")");
   }
 
@@ -296,13 +293,11 @@ void MDIMain::OpenExplorer() {
 }
 
 void MDIMain::OpenOptions() {
-  try {
+  Subs::WithFailureHandler(context_.Report(), "MDIMain", "mnutools", [&] {
     if (commands_.openOptions) {
       commands_.openOptions(*this);
     }
-  } catch (const std::exception& failure) {
-    context_.Report().ShowFailure(failure, "MDIMain", "mnutools");
-  }
+  });
 }
 
 void MDIMain::RequestClose() {
@@ -327,15 +322,13 @@ void MDIMain::Close() {
 }
 
 void MDIMain::mnuFile_Hook(std::int16_t index) {
-  try {
+  Subs::WithFailureHandler(context_.Report(), "MDIMain", "mnuFile", [&] {
     if (index == Subs::kFileExit) {
       SendMessageA(Handle(), WM_CLOSE, 0, 0);
     } else if (index == Subs::kFileOpenReport && commands_.openReport) {
       commands_.openReport(*this);
     }
-  } catch (const std::exception& failure) {
-    context_.Report().ShowFailure(failure, "MDIMain", "mnuFile");
-  }
+  });
 }
 
 void MDIMain::mnuView_Hook(std::int16_t index) {

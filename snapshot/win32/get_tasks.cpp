@@ -5,6 +5,7 @@
 
 #include "platform/failure.h"
 #include "platform/win32/file_name_rule_win32.h"
+#include "shell/general/failure_handler.h"
 
 namespace Subs {
 
@@ -30,21 +31,19 @@ bool IsTask(HWND window) {
 }  // namespace
 
 std::int16_t GetTasks(HWND list, const ErrorReport& report) {
-  try {
+  return WithFailureHandler(report, "Subs", "GetTasks", std::int16_t{0}, [&] {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     const platform::Win32FileNameRule rule;
     TaskListTarget target{list, report, rule};
     EnumWindows(EnumWindowsProc, reinterpret_cast<LPARAM>(&target));
     return static_cast<std::int16_t>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  } catch (const std::exception& failure) {
-    report.ShowFailure(failure, "Subs", "GetTasks");
-    return 0;
-  }
+  });
 }
 
 BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM target) {
   const auto& to = *reinterpret_cast<const TaskListTarget*>(target);
-  try {
+  // A failure leaves the entries added so far and ends the enumeration.
+  return WithFailureHandler(to.report, "Subs", "EnumWindowsProc", BOOL{FALSE}, [&]() -> BOOL {
     if (!IsTask(window)) {
       return TRUE;
     }
@@ -65,11 +64,7 @@ BOOL CALLBACK EnumWindowsProc(HWND window, LPARAM target) {
     SendToList(to.list, LB_SETITEMDATA, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(window));
     return TRUE;
-  } catch (const std::exception& failure) {
-    // The entries added so far stay; the enumeration ends here.
-    to.report.ShowFailure(failure, "Subs", "EnumWindowsProc");
-    return FALSE;
-  }
+  });
 }
 
 }  // namespace Subs

@@ -6,6 +6,7 @@
 
 #include "platform/failure.h"
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 #include "snapshot_builder.h"
 #include "tests/fakes/recording_boxes.h"
 
@@ -26,6 +27,7 @@ class NodeFindTest : public testing::Test {
     kes_test::RecordingBoxes boxes;
     kes_test::RecordingProgress progress;
     Explorer::PathIndex paths;
+    FindDistinctModules(s.processes, s.uniqueModules);
     ASSERT_TRUE(Explorer::BuildTreeView(tree, s.tasks, s.processes, paths, s.uniqueModules,
                                         progress, Subs::ErrorReport(boxes)));
   }

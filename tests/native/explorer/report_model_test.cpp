@@ -14,6 +14,7 @@
 #include "report/report_parser.h"
 #include "report/report_writer.h"
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 #include "tests/fakes/recording_boxes.h"
 #include "tests/native/report/sample_snapshot.h"
 
@@ -46,8 +47,11 @@ Model ModelOf(const Report::SnapshotRecords& records,
   kes_test::RecordingBoxes boxes;
   kes_test::RecordingProgress progress;
   Explorer::PathIndex paths;
+  if (findDistinct) {
+    FindDistinctModules(records.processes, uniqueModules);
+  }
   EXPECT_TRUE(Explorer::BuildTreeView(model, records.tasks, records.processes, paths, uniqueModules,
-                                      progress, Subs::ErrorReport(boxes), findDistinct));
+                                      progress, Subs::ErrorReport(boxes)));
   for (const Model::Node& node : model.nodes) {
     Explorer::TreeSelection selection{true, Explorer::NodeFacts{node.text, node.key}, {}, {}};
     if (!node.parent.empty()) {

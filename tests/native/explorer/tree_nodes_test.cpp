@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/general/error_report.h"
+#include "snapshot/distinct_modules.h"
 #include "snapshot_builder.h"
 #include "tests/fakes/recording_boxes.h"
 
@@ -41,7 +42,9 @@ class RecordingTree : public Explorer::TreeTarget {
 
 class BuildTreeViewTest : public testing::Test {
  protected:
+  // The distinct modules found as a snapshot is taken, then the tree drawn.
   bool Build() {
+    FindDistinctModules(s.processes, s.uniqueModules);
     return Explorer::BuildTreeView(tree, s.tasks, s.processes, paths, s.uniqueModules, progress,
                                    report);
   }
@@ -97,23 +100,11 @@ TEST_F(BuildTreeViewTest, ADllOfThreeProcessesIsShownUnderEachAndOnceUnderModule
   // stay collapsed.
   EXPECT_EQ(tree.expanded, (std::vector<std::string>{"Task1", "Task2", "Task", "Proc", "Mod"}));
 
-  // Distinct modules point at their first occurrence.
-  ASSERT_EQ(s.uniqueModules.Count(), 4);
-  const std::pair<std::int32_t, std::int32_t> firstSeen[] = {{1, 1}, {1, 2}, {3, 1}, {4, 2}};
-  for (std::int32_t k = 1; k <= 4; ++k) {
-    EXPECT_EQ(s.uniqueModules.Item(k).mlProcID, firstSeen[k - 1].first) << k;
-    EXPECT_EQ(s.uniqueModules.Item(k).mlModID, firstSeen[k - 1].second) << k;
-  }
-  EXPECT_EQ(s.uniqueModules.Item(3).msExePath, "C:\\WINDOWS\\SYSTEM\\kernel32.dll");
-
-  // The splash label follows the work: tasks, then each process and each
-  // module path met for the first time.
-  EXPECT_EQ(
-      progress.reported,
-      (std::vector<std::string>{
-          "Inbox", "Calculator", "C:\\WINDOWS\\EXPLORER.EXE", "C:\\WINDOWS\\SYSTEM\\KERNEL32.DLL",
-          "C:\\WINDOWS\\SYSTEM\\USER32.DLL", "C:\\WINDOWS\\LONELY.EXE", "C:\\WINDOWS\\CALC.EXE",
-          "C:\\WINDOWS\\SYSTEM\\kernel32.dll", "C:\\MAIL.EXE", "C:\\WINDOWS\\SYSTEM\\MAPI.DLL"}));
+  // The splash label follows the drawing: tasks, then each process.
+  EXPECT_EQ(progress.reported,
+            (std::vector<std::string>{"Inbox", "Calculator", "C:\\WINDOWS\\EXPLORER.EXE",
+                                      "C:\\WINDOWS\\LONELY.EXE", "C:\\WINDOWS\\CALC.EXE",
+                                      "C:\\MAIL.EXE"}));
   EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -166,21 +157,6 @@ TEST(TreeKeys, NodesAreClassifiedByTheirExactText) {
 }  // namespace
 
 namespace {
-
-TEST_F(BuildTreeViewTest, APathTheCollectionHoldsAlreadyIsNotAddedAgain) {
-  clsProcess& first = s.Process("C:\\A.EXE");
-  s.Module(first, "B.DLL", "C:\\B.DLL");
-  s.Module(first, "C.DLL", "C:\\C.DLL");
-  auto held = std::make_unique<clsUniqueModule>();
-  held->mlProcID = 1;
-  held->mlModID = 2;
-  held->msExePath = "C:\\C.DLL";
-  s.uniqueModules.Add(std::move(held));
-  ASSERT_TRUE(Build());
-  ASSERT_EQ(s.uniqueModules.Count(), 2);
-  EXPECT_EQ(s.uniqueModules.Item(2).msExePath, "C:\\B.DLL");
-  EXPECT_EQ(tree.nodes[tree.nodes.size() - 2], (Node{"Mod", "ModX1", "C:\\C.DLL (0)", 7}));
-}
 
 TEST(PathIndex, UsesInSnapshotOrderFirstUsesAndAProcessModule) {
   struct Added {

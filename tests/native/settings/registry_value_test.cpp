@@ -52,19 +52,19 @@ TEST(RegistryValueToInt16, ReadsExponents) {
 TEST(RegistryValueToInt16, TextThatIsNotANumberIsATypeMismatch) {
   for (const std::string text : {"", " ", "abc", "1abc", "1 abc", "1 2", "0x10", "&H10", "1,000",
                                  "inf", "nan", "+", "-", ".", "e5", "1e", "1e+", "--1", "1.2.3"}) {
-    EXPECT_EQ(Int16Failure(RegistryValue(text)), kErrTypeMismatch) << '"' << text << '"';
+    EXPECT_EQ(Int16Failure(RegistryValue(text)), kes::kErrTypeMismatch) << '"' << text << '"';
   }
-  EXPECT_EQ(Int16Failure(RegistryValue(std::string{'1', '\0', '2'})), kErrTypeMismatch);
+  EXPECT_EQ(Int16Failure(RegistryValue(std::string{'1', '\0', '2'})), kes::kErrTypeMismatch);
 }
 
 TEST(RegistryValueToInt16, NumbersOutsideTheRangeOverflow) {
   for (const std::string text : {"32768", "32767.5", "-32769", "99999999999999999999999999999999",
                                  "-1e999999999999999999999"}) {
-    EXPECT_EQ(Int16Failure(RegistryValue(text)), kErrOverflow) << text;
+    EXPECT_EQ(Int16Failure(RegistryValue(text)), kes::kErrOverflow) << text;
   }
-  EXPECT_EQ(Int16Failure(RegistryValue(std::string(65536, '9'))), kErrOverflow);
+  EXPECT_EQ(Int16Failure(RegistryValue(std::string(65536, '9'))), kes::kErrOverflow);
   for (const std::int32_t number : {32768, -32769, INT32_MIN}) {
-    EXPECT_EQ(Int16Failure(RegistryValue(number)), kErrOverflow) << number;
+    EXPECT_EQ(Int16Failure(RegistryValue(number)), kes::kErrOverflow) << number;
   }
 }
 
@@ -78,8 +78,9 @@ TEST(RegistryValueToInt32, UsesTheWholeRange) {
   EXPECT_EQ(RegistryValue("2147483647").ToInt32(), INT32_MAX);
   EXPECT_EQ(RegistryValue("-2147483648").ToInt32(), INT32_MIN);
   EXPECT_EQ(RegistryValue("70000").ToInt32(), 70000);
-  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("2147483647.5").ToInt32(); }), kErrOverflow);
-  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("x").ToInt32(); }), kErrTypeMismatch);
+  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("2147483647.5").ToInt32(); }),
+            kes::kErrOverflow);
+  EXPECT_EQ(kes_test::FailureNumber([] { RegistryValue("x").ToInt32(); }), kes::kErrTypeMismatch);
 }
 
 TEST(RegistryValueToText, GivesTextDigitsOrNothing) {

@@ -71,7 +71,14 @@ TEST(DisplayRules, PriorityClassesHaveNamesAndAnythingElseIsUndetermined) {
   };
   for (const auto& [priority, name] : cases) {
     EXPECT_STREQ(Display::PriorityName(priority), name) << priority;
+    // A report reads the name back: every undetermined value as 0.
+    std::int32_t read = -5;
+    EXPECT_TRUE(Display::PriorityFromName(name, read)) << name;
+    EXPECT_EQ(read, std::string_view(name) == "Undetermined" ? 0 : priority) << name;
   }
+  std::int32_t read = -5;
+  EXPECT_FALSE(Display::PriorityFromName("high", read));
+  EXPECT_FALSE(Display::PriorityFromName("", read));
 }
 
 TEST(DisplayRules, VersionIsFourDecimalPartsJoinedWithFullStops) {

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/fakes/recording_boxes.h"
+
 namespace {
 
 kes::Collection<clsProcess> Processes(const std::vector<std::vector<std::string>>& modulePaths) {
@@ -25,14 +27,18 @@ kes::Collection<clsProcess> Processes(const std::vector<std::vector<std::string>
 
 using Found = std::vector<std::tuple<std::int32_t, std::int32_t, std::string>>;
 
+// Each distinct module found, which is also the path the progress names.
 Found Distinct(const kes::Collection<clsProcess>& processes) {
   kes::Collection<clsUniqueModule> unique;
-  FindDistinctModules(processes, unique);
+  kes_test::RecordingProgress progress;
+  FindDistinctModules(processes, unique, &progress);
   Found found;
   for (std::int32_t k = 1; k <= unique.Count(); ++k) {
     const clsUniqueModule& u = unique.Item(k);
     found.emplace_back(u.mlProcID, u.mlModID, u.msExePath);
+    EXPECT_EQ(progress.reported.at(static_cast<std::size_t>(k - 1)), u.msExePath);
   }
+  EXPECT_EQ(progress.reported.size(), found.size());
   return found;
 }
 
