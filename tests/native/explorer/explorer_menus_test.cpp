@@ -46,12 +46,6 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+C");
   EXPECT_STREQ(bar[1].items[2].shortcut, "Ctrl+F");
   EXPECT_STREQ(bar[1].items[3].shortcut, "F3");
-  std::vector<std::string> context;
-  for (const Explorer::ContextItem& item : Explorer::ExplorerContextMenu()) {
-    context.push_back(Explorer::ItemCaption(item));
-  }
-  EXPECT_EQ(context,
-            (std::vector<std::string>{"P&roperties...", "&Copy", "&Find...", "Snapshot &Again"}));
   EXPECT_EQ(
       Items(Explorer::ExplorerWebSubmenu()),
       (std::vector<std::string>{"Our &Home Page", "-", "&Kestrel Home Page", "-", "&Order... (off)",

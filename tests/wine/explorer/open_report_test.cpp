@@ -77,28 +77,21 @@ TEST_F(OpenReportTest, AReportShowsItsSnapshotLikeTheLiveWindowAndPrintsBackTheS
 TEST_F(OpenReportTest, ANewWindowOpensMaximizedWhileTheActiveOneIsAndGreysAgainForAReport) {
   frmExplorer& live = LoadFrame();
   SaveText(path, ReportOf(live, "12/7/99 9:15:00 AM"));
-  const struct {
-    const char* how;
-    std::function<void()> open;
-    bool againEnabled;
-  } cases[] = {
-      {"Explore", [&] { explorers->Open(*frame); }, true},
-      {"Snapshot Again", [&] { live.SnapshotAgain(); }, true},
-      {"Open Report", [&] { explorers->OpenReportFile(*frame, path); }, false},
-  };
+  const std::function<void()> opens[] = {[&] { explorers->Open(*frame); },
+                                         [&] { live.SnapshotAgain(); },
+                                         [&] { explorers->OpenReportFile(*frame, path); }};
   for (const bool maximized : {false, true}) {
-    for (const auto& c : cases) {
-      HWND client = frame->Client();
-      SendMessageA(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(live.Handle()), 0);
-      SendMessageA(client, maximized ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+    for (int how = 0; how < 3; ++how) {  // Explore, Snapshot Again, Open Report
+      SendMessageA(frame->Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(live.Handle()), 0);
+      SendMessageA(frame->Client(), maximized ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
                    reinterpret_cast<WPARAM>(live.Handle()), 0);
-      c.open();
+      opens[how]();
       const frmExplorer& opened = *explorers->Windows().back();
-      EXPECT_EQ(IsZoomed(opened.Handle()) != FALSE, maximized) << c.how;
+      EXPECT_EQ(IsZoomed(opened.Handle()) != FALSE, maximized) << how;
       TBBUTTON again{};
       SendMessageA(frame->Toolbar1(), TB_GETBUTTON, Subs::kButtonAgain - 1,
                    reinterpret_cast<LPARAM>(&again));
-      EXPECT_EQ((again.fsState & TBSTATE_ENABLED) != 0, c.againEnabled) << c.how;
+      EXPECT_EQ((again.fsState & TBSTATE_ENABLED) != 0, how != 2) << how;
       SendMessageA(opened.Handle(), WM_CLOSE, 0, 0);
     }
   }
