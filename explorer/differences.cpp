@@ -114,8 +114,14 @@ std::span<const Subs::FrameMenuSpec> DifferencesMenuBar() {
       {nullptr, true, nullptr},
       {"&Close", true, nullptr},
   }};
+  // Its Edit menu copies, as the explorer's does (the same item at the same
+  // index).
+  static constexpr std::array<Subs::MenuItemSpec, 1> kEditItems{{
+      {"&Copy", true, "Ctrl+C"},
+  }};
   static const std::vector<Subs::FrameMenuSpec> bar = [] {
-    std::vector<Subs::FrameMenuSpec> menus{{Subs::FrameMenu::kFile, "&File", true, kFileItems}};
+    std::vector<Subs::FrameMenuSpec> menus{{Subs::FrameMenu::kFile, "&File", true, kFileItems},
+                                           {Subs::FrameMenu::kEdit, "&Edit", true, kEditItems}};
     for (const Subs::FrameMenuSpec& menu : Subs::FrameMenuBar()) {
       if (menu.menu != Subs::FrameMenu::kFile && menu.menu != Subs::FrameMenu::kEdit) {
         menus.push_back(menu);

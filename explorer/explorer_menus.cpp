@@ -25,7 +25,9 @@ constexpr std::array<MenuItemSpec, 9> kFileItems{{
     kSeparator,
     {"E&xit", true, nullptr},
 }};
-constexpr std::array<MenuItemSpec, 2> kEditItems{{
+constexpr std::array<MenuItemSpec, 4> kEditItems{{
+    {"&Copy", true, "Ctrl+C"},
+    kSeparator,
     {"&Find...", true, "Ctrl+F"},
     {"Find &Next", true, "F3"},
 }};
@@ -33,9 +35,10 @@ constexpr std::array<MenuItemSpec, 2> kEditItems{{
 constexpr std::uint16_t kKeyF3 = 0x72;
 constexpr std::uint16_t kKeyF5 = 0x74;
 constexpr std::uint16_t kKeyEnter = 0x0D;
-constexpr std::array<MenuShortcut, 4> kShortcuts{{
+constexpr std::array<MenuShortcut, 5> kShortcuts{{
     {FrameMenu::kFile, kFileSnapshotAgain, kKeyF5, false, false},
     {FrameMenu::kFile, kFileProperties, kKeyEnter, false, true},
+    {FrameMenu::kEdit, kEditCopy, 'C', true, false},
     {FrameMenu::kEdit, kEditFind, 'F', true, false},
     {FrameMenu::kEdit, kEditFindNext, kKeyF3, false, false},
 }};
@@ -52,6 +55,15 @@ constexpr std::array<MenuItemSpec, 7> kHelpWebItems{{
 }};
 
 constexpr FrameMenuSpec kWebMenu{FrameMenu::kHelpWeb, "", true, kHelpWebItems};
+
+// A right-click's menu: the items of the menu bar it repeats, the first one
+// the default.
+constexpr std::array<ContextItem, 4> kContextItems{{
+    {FrameMenu::kFile, kFileProperties},
+    {FrameMenu::kEdit, kEditCopy},
+    {FrameMenu::kEdit, kEditFind},
+    {FrameMenu::kFile, kFileSnapshotAgain},
+}};
 
 }  // namespace
 
@@ -74,11 +86,26 @@ std::span<const FrameMenuSpec> ExplorerMenuBar() {
 }
 const FrameMenuSpec& ExplorerWebSubmenu() { return kWebMenu; }
 std::span<const MenuShortcut> ExplorerShortcuts() { return kShortcuts; }
+std::span<const ContextItem> ExplorerContextMenu() { return kContextItems; }
+std::span<const ContextItem> DifferencesContextMenu() {
+  return std::span<const ContextItem>(kContextItems).subspan(1, 1);
+}
+
+const char* ItemCaption(const ContextItem& item) {
+  for (const FrameMenuSpec& menu : ExplorerMenuBar()) {
+    if (menu.menu == item.menu && item.index >= 0 &&
+        static_cast<std::size_t>(item.index) < menu.items.size()) {
+      return menu.items[static_cast<std::size_t>(item.index)].caption;
+    }
+  }
+  return nullptr;
+}
 
 MenuRoute RouteMenuChoice(FrameMenu menu, int index) {
   const auto index16 = static_cast<std::int16_t>(index);
   if (menu == FrameMenu::kEdit) {
-    const auto action = index == kEditFind       ? MenuRoute::Action::kFind
+    const auto action = index == kEditCopy       ? MenuRoute::Action::kCopy
+                        : index == kEditFind     ? MenuRoute::Action::kFind
                         : index == kEditFindNext ? MenuRoute::Action::kFindNext
                                                  : MenuRoute::Action::kNothing;
     return {action, index16};

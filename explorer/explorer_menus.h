@@ -22,8 +22,9 @@ inline constexpr int kFileCompareWith = 2;
 inline constexpr int kFilePrintToFile = 4;
 inline constexpr int kFileProperties = 6;
 inline constexpr int kFileExitItem = 8;  // forwarded as the frame's Exit
-inline constexpr int kEditFind = 0;
-inline constexpr int kEditFindNext = 1;
+inline constexpr int kEditCopy = 0;
+inline constexpr int kEditFind = 2;
+inline constexpr int kEditFindNext = 3;
 
 // A key that chooses a menu item: the platform's virtual key code with the
 // Ctrl and Alt keys it needs.
@@ -36,9 +37,21 @@ struct MenuShortcut {
 };
 std::span<const MenuShortcut> ExplorerShortcuts();
 
+// An item of a right-click's menu, by the menu bar item it repeats.
+struct ContextItem {
+  Subs::FrameMenu menu;
+  int index;
+};
+// The explorer's: Properties (the default), Copy, Find, Snapshot Again.
+std::span<const ContextItem> ExplorerContextMenu();
+// The Differences window's: Copy.
+std::span<const ContextItem> DifferencesContextMenu();
+// The caption of the menu bar item, or null.
+const char* ItemCaption(const ContextItem& item);
+
 // What a menu choice does: take another snapshot, write the report, compare
 // with another snapshot,
-// show the selected file's properties, open the find box, find the next
+// show the selected file's properties, copy, open the find box, find the next
 // match, pass an index on to the frame's hook for that menu, or nothing.
 struct MenuRoute {
   enum class Action {
@@ -46,6 +59,7 @@ struct MenuRoute {
     kPrintToFile,
     kCompareWith,
     kProperties,
+    kCopy,
     kFind,
     kFindNext,
     kForward,

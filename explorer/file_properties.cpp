@@ -60,7 +60,7 @@ std::optional<FileProperties> PropertiesOf(const platform::FileNameRule& rule,
   }
   const std::string path = PropertiesPath(record);
   FileProperties properties;
-  properties.caption = rule.SplitFolderName(path).name;
+  properties.caption = rule.SplitFolderName(path).name + " Properties";
   ListContents& sheet = properties.sheet;
   sheet.columns = {{"Item", kItemWidth, Align::kLeft}, {"Value", kValueWidth, Align::kLeft}};
   if (record.module != nullptr) {
@@ -86,6 +86,9 @@ std::optional<FileProperties> PropertiesOf(const platform::FileNameRule& rule,
         sheet.rows.push_back({kStringItems[i], {*file.strings->values[i]}});
       }
     }
+  }
+  if (file.attributes && !file.strings) {
+    sheet.rows.push_back({"Note:", {"No version information"}});
   }
   if (!file.attributes) {
     sheet.rows.push_back(

@@ -28,9 +28,10 @@ struct FileNow {
 // distinct module: path, size, date and version as the records hold them,
 // the attributes and, for a process, its identifier, parent, threads and
 // priority as the list shows them (identifiers hexadecimal when `hexIds`);
-// then the version strings the file has. A file that could not be read
-// says so in a last item. None for a record that is neither.
-// The caption is the file's name after the path's last backslash by `rule`.
+// then the version strings the file has, or a note that it has none. A file
+// that could not be read says so in a last item. None for a record that is
+// neither. The caption is the file's name after the path's last backslash
+// by `rule`, then " Properties".
 std::optional<FileProperties> PropertiesOf(const platform::FileNameRule& rule,
                                            const NodeRecord& record, const FileNow& file,
                                            bool hexIds);

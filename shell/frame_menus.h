@@ -59,7 +59,7 @@ inline constexpr int kButtonAbout = 6;
 
 // The status bar's first panel: "Visit us at " + the web site.
 std::string StatusBarWebText();
-inline constexpr const char* kStatusBarLabel = "Version 1.0";
+// The third panel shows the about window's version line (VersionLine).
 
 // "Kestrel(tm) " and the notice in the frame's caption.
 inline constexpr const char* kFrameCaption = "Kestrel(tm) - What's Running In Memory";

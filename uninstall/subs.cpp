@@ -10,6 +10,7 @@
 #include "shell/general/failure_handler.h"
 #include "shell/general/text_helpers.h"
 #include "shell/general/windows_dir.h"
+#include "uninstall/file_identity.h"
 #include "uninstall/known_files.h"
 #include "uninstall/messages.h"
 #include "uninstall/uninstall_texts.h"
@@ -82,30 +83,58 @@ void Subs::Main() {
                          kLogFileName, known, platform_.rule);
     });
   }
-  if (sweep) {
-    Skip([&] { AskAboutUsersFiles(decision.folder, plan); });
-  }
-  // The shortcuts go first, while the shell-link library is surely there.
-  Skip([&] { RemoveShortcuts(kAppName); });
-  std::vector<std::string> notDeleted;
-  if (sweep) {
-    Skip([&] { notDeleted = RemoveUnknownFiles(plan); });
-  }
-  Skip([&] { DeleteSettingsKey(); });
-  Skip([&] { platform_.host.CloseUninstallWindow(); });
   if (!sweep) {
+    // The shortcuts and the key stay with the files they lead to: without
+    // them no later run could find this install to finish it.
+    Skip([&] { platform_.host.CloseUninstallWindow(); });
     Skip([&] {
       Box(RefusalMessage(decision.refusal, gsInstallFolder),
           platform::kMbOk | platform::kMbIconExclamation);
     });
     return;
   }
+  Skip([&] { AskAboutUsersFiles(decision.folder, plan); });
+  // The shortcuts go first, while the shell-link library is surely there.
+  Skip([&] { RemoveShortcuts(kAppName); });
+  std::vector<std::string> notDeleted;
+  Skip([&] { notDeleted = RemoveUnknownFiles(plan); });
+  Skip([&] { DeleteSettingsKey(); });
+  Skip([&] { platform_.host.CloseUninstallWindow(); });
   Skip([&] { HandOver(decision.folder, notDeleted); });
+}
+
+std::string Subs::OwnInstall() {
+  const std::string folder =
+      ::Subs::AddBackslash(platform_.rule, platform_.folders.ProgramFolder());
+  const std::string viewer = folder + kViewerFileName;
+  const std::string log = folder + kLogFileName;
+  const auto viewerAttributes = platform_.files.Attributes(viewer);
+  const auto logAttributes = platform_.files.Attributes(log);
+  if (!viewerAttributes || (*viewerAttributes & kNotOrdinary) != 0 || !logAttributes ||
+      (*logAttributes & kNotOrdinary) != 0) {
+    return {};
+  }
+  const std::optional<std::string> viewerKey = FileKey(viewer, platform_.files, platform_.rule);
+  // Any entry naming the viewer makes the folder the install; whether its
+  // log is sound enough to sweep by is the sweep gate's to say.
+  for (const std::string& entry : PrivateFileEntries(platform_.files.ReadTextFile(log))) {
+    const std::optional<std::string> listed = EntryPath(platform_.rule, entry);
+    if (viewerKey && listed && FileKey(*listed, platform_.files, platform_.rule) == viewerKey) {
+      return viewer;
+    }
+  }
+  return {};
 }
 
 bool Subs::GetInstallInfo() {
   std::string path;
+  // The install this program belongs to comes first: "Path" names wherever
+  // the viewer ran last, which may be an unpacked copy or another install.
+  Skip([&] { path = OwnInstall(); });
   Skip([&] {
+    if (!path.empty()) {
+      return;
+    }
     RegistryValue value;
     if (platform_.registry.QueryValue(platform::kHkeyLocalMachine, ::Subs::kSettingsKey, "Path",
                                       value)) {

@@ -53,7 +53,9 @@ class Subs {
   // gone kesclean cannot run again, so whatever stays after that is told.
   void Main();
 
-  // Finds the install folder from the viewer's "Path" value; true if found.
+  // Finds the install folder: this program's own folder when it is a Kestrel
+  // install (it holds the viewer and a setup log that lists it), otherwise
+  // the folder of the viewer's "Path" value; true if found.
   bool GetInstallInfo();
   // Splits at the last backslash; false (outputs unchanged) for empty text.
   bool FilePathBreakDown(const std::string& fullPath, std::string& fileName, std::string& folder);
@@ -73,10 +75,13 @@ class Subs {
 
   std::string gsAppName;
   std::string gsInstallFolder;  // always ends in a backslash once found
-  std::string gsProgramPath;    // the "Path" value it was found from
+  std::string gsProgramPath;    // the viewer's path it was found from
 
  private:
   int Box(const std::string& text, unsigned style, const char* title = nullptr);
+  // The viewer's full path in this program's folder when that folder is an
+  // install, or empty.
+  std::string OwnInstall();
   // Names the files of the plan that may be the user's (all but those the
   // programs write themselves) and keeps them unless the answer is Yes.
   void AskAboutUsersFiles(const std::string& folder, std::vector<FileAction>& plan);

@@ -37,8 +37,7 @@ inline constexpr const char* kNotListedText =
     "folder may hold another program's files.";
 inline constexpr const char* kUncheckedText = "The install folder could not be checked.";
 inline constexpr const char* kLeftAsItWasText =
-    "Kestrel's shortcuts and settings were removed, but no file was deleted: the folder was "
-    "left as it was.";
+    "Nothing was removed: Kestrel's files, shortcuts and settings were left as they were.";
 
 // After the point of no return: what stayed, and where.
 inline constexpr const char* kNotStartedText =
@@ -57,6 +56,8 @@ inline constexpr const char* kUsersFilesQuestion =
 inline constexpr const char* kHelpPageCopy = "TEMP.HTM";
 
 inline constexpr const char* kLogFileName = "ST5UNST.LOG";
+// The viewer's program file, as setup installs it beside this program.
+inline constexpr const char* kViewerFileName = "kesview.exe";
 inline constexpr const char* kSetupUninstaller = "ST5UNST.EXE";
 
 }  // namespace kesclean

@@ -33,6 +33,14 @@ HMENU BuildMenu(const Subs::FrameMenuSpec& menuLayout, HMENU web) {
 
 }  // namespace
 
+DWORD ChildStyleIn(HWND client) {
+  BOOL maximized = FALSE;
+  if (client != nullptr) {
+    SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  }
+  return kChildStyle | (maximized != FALSE ? WS_MAXIMIZE : 0);
+}
+
 ChildMenus BuildChildMenus(std::span<const Subs::FrameMenuSpec> menus,
                            const Subs::FrameMenuSpec& web) {
   ChildMenus built;

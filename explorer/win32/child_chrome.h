@@ -40,6 +40,9 @@ void ForwardToFrame(shellwin::MDIMain& frame, Subs::FrameMenu menu, std::int16_t
 // The style of a child window of the frame, and the identifiers of the tree,
 // list and status bar it holds.
 inline constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+// The style of a new child in the frame's workspace `client`: maximized
+// while the active child is, as the system's own children open.
+DWORD ChildStyleIn(HWND client);
 inline constexpr int kTreeId = 1;
 inline constexpr int kListId = 2;
 inline constexpr int kStatusId = 3;

@@ -9,6 +9,7 @@
 #include "explorer/explorer_layout.h"
 #include "explorer/explorer_menus.h"
 #include "explorer/win32/child_chrome.h"
+#include "explorer/win32/child_keys.h"
 #include "explorer/win32/list_view_fill.h"
 #include "report/win32/print_to_file.h"
 #include "shell/res/resource.h"
@@ -38,9 +39,9 @@ void frmDifferences::Load(const std::string& caption) {
   windowMenu_ = menus.window;
   RegisterClassOnce(context.instance, kClassName, GetSysColorBrush(COLOR_BTNFACE),
                     LoadIconA(context.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
-  Create(context.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, CW_USEDEFAULT,
-         CW_USEDEFAULT, layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_,
-         nullptr);
+  Create(context.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), ChildStyleIn(client_),
+         CW_USEDEFAULT, CW_USEDEFAULT, layout_.X(Explorer::kLoadWidth),
+         layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
   }
@@ -73,9 +74,8 @@ void frmDifferences::CreateControls() {
                       0, kTreeWidth, Explorer::kTreePlace.height, kTreeId, WS_EX_CLIENTEDGE);
   listView1_ = layout_.Control(
       self, WC_LISTVIEWA, nullptr,
-      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL | LVS_NOSORTHEADER,
-      kTreeWidth, 0, Explorer::kListPlace.width, Explorer::kListPlace.height, kListId,
-      WS_EX_CLIENTEDGE);
+      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER, kTreeWidth, 0,
+      Explorer::kListPlace.width, Explorer::kListPlace.height, kListId, WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
   SplitStatusBar(statusBar1_, layout_, kPanelWidths);
@@ -111,7 +111,12 @@ void frmDifferences::OnCommand(int command) {
   const int offset = command - kMenuBase;
   const auto menu = static_cast<Subs::FrameMenu>(offset / kMenuStride);
   const auto index = static_cast<std::int16_t>(offset % kMenuStride);
-  if (menu != Subs::FrameMenu::kFile) {
+  if (menu == Subs::FrameMenu::kEdit) {
+    if (const auto text = CopyTextOf(treeView1_, listView1_);
+        text && index == Explorer::kEditCopy) {
+      PutOnClipboard(Handle(), *text);
+    }
+  } else if (menu != Subs::FrameMenu::kFile) {
     ForwardToFrame(frame_, menu, index);
   } else if (index == Explorer::kDiffFilePrintToFile) {
     reportwin::PrintLinesToFile(frame_, comparison_.Lines());
@@ -129,6 +134,23 @@ LRESULT frmDifferences::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         ShowFrameMenu();
       }
       break;
+    case shellwin::MDIMain::kPreviewKey: {
+      const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+      if (msg.message == WM_KEYDOWN && msg.wParam == 'C' &&
+          (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+        OnCommand(ChildMenuCommand(Subs::FrameMenu::kEdit, Explorer::kEditCopy));
+        return TRUE;
+      }
+      return MoveFocusByKey(msg, treeView1_, listView1_) ? TRUE : FALSE;
+    }
+    case WM_CONTEXTMENU:
+      if (const auto place =
+              ContextMenuPlace(reinterpret_cast<HWND>(wParam), lParam, treeView1_, listView1_)) {
+        SetFocus(reinterpret_cast<HWND>(wParam));
+        ShowContextMenu(Handle(), Explorer::DifferencesContextMenu(), *place,
+                        [](const Explorer::ContextItem&) { return true; });
+      }
+      return 0;
     case WM_COMMAND:
       if (LOWORD(wParam) >= kMenuBase) {
         OnCommand(LOWORD(wParam));

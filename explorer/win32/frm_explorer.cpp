@@ -13,6 +13,7 @@
 #include "explorer/file_properties.h"
 #include "explorer/report_opening.h"
 #include "explorer/win32/child_chrome.h"
+#include "explorer/win32/child_keys.h"
 #include "explorer/win32/explorer_windows.h"
 #include "explorer/win32/frm_properties.h"
 #include "explorer/win32/list_view_fill.h"
@@ -122,8 +123,8 @@ void frmExplorer::Load() {
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
   const std::string caption = SnapshotCaption(platform::GeneralDateNow());
-  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
-         layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), ChildStyleIn(client_), 0,
+         0, layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
   }
@@ -142,7 +143,7 @@ void frmExplorer::Load() {
     // 6 to 15: the snapshot, with the frame disabled and the splash window
     // up. Whatever the snapshot got before a failure stays.
     {
-      shellwin::frmSplash2 splash(context_, frame_.About());
+      shellwin::frmSplash2 splash(context_, frame_.About(), frameWindow_);
       splash.Show();
       shellwin::DoEvents();
       TakeSnapshot(splash);
@@ -165,13 +166,14 @@ void frmExplorer::LoadReport(Report::ParsedReport report, const std::string& pat
                     LoadIconA(context_.instance, MAKEINTRESOURCEA(IDI_KESVIEW)));
   CreateMenus();
   const std::string caption = Explorer::ReportCaption(context_.rule, path, report.caption);
-  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), kChildStyle, 0, 0,
-         layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
+  Create(context_.instance, kClassName, WS_EX_MDICHILD, caption.c_str(), ChildStyleIn(client_), 0,
+         0, layout_.X(Explorer::kLoadWidth), layout_.Y(Explorer::kLoadHeight), client_, nullptr);
   if (Handle() == nullptr) {
     return;
   }
   EnableMenuItem(menu_, MenuCommand(Subs::FrameMenu::kFile, Explorer::kFileSnapshotAgain),
                  MF_BYCOMMAND | MF_GRAYED);
+  frame_.EnableAgainButton(false);
   report_ = FromReport{path,
                        report.caption,
                        report.idView,
@@ -321,10 +323,10 @@ void frmExplorer::CreateControls() {
       WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
       kTreePlace.left, kTreePlace.top, kTreePlace.width, kTreePlace.height, kTreeId,
       WS_EX_CLIENTEDGE);
-  listView1_ = layout_.Control(
-      self, WC_LISTVIEWA, nullptr,
-      WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_SINGLESEL, kListPlace.left,
-      kListPlace.top, kListPlace.width, kListPlace.height, kListId, WS_EX_CLIENTEDGE);
+  listView1_ = layout_.Control(self, WC_LISTVIEWA, nullptr,
+                               WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS,
+                               kListPlace.left, kListPlace.top, kListPlace.width, kListPlace.height,
+                               kListId, WS_EX_CLIENTEDGE);
   statusBar1_ = layout_.Control(self, STATUSCLASSNAMEA, nullptr, WS_VISIBLE, 0, 0, 0,
                                 Explorer::kStatusBarHeight, kStatusId);
   SplitStatusBar(statusBar1_, layout_, kPanelWidths);
@@ -365,6 +367,41 @@ void frmExplorer::ShowProperties(const std::optional<Explorer::NodeRecord>& reco
   if (properties) {
     frmProperties(context_.instance).ShowModal(frameWindow_, *properties);
   }
+}
+
+std::optional<Explorer::NodeRecord> frmExplorer::PropertiesRecord() const {
+  if (GetFocus() == listView1_) {
+    return ListRowRecord();
+  }
+  if (!nodes_ || !paths_ || released_) {
+    return std::nullopt;
+  }
+  return Explorer::RecordOf(nodes_->Selection(),
+                            {mcolTasks, mcolProcesses, mcolUniqueModules, *paths_});
+}
+
+bool frmExplorer::HasFile() const {
+  const auto record = PropertiesRecord();
+  return record && !Explorer::PropertiesPath(*record).empty();
+}
+
+void frmExplorer::SyncPropertiesItem() {
+  EnableMenuItem(menu_, MenuCommand(Subs::FrameMenu::kFile, Explorer::kFileProperties),
+                 MF_BYCOMMAND | (HasFile() ? MF_ENABLED : MF_GRAYED));
+}
+
+void frmExplorer::OpenContextMenu(HWND control, LPARAM at) {
+  const auto place = ContextMenuPlace(control, at, treeView1_, listView1_);
+  if (!place || released_) {
+    return;
+  }
+  SetFocus(control);
+  const bool hasFile = HasFile();
+  ShowContextMenu(Handle(), Explorer::ExplorerContextMenu(), *place,
+                  [&](const Explorer::ContextItem& item) {
+                    return item.menu != Subs::FrameMenu::kFile ||
+                           (item.index == Explorer::kFileProperties ? hasFile : !report_);
+                  });
 }
 
 std::optional<Explorer::NodeRecord> frmExplorer::ListRowRecord() const {
@@ -521,8 +558,10 @@ void frmExplorer::Form_QueryUnload() {
 void frmExplorer::OnActivate(HWND activated) {
   if (activated == Handle()) {
     SyncViewTicks();
+    frame_.EnableAgainButton(!report_);
     ShowOwnMenu(windowMenu_);
   } else if (activated == nullptr) {
+    frame_.EnableAgainButton(true);
     ShowFrameMenu();
   }
 }
@@ -564,9 +603,12 @@ void frmExplorer::mnuClick(Subs::FrameMenu menu, int index) {
     return;
   }
   if (route.action == Action::kProperties) {
-    if (nodes_ && paths_ && !released_) {
-      ShowProperties(Explorer::RecordOf(nodes_->Selection(),
-                                        {mcolTasks, mcolProcesses, mcolUniqueModules, *paths_}));
+    ShowProperties(PropertiesRecord());
+    return;
+  }
+  if (route.action == Action::kCopy) {
+    if (const auto text = CopyTextOf(treeView1_, listView1_)) {
+      PutOnClipboard(Handle(), *text);
     }
     return;
   }
@@ -608,7 +650,21 @@ bool frmExplorer::OnNotify(const NMHDR& header) {
     // fills it once at its end.
     if (!loading_) {
       TreeView1_Click();
+      SyncPropertiesItem();
     }
+    return true;
+  }
+  if ((header.hwndFrom == treeView1_ || header.hwndFrom == listView1_) &&
+      header.code == NM_SETFOCUS) {
+    SyncPropertiesItem();
+    return false;
+  }
+  if (header.hwndFrom == listView1_ && header.code == LVN_ITEMCHANGED && !loading_) {
+    SyncPropertiesItem();
+    return true;
+  }
+  if (header.hwndFrom == listView1_ && header.code == NM_RETURN) {
+    ShowProperties(ListRowRecord());
     return true;
   }
   if (header.hwndFrom == treeView1_ && header.code == NM_DBLCLK) {
@@ -660,8 +716,13 @@ LRESULT frmExplorer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
-    case shellwin::MDIMain::kPreviewKey:
-      return TranslateShortcut(*reinterpret_cast<MSG*>(lParam)) ? TRUE : FALSE;
+    case shellwin::MDIMain::kPreviewKey: {
+      MSG& msg = *reinterpret_cast<MSG*>(lParam);
+      return MoveFocusByKey(msg, treeView1_, listView1_) || TranslateShortcut(msg) ? TRUE : FALSE;
+    }
+    case WM_CONTEXTMENU:
+      OpenContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+      return 0;
     case WM_NOTIFY:
       if (OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
         return 0;

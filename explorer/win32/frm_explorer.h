@@ -116,6 +116,13 @@ class frmExplorer : public MdiChild {
   void PrintToFile();
   void ShowProperties(const std::optional<Explorer::NodeRecord>& record);
   std::optional<Explorer::NodeRecord> ListRowRecord() const;
+  // The record Properties shows: the focused list's row, else the tree's
+  // selected node's.
+  std::optional<Explorer::NodeRecord> PropertiesRecord() const;
+  bool HasFile() const;
+  // File > Properties is greyed while PropertiesRecord has no file.
+  void SyncPropertiesItem();
+  void OpenContextMenu(HWND control, LPARAM at);
   void OpenFindBox();
   void FindNext(const Explorer::FindRequest& request);
   bool TranslateShortcut(MSG& msg);

@@ -9,7 +9,8 @@
 namespace explorerwin {
 
 // A file's properties: a modal window titled with the file's name over a
-// read-only sheet of items and values, closed with OK, Enter or Esc.
+// read-only sheet of items and values, closed with OK, Enter or Esc. It can
+// be resized, the sheet following; Ctrl+C copies the selected line.
 class frmProperties : public shellwin::Window {
  public:
   explicit frmProperties(HINSTANCE instance) : instance_(instance) {}
@@ -24,6 +25,8 @@ class frmProperties : public shellwin::Window {
 
  private:
   HINSTANCE instance_;
+  HWND sheet_ = nullptr;
+  HWND ok_ = nullptr;
   bool closed_ = false;
 };
 

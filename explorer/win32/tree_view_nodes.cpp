@@ -78,14 +78,16 @@ std::string TreeViewNodes::KeyOf(HTREEITEM item) const {
   return node == Explorer::NodeTree::kNoNode ? std::string() : model_.Key(node);
 }
 
-std::string TreeViewNodes::TextOf(HTREEITEM item) const {
+std::string TreeViewNodes::TextOf(HTREEITEM item) const { return TreeItemText(tree_, item); }
+
+std::string TreeItemText(HWND tree, HTREEITEM item) {
   char text[kTextMax] = {};
   TVITEMA node{};
   node.mask = TVIF_TEXT;
   node.hItem = item;
   node.pszText = text;
   node.cchTextMax = sizeof text;
-  SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node));
+  SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&node));
   // The control may answer with its own buffer.
   return node.pszText != nullptr ? node.pszText : text;
 }

@@ -14,6 +14,9 @@
 
 namespace explorerwin {
 
+// The text of a node of a tree view control.
+std::string TreeItemText(HWND tree, HTREEITEM item);
+
 // The tree view control as BuildTreeView's target: nodes are found by key,
 // and each node carries its number in the node model in the control.
 // Nodes below the second level (a process's modules) reach the control at

@@ -32,7 +32,8 @@ WebLauncher::WebLauncher(const std::string& programFolder, const platform::FileN
       files_(files),
       report_(report) {}
 
-bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string& address) const {
+bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string& address,
+                                 const std::string& notFoundNote) const {
   return WithFailureHandler(report_, "Subs", "LoadWebBrowser", address, false, [&] {
     // The browser is whatever program opens HTML pages, so the look-up needs
     // an existing page; it lives only for the look-up and the launch.
@@ -41,8 +42,9 @@ bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string
 
     const platform::FoundExecutable browser = shell_.FindExecutableFor(tempPage);
     if (browser.code <= platform::kShellSuccessAbove) {
-      report_.Boxes().Show(owner, "Could not find Web Browser!", kAppTitle,
-                           platform::kMbOk | platform::kMbIconExclamation);
+      const std::string text = std::string("Could not find Web Browser!") +
+                               (notFoundNote.empty() ? "" : "\n\n" + notFoundNote);
+      report_.Boxes().Show(owner, text, kAppTitle, platform::kMbOk | platform::kMbIconExclamation);
     } else if (shell_.ShellExecuteFile(owner, "open", browser.path, QuoteAddress(address),
                                        platform::kSwShowNormal) <= platform::kShellSuccessAbove) {
       report_.Boxes().Show(owner, "Web Page Not Opened", "URL Failed",
@@ -56,7 +58,8 @@ bool WebLauncher::LoadWebBrowser(platform::WindowHandle owner, const std::string
 
 void WebLauncher::LoadHelpPage(platform::WindowHandle owner, const std::string& page) const {
   try {
-    LoadWebBrowser(owner, programFolder_ + page);
+    const std::string path = programFolder_ + page;
+    LoadWebBrowser(owner, path, "The help page is " + path);
   } catch (...) {
     // Opening help is a convenience; a failure here leaves the caller undisturbed.
   }

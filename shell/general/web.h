@@ -29,11 +29,14 @@ class WebLauncher {
 
   // Starts the browser with the address on its command line. Tells the user
   // itself when no browser is registered or it cannot be started; returns
-  // false only after an unexpected failure, which it has reported.
-  bool LoadWebBrowser(platform::WindowHandle owner, const std::string& address) const;
+  // false only after an unexpected failure, which it has reported. A
+  // `notFoundNote` follows the not-found message on lines of its own.
+  bool LoadWebBrowser(platform::WindowHandle owner, const std::string& address,
+                      const std::string& notFoundNote = {}) const;
 
   // Opens the page file of the program's folder, e.g. "index.htm"; nothing
-  // checks that the page exists.
+  // checks that the page exists. Without a browser the message names the
+  // page's path, so that the user can open it another way.
   void LoadHelpPage(platform::WindowHandle owner, const std::string& page) const;
 
  private:

@@ -22,17 +22,18 @@ constexpr const char* kNoticeText = "Kestrel(tm) - Fernbrook Software";
 
 }  // namespace
 
-frmSplash2::frmSplash2(const ShellContext& context, const frmAbout& about) : context_(context) {
-  Load(about);
+frmSplash2::frmSplash2(const ShellContext& context, const frmAbout& about, HWND owner)
+    : context_(context) {
+  Load(about, owner);
 }
 
 // The window goes before the logo copy and the link font it shows.
 frmSplash2::~frmSplash2() { Destroy(); }
 
-void frmSplash2::Load(const frmAbout& about) {
+void frmSplash2::Load(const frmAbout& about, HWND owner) {
   const TwipsLayout layout;
   HWND self = CreateCentred(context_.instance, kClassName, kExStyle, kCaption, kStyle, layout, 9420,
-                            5475, nullptr);
+                            5475, owner, true);
   if (self == nullptr) {
     return;
   }

@@ -19,8 +19,9 @@ class frmAbout;
 // lands in lblStatus. Loaded by the constructor, unloaded by the destructor.
 class frmSplash2 : public Window, public platform::Progress {
  public:
-  // `about` supplies the logo.
-  frmSplash2(const ShellContext& context, const frmAbout& about);
+  // `about` supplies the logo. Owned by `owner` (the frame), the window is
+  // no task: the top-window list passes over owned windows.
+  frmSplash2(const ShellContext& context, const frmAbout& about, HWND owner);
   ~frmSplash2() override;
 
   // Shows the window without making it modal.
@@ -42,7 +43,7 @@ class frmSplash2 : public Window, public platform::Progress {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  void Load(const frmAbout& about);
+  void Load(const frmAbout& about, HWND owner);
 
   const ShellContext& context_;
   OwnedBitmap pic_;

@@ -14,6 +14,7 @@
 #include "shell/frame_menus.h"
 #include "shell/general/failure_handler.h"
 #include "shell/res/resource.h"
+#include "shell/shell_texts.h"
 #include "shell/status_bar_layout.h"
 #include "shell/win32/frm_message.h"
 #include "shell/win32/layout.h"
@@ -210,6 +211,11 @@ void MDIMain::CreateToolbar() {
   SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 
+void MDIMain::EnableAgainButton(bool enabled) const {
+  SendMessageA(toolbar_, TB_ENABLEBUTTON, kToolbarBase + Subs::kButtonAgain,
+               enabled ? TRUE : FALSE);
+}
+
 void MDIMain::CreateStatusBar() {
   statusBar_ =
       CreateWindowExA(0, STATUSCLASSNAMEA, nullptr, WS_CHILD | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
@@ -218,7 +224,7 @@ void MDIMain::CreateStatusBar() {
   SizeStatusPanels();
   const std::string web = Subs::StatusBarWebText();
   SendMessageA(statusBar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(web.c_str()));
-  SendMessageA(statusBar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Subs::kStatusBarLabel));
+  SendMessageA(statusBar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Subs::VersionLine().c_str()));
 }
 
 void MDIMain::SizeStatusPanels() {
@@ -228,7 +234,7 @@ void MDIMain::SizeStatusPanels() {
   GetClientRect(statusBar_, &bar);
   const auto edges = Subs::StatusBarPanelEdges(
       bar.right, TextWidth(statusBar_, Subs::StatusBarWebText()),
-      TextWidth(statusBar_, Subs::kStatusBarLabel), TwipsLayout().X(kPanelPaddingTwips),
+      TextWidth(statusBar_, Subs::VersionLine()), TwipsLayout().X(kPanelPaddingTwips),
       GetSystemMetrics(SM_CXVSCROLL));
   SendMessageA(statusBar_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }

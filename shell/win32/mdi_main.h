@@ -64,6 +64,8 @@ class MDIMain : public Window {
 
   HWND Client() const { return client_; }
   HWND Toolbar1() const { return toolbar_; }
+  // Greys the Again button for a window that cannot be taken again.
+  void EnableAgainButton(bool enabled) const;
   HWND StatusBar1() const { return statusBar_; }
   HMENU FrameMenu() const { return menu_; }
   HIMAGELIST ImageList1() const { return imageList_.get(); }

@@ -44,10 +44,10 @@ void Window::Destroy() {
 
 HWND Window::CreateCentred(HINSTANCE instance, const char* className, DWORD exStyle,
                            const char* caption, DWORD style, const TwipsLayout& layout,
-                           int widthTwips, int heightTwips, HWND owner) {
+                           int widthTwips, int heightTwips, HWND owner, bool onScreen) {
   RegisterClassOnce(instance, className, GetSysColorBrush(COLOR_BTNFACE), nullptr);
   const SIZE size = layout.OuterSize(style, exStyle, false, widthTwips, heightTwips);
-  const POINT at = CentredOn(owner, size);
+  const POINT at = CentredOn(onScreen ? nullptr : owner, size);
   Create(instance, className, exStyle, caption, style, at.x, at.y, size.cx, size.cy, owner,
          nullptr);
   return hwnd_;

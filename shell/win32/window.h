@@ -26,10 +26,11 @@ class Window {
               DWORD style, int x, int y, int width, int height, HWND parent, HMENU menu);
   // Registers the class on the dialog face and creates the window with a
   // client area of widthTwips x heightTwips, owned by and centred on `owner`
-  // (on the screen's work area when null). Returns the window, or null.
+  // (on the screen's work area when null or when `onScreen`). Returns the
+  // window, or null.
   HWND CreateCentred(HINSTANCE instance, const char* className, DWORD exStyle, const char* caption,
                      DWORD style, const TwipsLayout& layout, int widthTwips, int heightTwips,
-                     HWND owner);
+                     HWND owner, bool onScreen = false);
 
   // Destroys the window now. A derived destructor calls it when its members
   // own what the window shows (bitmaps, fonts, image lists), so that the

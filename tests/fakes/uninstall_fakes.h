@@ -218,7 +218,7 @@ class FakeHost final : public kesclean::UninstallHost {
 
 class WindowsAt final : public platform::SystemFolders {
  public:
-  std::string ProgramFolder() override { return "C:\\Kestrel"; }
+  std::string ProgramFolder() override { return programFolder; }
   std::uint32_t WindowsDirectory(std::span<char> buffer) override {
     const std::string windows = "C:\\WINDOWS";
     windows.copy(buffer.data(), buffer.size());
@@ -229,6 +229,7 @@ class WindowsAt final : public platform::SystemFolders {
     system.copy(buffer.data(), buffer.size());
     return static_cast<std::uint32_t>(system.size());
   }
+  std::string programFolder = "C:\\Kestrel";  // where kesclean runs from
 };
 
 // The uninstaller over fakes, with the settings key holding "Path".

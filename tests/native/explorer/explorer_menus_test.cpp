@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "explorer/copy_text.h"
+
 namespace {
 
 using Subs::FrameMenu;
@@ -27,7 +29,7 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
       {"&File",
        {"&Open Report...", "Snapshot &Again", "Co&mpare With...", "-", "&Print To File...", "-",
         "P&roperties...", "-", "E&xit"}},
-      {"&Edit", {"&Find...", "Find &Next"}},
+      {"&Edit", {"&Copy", "-", "&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
       {"&Tools", {"&Options"}},
       {"&Window", {"Tile &Horizontal", "Tile &Vertical", "&Cascade", "&Arrange Icons"}},
@@ -41,8 +43,9 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
   EXPECT_STREQ(bar[0].items[0].shortcut, "Ctrl+O");
   EXPECT_STREQ(bar[0].items[1].shortcut, "F5");
   EXPECT_STREQ(bar[0].items[6].shortcut, "Alt+Enter");
-  EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+F");
-  EXPECT_STREQ(bar[1].items[1].shortcut, "F3");
+  EXPECT_STREQ(bar[1].items[0].shortcut, "Ctrl+C");
+  EXPECT_STREQ(bar[1].items[2].shortcut, "Ctrl+F");
+  EXPECT_STREQ(bar[1].items[3].shortcut, "F3");
   EXPECT_EQ(
       Items(Explorer::ExplorerWebSubmenu()),
       (std::vector<std::string>{"Our &Home Page", "-", "&Kestrel Home Page", "-", "&Order... (off)",
@@ -73,9 +76,11 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
       {FrameMenu::kWindow, 2, Action::kForward, 2},
       {FrameMenu::kHelp, 4, Action::kForward, 4},
       {FrameMenu::kHelpWeb, 4, Action::kForward, 4},
-      {FrameMenu::kEdit, 0, Action::kFind, 0},
-      {FrameMenu::kEdit, 1, Action::kFindNext, 1},
-      {FrameMenu::kEdit, 2, Action::kNothing, 2},
+      {FrameMenu::kEdit, 0, Action::kCopy, 0},
+      {FrameMenu::kEdit, 1, Action::kNothing, 1},
+      {FrameMenu::kEdit, 2, Action::kFind, 2},
+      {FrameMenu::kEdit, 3, Action::kFindNext, 3},
+      {FrameMenu::kEdit, 4, Action::kNothing, 4},
   };
   for (const Case& c : cases) {
     const Explorer::MenuRoute route = Explorer::RouteMenuChoice(c.menu, c.index);
@@ -88,6 +93,21 @@ TEST(ExplorerTexts, StatusPanels) {
   EXPECT_EQ(
       Explorer::StatusPanels(0, 12, 345),
       (std::array<std::string, 4>{"Totals:", "Top Windows: 0", "Processes: 12", "Modules: 345"}));
+}
+
+TEST(ExplorerTexts, CopiedRowsAreTabbedLinesWithTheHeaderAboveSeveral) {
+  const std::vector<std::string> headers{"Name", "ID"};
+  const struct {
+    std::vector<std::vector<std::string>> rows;
+    std::string text;
+  } cases[] = {
+      {{}, ""},
+      {{{"Explorer", "1"}}, "Explorer\t1\r\n"},
+      {{{"Explorer", "1"}, {"", "2"}}, "Name\tID\r\nExplorer\t1\r\n\t2\r\n"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Explorer::CopiedRows(headers, c.rows), c.text);
+  }
 }
 
 }  // namespace

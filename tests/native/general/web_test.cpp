@@ -85,6 +85,15 @@ TEST_F(WebTest, TellsTheUserWhenNoBrowserIsRegisteredAndStillSucceeds) {
   EXPECT_TRUE(files.files.empty());
 }
 
+TEST_F(WebTest, WithoutABrowserTheHelpPageIsNamedByItsPath) {
+  ExpectBrowserFound(31);
+  web.LoadHelpPage(kOwner, "index.htm");
+  EXPECT_EQ(boxes.shown,
+            (kes_test::Boxes{{"Could not find Web Browser!\n\nThe help page is C:\\Program "
+                              "Files\\Kestrel\\index.htm",
+                              "Kestrel", platform::kMbOk | platform::kMbIconExclamation}}));
+}
+
 TEST_F(WebTest, TellsTheUserWhenTheBrowserDoesNotStartAndStillSucceeds) {
   ExpectBrowserFound(32 + 1);
   EXPECT_CALL(shell, ShellExecuteFile(_, _, _, _, _)).WillOnce(Return(32));

@@ -51,26 +51,40 @@ TEST(FilePathBreakDownTest, SplitsAtTheLastBackslash) {
   }
 }
 
-TEST(GetInstallInfoTest, FolderOfThePathValue) {
+TEST(GetInstallInfoTest, OwnInstallFirstThenTheFolderOfThePathValue) {
   struct Case {
     std::optional<std::string> path;
+    std::string ownLog;  // kesclean's folder holds the viewer and this log; none when empty
     bool found;
     std::string folder;
   };
+  const std::string own = "C:\\Kestrel\\";
+  const std::string ownListed = "PrivateFile: \"c:\\kestrel\\KESVIEW.EXE\"\r\n";
   const Case cases[] = {
-      {kFolder + "kesview.exe", true, kFolder},
-      {"C:\\Kestrel", true, "C:\\"},
-      {"kesview.exe", false, "\\"},
-      {"", false, "\\"},
-      {std::nullopt, false, "\\"},
+      {kFolder + "kesview.exe", "", true, kFolder},
+      {"C:\\Kestrel", "", true, "C:\\"},
+      {"kesview.exe", "", false, "\\"},
+      {"", "", false, "\\"},
+      {std::nullopt, "", false, "\\"},
+      // Own folder is an install: it wins over "Path" naming another one.
+      {std::nullopt, ownListed, true, own},
+      {kFolder + "kesview.exe", ownListed, true, own},
+      {"C:\\Release\\kesview.exe", "PrivateFile: \"C:\\Other\\x\"\r\n" + ownListed, true, own},
+      // Own folder is no install: a log that does not list its viewer.
+      {kFolder + "kesview.exe", "PrivateFile: \"C:\\Kestrel\\kesclean.exe\"\r\n", true, kFolder},
+      {kFolder + "kesview.exe", "PrivateFile: C:\\Kestrel\\kesview.exe\r\n", true, kFolder},
   };
   for (const Case& c : cases) {
     Uninstall u;
     if (c.path) {
       u.SetPath(*c.path);
     }
-    EXPECT_EQ(u.subs.GetInstallInfo(), c.found);
-    EXPECT_EQ(u.subs.gsInstallFolder, c.folder);
+    if (!c.ownLog.empty()) {
+      u.disk.files[own + "kesview.exe"] = {};
+      u.disk.files[own + "ST5UNST.LOG"] = {0, c.ownLog};
+    }
+    EXPECT_EQ(u.subs.GetInstallInfo(), c.found) << c.ownLog;
+    EXPECT_EQ(u.subs.gsInstallFolder, c.folder) << c.ownLog;
     EXPECT_EQ(u.subs.gsAppName, "Kestrel");
   }
 }
@@ -234,18 +248,15 @@ TEST(MainTest, SweepsOnlyAFolderThatIsCertainlyKestrels) {
     const std::vector<std::string> before = Left(u);
     u.subs.Main();
     EXPECT_EQ(Left(u), before) << c.path;
-    Events expected = {"show Uninstalling Kestrel"};
-    expected.insert(expected.end(), kLinks.begin(), kLinks.end());
-    expected.push_back("close");
-    EXPECT_EQ(u.events, expected) << c.path;
-    EXPECT_FALSE(u.registry.HasKey(Subs::kSettingsKey));
+    // The shortcuts and the key stay with the files.
+    EXPECT_EQ(u.events, (Events{"show Uninstalling Kestrel", "close"})) << c.path;
+    EXPECT_TRUE(u.registry.HasKey(Subs::kSettingsKey));
     ASSERT_FALSE(u.boxes.shown.empty());
     EXPECT_EQ(u.boxes.shown.back(),
-              (kes_test::RecordingBoxes::Box{
-                  c.why + "\n\n" + u.subs.gsInstallFolder +
-                      "\n\nKestrel's shortcuts and settings were removed, but no file was "
-                      "deleted: the folder was left as it was.",
-                  "Kestrel Uninstaller", kExclamation}))
+              (kes_test::RecordingBoxes::Box{c.why + "\n\n" + u.subs.gsInstallFolder +
+                                                 "\n\nNothing was removed: Kestrel's files, "
+                                                 "shortcuts and settings were left as they were.",
+                                             "Kestrel Uninstaller", kExclamation}))
         << c.path;
   }
 }

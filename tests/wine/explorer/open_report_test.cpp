@@ -2,10 +2,13 @@
 // back unchanged, and compares with a live window.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "explorer/differences.h"
 #include "platform/win32/text_file_win32.h"
 #include "report/report_writer.h"
 #include "settings/settings_store.h"
+#include "shell/frame_menus.h"
 #include "tests/wine/explorer/explorer_fixture.h"
 #include "tests/wine/snapshot/child_process.h"
 
@@ -68,6 +71,30 @@ TEST_F(OpenReportTest, AReportShowsItsSnapshotLikeTheLiveWindowAndPrintsBackTheS
   }
   // Print To File writes the report it was opened from.
   EXPECT_EQ(ReportOf(*opened, "12/7/99 9:15:00 AM"), written);
+  DeleteFileA(path.c_str());
+}
+
+TEST_F(OpenReportTest, ANewWindowOpensMaximizedWhileTheActiveOneIsAndGreysAgainForAReport) {
+  frmExplorer& live = LoadFrame();
+  SaveText(path, ReportOf(live, "12/7/99 9:15:00 AM"));
+  const std::function<void()> opens[] = {[&] { explorers->Open(*frame); },
+                                         [&] { live.SnapshotAgain(); },
+                                         [&] { explorers->OpenReportFile(*frame, path); }};
+  for (const bool maximized : {false, true}) {
+    for (int how = 0; how < 3; ++how) {  // Explore, Snapshot Again, Open Report
+      SendMessageA(frame->Client(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(live.Handle()), 0);
+      SendMessageA(frame->Client(), maximized ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+                   reinterpret_cast<WPARAM>(live.Handle()), 0);
+      opens[how]();
+      const frmExplorer& opened = *explorers->Windows().back();
+      EXPECT_EQ(IsZoomed(opened.Handle()) != FALSE, maximized) << how;
+      TBBUTTON again{};
+      SendMessageA(frame->Toolbar1(), TB_GETBUTTON, Subs::kButtonAgain - 1,
+                   reinterpret_cast<LPARAM>(&again));
+      EXPECT_EQ((again.fsState & TBSTATE_ENABLED) != 0, how != 2) << how;
+      SendMessageA(opened.Handle(), WM_CLOSE, 0, 0);
+    }
+  }
   DeleteFileA(path.c_str());
 }
 

@@ -54,7 +54,7 @@ TEST_F(ExplorerWineTest, AltEnterShowsAModulesFileWithTheStringsOfItsVersionReso
   ASSERT_NE(kesver, nullptr);
   Select(window, "Mod" + std::to_string(kesver->mlID));
 
-  const Rows rows = ShownProperties(FileName(kesver->msExePath), [&] {
+  const Rows rows = ShownProperties(FileName(kesver->msExePath) + " Properties", [&] {
     Press(*frame, window.TreeView1(), WM_SYSKEYDOWN, VK_RETURN, VK_MENU);
   });
   EXPECT_EQ(rows, (Rows{{"Path:", kesver->msExePath},
@@ -84,7 +84,7 @@ TEST_F(ExplorerWineTest, ADoubleClickOnAProcessRowShowsItsIdentifierParentThread
   NMHDR click{window.ListView1(), static_cast<UINT_PTR>(GetDlgCtrlID(window.ListView1())),
               static_cast<UINT>(NM_DBLCLK)};
 
-  const Rows rows = ShownProperties(FileName(first.msExePath), [&] {
+  const Rows rows = ShownProperties(FileName(first.msExePath) + " Properties", [&] {
     SendMessageA(window.Handle(), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
   });
   const std::int16_t idView = Subs::giIDView;

@@ -176,7 +176,7 @@ TEST_F(MDIMainTest, StatusBarHasThreePanelsAndTheImageListSevenImages) {
   SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
   EXPECT_STREQ(text, "Visit us at http://www.fernbrook.example");
   SendMessageA(status, SB_GETTEXTA, 2, reinterpret_cast<LPARAM>(text));
-  EXPECT_STREQ(text, "Version 1.0");
+  EXPECT_STREQ(text, "Version 1.0.0");  // as the about window reads
   RECT client;
   GetClientRect(frame->Handle(), &client);
   const int second = rights[1] - rights[0];
@@ -215,7 +215,7 @@ TEST_F(MDIMainTest, StatusPanelsFitTheirTextsInTheBarsFont) {
   SendMessageA(status, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&web));
   SendMessageA(status, SB_GETRECT, 2, reinterpret_cast<LPARAM>(&label));
   EXPECT_GT(web.right - web.left, widthOf("Visit us at http://www.fernbrook.example"));
-  EXPECT_GT(label.right - label.left - GetSystemMetrics(SM_CXVSCROLL), widthOf("Version 1.0"));
+  EXPECT_GT(label.right - label.left - GetSystemMetrics(SM_CXVSCROLL), widthOf("Version 1.0.0"));
   frame.reset();
   DeleteObject(large);
 }

@@ -20,7 +20,7 @@ class SplashTest : public ShellFixture {
 };
 
 TEST_F(SplashTest, ShowsItsTextsAndTheProgressOfTheSnapshot) {
-  frmSplash2 splash(context, about);
+  frmSplash2 splash(context, about, nullptr);
   splash.Show();
   EXPECT_EQ(TextOf(splash.Handle()), "Please wait...");
   EXPECT_TRUE(IsWindowVisible(splash.Handle()));
@@ -36,7 +36,7 @@ TEST_F(SplashTest, ShowsItsTextsAndTheProgressOfTheSnapshot) {
 }
 
 TEST_F(SplashTest, ReportLetsPendingMessagesRun) {
-  frmSplash2 splash(context, about);
+  frmSplash2 splash(context, about, nullptr);
   splash.Show();
   gTimerRan = false;
   const UINT_PTR timer = SetTimer(nullptr, 0, 1, &MarkTimerRan);
@@ -47,7 +47,7 @@ TEST_F(SplashTest, ReportLetsPendingMessagesRun) {
 }
 
 TEST_F(SplashTest, WebLinkOpensTheSiteAfterTheNotice) {
-  frmSplash2 splash(context, about);
+  frmSplash2 splash(context, about, nullptr);
   splash.Show();
   driver.When(shellwin::frmMessage::kCaption, [](HWND window) { ClickButton(window, IDOK); });
   HWND link = GetDlgItem(splash.Handle(), frmSplash2::kWebLinkId);
@@ -58,7 +58,7 @@ TEST_F(SplashTest, WebLinkOpensTheSiteAfterTheNotice) {
 }
 
 TEST_F(SplashTest, WebLinkShowsTheHandCursor) {
-  frmSplash2 splash(context, about);
+  frmSplash2 splash(context, about, nullptr);
   splash.Show();
   HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
   SetCursor(arrow);
@@ -78,7 +78,7 @@ TEST_F(SplashTest, WebLinkShowsTheHandCursor) {
 TEST_F(SplashTest, UnloadingRemovesTheWindow) {
   HWND window = nullptr;
   {
-    frmSplash2 splash(context, about);
+    frmSplash2 splash(context, about, nullptr);
     window = splash.Handle();
     ASSERT_TRUE(IsWindow(window));
   }
