@@ -12,6 +12,7 @@
 #include "setupkit/st5unst/st5unst_log.h"
 #include "setupkit/st5unst/st5unst_removal.h"
 #include "tests/fakes/fake_registry.h"
+#include "tests/fakes/fake_shell_places.h"
 #include "tests/fakes/uninstall_fakes.h"
 #include "uninstall/known_files.h"
 
@@ -69,13 +70,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   uninstall_test::FakeClock clock;
   uninstall_test::AnsweringBoxes boxes;
   kes_test::FakeRegistry registry;
+  kes_test::SilentShell shell;
   const std::string others[] = {"SOFTWARE\\Microsoft",
                                 "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other"};
   for (const std::string& key : others) {
     registry.PutText(key, "UninstallString", "ST5UNST.EXE -n \"" + kFolder + "ST5UNST.LOG\"");
   }
-  const int status = st5unst::RemoveLoggedFiles(
-      "-n \"" + kFolder + "ST5UNST.LOG\"", {disk, disk, rule, folders, clock, boxes, registry});
+  const int status =
+      st5unst::RemoveLoggedFiles("-n \"" + kFolder + "ST5UNST.LOG\"",
+                                 {disk, disk, rule, folders, clock, boxes, registry, shell});
   Require(status == st5unst::kAllGone || status == st5unst::kSomethingLeft);
   Require(disk.files.count("C:\\outside.txt") == 1 && disk.files.count("C:\\KX\\a.exe") == 1);
   Require(disk.files.count(kFolder + "IO.SYS") == 1 && disk.files.count(kFolder + "hidden") == 1);

@@ -1,6 +1,7 @@
 #include "settings/options.h"
 
 #include <exception>
+#include <optional>
 
 #include "platform/failure.h"
 #include "platform/registry.h"
@@ -51,6 +52,14 @@ const ShortcutPlaceInfo& PlaceOfBox(int box) {
   throw kes::Failure(kErrInvalidPropertyValue, "Invalid property value");
 }
 
+bool IsFolder(OptionsServices& services, const std::string& path) {
+  if (path.empty()) {
+    return false;
+  }
+  const std::optional<std::uint32_t> attributes = services.attributes.Attributes(path);
+  return attributes && (*attributes & platform::kAttributeDirectory) != 0;
+}
+
 }  // namespace
 
 std::int32_t LeadingNumber(const std::string& text) {
@@ -91,8 +100,18 @@ void LoadOptions(OptionsForm& form, OptionsServices& services) {
   const ErrorReport& report = services.registry.Report();
   for (const ShortcutBoxText& box : kShortcutBoxes) {
     try {
-      const bool exists = LinkExist(services.folders, services.files, services.rule, report,
-                                    PlaceOfBox(box.index).testFolder, services.linkName);
+      const ShortcutPlace place = PlaceOfBox(box.index).place;
+      // A place that only some systems have is offered only where its
+      // folder is there (Quick Launch: Internet Explorer 4's desktop).
+      if (!platform::FolderOfPlace(place).madeWhenMissing &&
+          !IsFolder(services,
+                    PlaceFolder(services.folders, services.shell, services.rule, report, place))) {
+        form.SetShortcutBox(box.index, 0);
+        form.GreyShortcutBox(box.index);
+        continue;
+      }
+      const bool exists = LinkExist(services.folders, services.shell, services.files, services.rule,
+                                    report, LibraryFolder(place), services.linkName);
       form.SetShortcutBox(box.index, exists ? 1 : 0);
     } catch (const std::exception&) {
       // The box keeps its value.

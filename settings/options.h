@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/file_attributes.h"
 #include "platform/file_finder.h"
 #include "platform/file_name_rule.h"
+#include "platform/shell_folders.h"
 #include "platform/shell_links.h"
 #include "platform/system_folders.h"
 #include "settings/registry_api.h"
@@ -20,6 +22,8 @@ class OptionsForm {
   virtual ~OptionsForm() = default;
   virtual std::int16_t ShortcutBox(int index) = 0;
   virtual void SetShortcutBox(int index, std::int16_t value) = 0;
+  // Greys the box: its place does not exist on this system.
+  virtual void GreyShortcutBox(int index) = 0;
   virtual int IdViewIndex() = 0;
   virtual void SelectIdView(int index) = 0;
 };
@@ -29,6 +33,8 @@ struct OptionsServices {
   RegistryAPI& registry;
   platform::SystemFolders& folders;
   platform::FileFinder& files;
+  platform::ShellFolders& shell;
+  platform::FileAttributeReader& attributes;
   platform::ShellLinks& links;
   const platform::FileNameRule& rule;
   // The shortcuts' name (gsAppName).

@@ -10,18 +10,16 @@
 namespace Subs {
 
 const std::array<ShortcutPlaceInfo, 5> kShortcutPlaces = {{
-    {ShortcutPlace::kQuickLaunch,
-     "..\\..\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch",
-     "Application Data\\Microsoft\\Internet Explorer\\Quick Launch", 5,
-     "Couldn't Create QuickLaunch Shortcut", "Couldn't Remove QuickLaunch Shortcut"},
-    {ShortcutPlace::kDesktop, "..\\..\\Desktop", "Desktop", 1, "Couldn't Create Desktop Shortcut",
+    {ShortcutPlace::kQuickLaunch, 5, "Couldn't Create QuickLaunch Shortcut",
+     "Couldn't Remove QuickLaunch Shortcut"},
+    {ShortcutPlace::kDesktop, 1, "Couldn't Create Desktop Shortcut",
      "Couldn't Remove Desktop Shortcut"},
-    {ShortcutPlace::kProgramMenu, "", "Start Menu\\Programs", 3,
-     "Couldn't Create Program Menu Shortcut", "Couldn't Remove Program Menu Shortcut"},
-    {ShortcutPlace::kStartup, "\\Startup", "Start Menu\\Programs\\Startup", 0,
-     "Couldn't Create Startup Shortcut", "Couldn't Remove Startup Shortcut"},
-    {ShortcutPlace::kStartMenu, "..\\..\\Start Menu", "Start Menu", 2,
-     "Couldn't Create Start Menu Shortcut", "Couldn't Remove Start Menu Shortcut"},
+    {ShortcutPlace::kProgramMenu, 3, "Couldn't Create Program Menu Shortcut",
+     "Couldn't Remove Program Menu Shortcut"},
+    {ShortcutPlace::kStartup, 0, "Couldn't Create Startup Shortcut",
+     "Couldn't Remove Startup Shortcut"},
+    {ShortcutPlace::kStartMenu, 2, "Couldn't Create Start Menu Shortcut",
+     "Couldn't Remove Start Menu Shortcut"},
 }};
 
 const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place) {
@@ -33,17 +31,26 @@ std::string ShellLinkLibraryPath(platform::SystemFolders& folders,
   return AddBackslash(rule, folders.ProgramFolder()) + platform::kShellLinkLibrary;
 }
 
-bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
-               const platform::FileNameRule& rule, const ErrorReport& report,
-               const std::string& folder, const std::string& name) {
+const char* LibraryFolder(ShortcutPlace place) {
+  return platform::FolderOfPlace(place).libraryName;
+}
+
+std::string PlaceFolder(platform::SystemFolders& folders, platform::ShellFolders& shell,
+                        const platform::FileNameRule& rule, const ErrorReport& report,
+                        ShortcutPlace place) {
+  return platform::ResolveLinkFolder(rule, shell, GetWindowsDir(folders, rule, report),
+                                     LibraryFolder(place));
+}
+
+bool LinkExist(platform::SystemFolders& folders, platform::ShellFolders& shell,
+               platform::FileFinder& files, const platform::FileNameRule& rule,
+               const ErrorReport& report, const std::string& folder, const std::string& name) {
   return settings_detail::WithFailureHandler(report, "Subs", "LinkExist", false, [&] {
-    const std::string windows = GetWindowsDir(folders, rule, report);
-    // Without the Windows directory the path would name a file below the
-    // current folder instead.
-    if (windows.empty()) {
-      return false;
-    }
-    return files.FindNormalFile(windows + folder + "\\" + name + ".LNK");
+    const std::string file =
+        platform::ResolveLinkFile(rule, shell, GetWindowsDir(folders, rule, report), folder, name);
+    // Without a folder the path would name a file below the current folder
+    // instead.
+    return !file.empty() && files.FindNormalFile(file);
   });
 }
 
@@ -58,9 +65,9 @@ bool SetShortcuts(platform::ShellLinks& links, platform::MessageBoxes& boxes,
     const bool create = wanted[static_cast<std::size_t>(info.place)] != 0;
     try {
       if (create) {
-        links.CreateShellLink(info.libraryFolder, linkName, target, "");
+        links.CreateShellLink(LibraryFolder(info.place), linkName, target, "");
       } else {
-        links.RemoveShellLink(info.libraryFolder, linkName);
+        links.RemoveShellLink(LibraryFolder(info.place), linkName);
       }
     } catch (const std::exception&) {
       failures += create ? info.createFailedLine : info.removeFailedLine;

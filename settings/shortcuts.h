@@ -7,22 +7,18 @@
 #include "platform/file_finder.h"
 #include "platform/file_name_rule.h"
 #include "platform/message_box.h"
+#include "platform/shell_folders.h"
 #include "platform/shell_links.h"
+#include "platform/shortcut_places.h"
 #include "platform/system_folders.h"
 #include "shell/general/error_report.h"
 
 namespace Subs {
 
-// The five places a shortcut to the viewer can go.
-enum class ShortcutPlace { kQuickLaunch, kDesktop, kProgramMenu, kStartup, kStartMenu };
+using platform::ShortcutPlace;
 
 struct ShortcutPlaceInfo {
   ShortcutPlace place;
-  // Relative to the Programs menu folder, as the shell-link library takes it;
-  // empty is that folder itself.
-  const char* libraryFolder;
-  // The same place relative to the Windows directory, where LinkExist looks.
-  const char* testFolder;
   // The options dialog's check box for the place.
   int optionsBox;
   const char* createFailedLine;
@@ -41,12 +37,21 @@ const ShortcutPlaceInfo& PlaceInfo(ShortcutPlace place);
 std::string ShellLinkLibraryPath(platform::SystemFolders& folders,
                                  const platform::FileNameRule& rule);
 
-// True when "<Windows directory>\<folder>\<name>.LNK" is an ordinary file
-// (neither hidden, system nor a folder). A fault is reported (module "Subs",
-// routine "LinkExist") and gives false.
-bool LinkExist(platform::SystemFolders& folders, platform::FileFinder& files,
-               const platform::FileNameRule& rule, const ErrorReport& report,
-               const std::string& folder, const std::string& name);
+// The name the shell-link library takes for the place.
+const char* LibraryFolder(ShortcutPlace place);
+
+// The place's folder as the shell-link library finds it; empty when there
+// is none (no Windows directory and no answer from the shell).
+std::string PlaceFolder(platform::SystemFolders& folders, platform::ShellFolders& shell,
+                        const platform::FileNameRule& rule, const ErrorReport& report,
+                        ShortcutPlace place);
+
+// True when "<folder>\<name>.LNK" is an ordinary file (neither hidden,
+// system nor a folder), `folder` named as the shell-link library names it.
+// A fault is reported (module "Subs", routine "LinkExist") and gives false.
+bool LinkExist(platform::SystemFolders& folders, platform::ShellFolders& shell,
+               platform::FileFinder& files, const platform::FileNameRule& rule,
+               const ErrorReport& report, const std::string& folder, const std::string& name);
 
 // Creates the shortcut `linkName` to `target` in every place whose flag is
 // non-zero and removes it from every other place, in the order of

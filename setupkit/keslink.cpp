@@ -1,8 +1,9 @@
 // The shell-link library that the setup kit installs beside the viewer:
 // fCreateShellLink writes a shortcut file "<name>.LNK" through the shell's
 // own link object, fRemoveShellLink deletes it. Folders are named relative
-// to the Programs menu folder of the Windows directory. Both return non-zero
-// only when the file is there, or gone, afterwards.
+// to the Programs menu; the five places' names stand for the shell's own
+// folders (platform/shortcut_places.h). Both return non-zero only when the
+// file is there, or gone, afterwards.
 // clang-format off
 #include <windows.h>
 #include <objbase.h>
@@ -12,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/shortcut_places.h"
 #include "platform/win32/file_name_rule_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "setupkit/link_folder.h"
 
 namespace {
@@ -91,15 +94,8 @@ std::string LinkFile(const platform::FileNameRule& rule, LPCSTR folder, LPCSTR n
       rule.LastOf(name, "\\/:") != std::string::npos) {
     return {};
   }
-  const std::string windows = WindowsDirectory();
-  if (windows.empty()) {
-    return {};
-  }
-  const std::string resolved = setupkit::ResolveLinkFolder(rule, windows, folder);
-  if (resolved.empty()) {
-    return {};
-  }
-  return rule.AddBackslash(resolved) + name + ".LNK";
+  platform::Win32ShellFolders shell;
+  return platform::ResolveLinkFile(rule, shell, WindowsDirectory(), folder, name);
 }
 
 std::wstring Wide(const std::string& text) {
@@ -147,8 +143,12 @@ extern "C" LONG WINAPI fCreateShellLink(LPCSTR folder, LPCSTR name, LPCSTR path,
       return kFailed;
     }
     const std::string target = FolderOf(rule, file);
-    for (const std::string& step : setupkit::FolderChain(rule, target)) {
-      CreateDirectoryA(step.c_str(), nullptr);  // an existing folder is fine
+    // A place that only some systems have (Quick Launch) is never made.
+    const platform::ShortcutFolder* place = platform::PlaceNamed(rule, folder);
+    if (place == nullptr || place->madeWhenMissing) {
+      for (const std::string& step : setupkit::FolderChain(rule, target)) {
+        CreateDirectoryA(step.c_str(), nullptr);  // an existing folder is fine
+      }
     }
     if (!IsFolder(target) || !WriteLink(rule, file, path, arguments)) {
       return kFailed;

@@ -194,7 +194,7 @@ void Subs::RemoveShortcuts(const std::string& linkName) {
   std::string lines;
   for (const ::Subs::ShortcutPlace place : kRemovalOrder) {
     try {
-      platform_.links.RemoveShellLink(::Subs::PlaceInfo(place).libraryFolder, linkName);
+      platform_.links.RemoveShellLink(::Subs::LibraryFolder(place), linkName);
     } catch (const std::exception&) {
       lines += RemoveFailedLine(place);
       lines += '\n';

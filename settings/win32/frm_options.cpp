@@ -5,7 +5,9 @@
 #include <exception>
 
 #include "platform/failure.h"
+#include "platform/win32/file_attributes_win32.h"
 #include "platform/win32/file_facts_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/shell_links_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "settings/shortcuts.h"
@@ -223,6 +225,13 @@ void frmOptions::SetShortcutBox(int index, std::int16_t value) {
   SendMessageA(chkshortcut_[index], BM_SETCHECK, value != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void frmOptions::GreyShortcutBox(int index) {
+  if (index < 0 || index >= kShortcutBoxes || index == kUnusedBox) {
+    throw kes::Failure(340, "Control array element does not exist");
+  }
+  EnableWindow(chkshortcut_[index], FALSE);
+}
+
 int frmOptions::IdViewIndex() {
   return static_cast<int>(SendMessageA(cboHex_, CB_GETCURSEL, 0, 0));
 }
@@ -270,11 +279,15 @@ LRESULT frmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ShowOptions(const shellwin::ShellContext& context, HWND owner) {
   platform::Win32SystemFolders folders;
   platform::Win32FileFacts files;
+  platform::Win32ShellFolders shell;
+  platform::Win32FileAttributes attributes;
   const std::string programFolder = Subs::AddBackslash(context.rule, folders.ProgramFolder());
   platform::Win32ShellLinks links(Subs::ShellLinkLibraryPath(folders, context.rule));
   Subs::OptionsServices services{context.registry,
                                  folders,
                                  files,
+                                 shell,
+                                 attributes,
                                  links,
                                  context.rule,
                                  Subs::gsAppName,

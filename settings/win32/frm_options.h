@@ -57,6 +57,7 @@ class frmOptions : public shellwin::Window, private Subs::OptionsForm {
 
   std::int16_t ShortcutBox(int index) override;
   void SetShortcutBox(int index, std::int16_t value) override;
+  void GreyShortcutBox(int index) override;
   int IdViewIndex() override;
   void SelectIdView(int index) override;
 

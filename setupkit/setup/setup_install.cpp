@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/shortcut_places.h"
 #include "settings/shortcuts.h"
 #include "setupkit/link_folder.h"
 #include "setupkit/registry_text.h"
@@ -132,9 +133,13 @@ class Installer {
   }
 
   void CreateShortcut(const std::string& folder) {
-    const Subs::ShortcutPlaceInfo& place = Subs::PlaceInfo(Subs::ShortcutPlace::kProgramMenu);
-    const std::string file = ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule) +
-                             place.testFolder + "\\" + kAppName + ".LNK";
+    const char* place = Subs::LibraryFolder(Subs::ShortcutPlace::kProgramMenu);
+    const std::string file = platform::ResolveLinkFile(
+        p_.rule, p_.shell, ::Subs::WindowsDirWithBackslash(p_.folders, p_.rule), place, kAppName);
+    if (file.empty()) {
+      throw kes::Failure(kes::kErrFileAccess,
+                         ShortcutFailedMessage(std::string(kAppName) + ".LNK"));
+    }
     // A shortcut an earlier install made is put back as it was on an undo,
     // still pointing where it did.
     std::optional<std::string> before;
@@ -149,7 +154,7 @@ class Installer {
         p_.store.WriteTextFile(file, *before);
       }
     });
-    p_.links.CreateShellLink(place.libraryFolder, kAppName, folder + "\\" + kViewer, "");
+    p_.links.CreateShellLink(place, kAppName, folder + "\\" + kViewer, "");
     if (!IsFile(file)) {
       throw kes::Failure(kes::kErrFileAccess, ShortcutFailedMessage(file));
     }

@@ -7,6 +7,7 @@
 #include "platform/file_transfer.h"
 #include "platform/folder_files.h"
 #include "platform/registry.h"
+#include "platform/shell_folders.h"
 #include "platform/shell_links.h"
 #include "platform/system_folders.h"
 
@@ -21,6 +22,8 @@ struct SetupPlatform {
   platform::ShellLinks& links;
   platform::SystemFolders& folders;
   const platform::FileNameRule& rule;
+  // Where the shortcut goes.
+  platform::ShellFolders& shell;
 };
 
 struct Outcome {

@@ -12,6 +12,7 @@
 #include "platform/win32/folder_files_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "setupkit/st5unst/st5unst_log.h"
 #include "setupkit/st5unst/st5unst_removal.h"
@@ -31,6 +32,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   platform::Win32Clock clock;
   platform::Win32MessageBoxes boxes;
   platform::Win32Registry registry;
+  platform::Win32ShellFolders shell;
   return st5unst::RemoveLoggedFiles(st5unst::ArgumentsOf(GetCommandLineA()),
-                                    {files, store, rule, folders, clock, boxes, registry});
+                                    {files, store, rule, folders, clock, boxes, registry, shell});
 }

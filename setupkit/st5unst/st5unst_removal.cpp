@@ -6,6 +6,7 @@
 
 #include "platform/failure.h"
 #include "platform/full_path.h"
+#include "platform/shortcut_places.h"
 #include "settings/shortcuts.h"
 #include "setupkit/registry_text.h"
 #include "setupkit/st5unst/st5unst_log.h"
@@ -152,9 +153,9 @@ void RemoveMade(const std::string& text, const std::string& folder, const std::s
   const std::string windows = ::Subs::WindowsDirWithBackslash(platform.folders, rule);
   for (const std::string& name : KestrelsNames(text, "Shortcut", rule)) {
     for (const ::Subs::ShortcutPlaceInfo& place : ::Subs::kShortcutPlaces) {
-      std::string file = windows + place.testFolder;
-      file += "\\" + name + ".LNK";
-      if (!windows.empty() && !remover.RemoveFile(file)) {
+      const std::string file = platform::ResolveLinkFile(rule, platform.shell, windows,
+                                                         ::Subs::LibraryFolder(place.place), name);
+      if (!file.empty() && !remover.RemoveFile(file)) {
         left.push_back(file);
       }
     }

@@ -8,6 +8,7 @@
 #include "platform/folder_files.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
+#include "platform/shell_folders.h"
 #include "platform/system_folders.h"
 
 namespace st5unst {
@@ -28,6 +29,8 @@ struct RemovalPlatform {
   platform::Clock& clock;
   platform::MessageBoxes& boxes;
   platform::Registry& registry;
+  // Where the shortcuts are.
+  platform::ShellFolders& shell;
 };
 
 // Removes what the log named in `arguments` ("-n" and its path) lists. Only

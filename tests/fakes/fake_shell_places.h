@@ -4,20 +4,27 @@
 #include <cctype>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/failure.h"
+#include "platform/file_attributes.h"
 #include "platform/file_finder.h"
+#include "platform/shell_folders.h"
 #include "platform/shell_links.h"
 #include "platform/system_folders.h"
 
 namespace kes_test {
 
-// A Windows directory and the entries below it, held in memory. Paths ignore
-// letter case, as the file system does.
-class FakeFileSystem final : public platform::SystemFolders, public platform::FileFinder {
+// A Windows directory and the entries below it, held in memory, and the
+// shell's answers for its folders (none but those in `shellAnswers`). Paths
+// ignore letter case, as the file system does.
+class FakeFileSystem final : public platform::SystemFolders,
+                             public platform::FileFinder,
+                             public platform::FileAttributeReader,
+                             public platform::ShellFolders {
  public:
   enum class Entry { kFile, kHiddenFile, kSystemFile, kFolder };
 
@@ -38,7 +45,21 @@ class FakeFileSystem final : public platform::SystemFolders, public platform::Fi
     return found != entries_.end() && found->second == Entry::kFile;
   }
 
+  std::optional<std::uint32_t> Attributes(const std::string& path) override {
+    const auto found = entries_.find(Upper(path));
+    if (found == entries_.end()) return std::nullopt;
+    constexpr std::uint32_t kBits[] = {platform::kAttributeArchive, platform::kAttributeHidden,
+                                       platform::kAttributeSystem, platform::kAttributeDirectory};
+    return kBits[static_cast<int>(found->second)];
+  }
+  std::optional<std::string> Folder(platform::ShellFolderId id) override {
+    const auto found = shellAnswers.find(id);
+    if (found == shellAnswers.end()) return std::nullopt;
+    return found->second;
+  }
+
   std::string windowsDir = "C:\\WINDOWS";
+  std::map<platform::ShellFolderId, std::string> shellAnswers;
   std::string programFolder = "C:\\Program Files\\Kestrel";
   bool searchFails = false;
   std::vector<std::string> searched;
@@ -49,6 +70,13 @@ class FakeFileSystem final : public platform::SystemFolders, public platform::Fi
     return text;
   }
   std::map<std::string, Entry> entries_;
+};
+
+// A shell that knows none of its folders, as where the places fall back to
+// the Windows folder's.
+class SilentShell final : public platform::ShellFolders {
+ public:
+  std::optional<std::string> Folder(platform::ShellFolderId) override { return std::nullopt; }
 };
 
 // The shell-link library as its callers see it: every call is recorded as

@@ -5,6 +5,7 @@
 #include <shlobj.h>
 // clang-format on
 
+#include "platform/win32/shell_folder_win32.h"
 #include "setupkit/setup/res/resource.h"
 
 namespace setupwin {
@@ -36,7 +37,7 @@ void Browse(HWND dialog) {
   if (SHGetPathFromIDListA(chosen, path)) {
     SetDlgItemTextA(dialog, IDC_FOLDER, path);
   }
-  CoTaskMemFree(chosen);
+  platform::FreeShellMemory(chosen);
 }
 
 INT_PTR CALLBACK SetupProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -13,6 +13,7 @@
 #include "platform/win32/message_box_win32.h"
 #include "platform/win32/program_starter_win32.h"
 #include "platform/win32/registry_win32.h"
+#include "platform/win32/shell_folder_win32.h"
 #include "platform/win32/shell_links_win32.h"
 #include "platform/win32/system_folders_win32.h"
 #include "setupkit/setup/setup_install.h"
@@ -61,9 +62,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
           setup::kFolderRefused);
     }
     // The shell-link library as it will lie in the install folder.
+    platform::Win32ShellFolders shell;
     platform::Win32ShellLinks links(choice.folder + "\\" + platform::kShellLinkLibrary);
     const setup::Outcome outcome = setup::Install(
-        source, choice.folder, {files, store, transfer, registry, links, folders, rule});
+        source, choice.folder, {files, store, transfer, registry, links, folders, rule, shell});
     if (!outcome.installed) {
       return tell(outcome.message, setup::kNotInstalled);
     }

@@ -21,6 +21,8 @@ using kes_test::ReportLine;
 
 const std::string kKey = "SOFTWARE\\Kestrel";
 const std::string kProgram = "C:\\Program Files\\Kestrel\\kesview.exe";
+const std::string kQuickLaunch =
+    "C:\\WINDOWS\\Application Data\\Microsoft\\Internet Explorer\\Quick Launch";
 
 // The dialog's controls: the list refuses an index it has no item for.
 class FakeForm final : public Subs::OptionsForm {
@@ -30,12 +32,14 @@ class FakeForm final : public Subs::OptionsForm {
     return boxes.at(index);
   }
   void SetShortcutBox(int index, std::int16_t value) override { boxes.at(index) = value; }
+  void GreyShortcutBox(int index) override { greyed.at(index) = true; }
   int IdViewIndex() override { return idView; }
   void SelectIdView(int index) override {
     if (index < 0 || index > 1) throw kes::Failure(380, "Invalid property value");
     idView = index;
   }
   std::array<std::int16_t, 6> boxes{};
+  std::array<bool, 6> greyed{};
   int idView = 0;
   bool failOnRead = false;
 };
@@ -66,7 +70,7 @@ class OptionsTest : public ::testing::Test {
   kes_test::FakeFileSystem files;
   kes_test::FakeShellLinks links;
   platform::FileNameRule rule;
-  Subs::OptionsServices services{api, files, files, links, rule, "Kestrel", kProgram};
+  Subs::OptionsServices services{api, files, files, files, files, links, rule, "Kestrel", kProgram};
   FakeForm form;
 };
 
@@ -95,6 +99,7 @@ TEST_F(OptionsTest, StoredIdViewChoosesTheListItemAndOkWritesItBack) {
 }
 
 TEST_F(OptionsTest, LoadTicksTheBoxesWhoseShortcutsExist) {
+  files.Add(kQuickLaunch, Entry::kFolder);
   files.Add("C:\\WINDOWS\\Desktop\\Kestrel.LNK", Entry::kFile);
   files.Add("C:\\WINDOWS\\Start Menu\\Programs\\Startup\\Kestrel.LNK", Entry::kFile);
   files.Add("C:\\WINDOWS\\Start Menu\\Kestrel.LNK", Entry::kHiddenFile);
@@ -110,6 +115,16 @@ TEST_F(OptionsTest, LoadTicksTheBoxesWhoseShortcutsExist) {
                 "Launch\\Kestrel.LNK",
                 "C:\\WINDOWS\\Desktop\\Kestrel.LNK", "C:\\WINDOWS\\Start Menu\\Kestrel.LNK",
                 "C:\\WINDOWS\\Start Menu\\Programs\\Kestrel.LNK"}));
+  EXPECT_EQ(form.greyed, (std::array<bool, 6>{}));
+}
+
+TEST_F(OptionsTest, WithoutAQuickLaunchFolderItsBoxIsUntickedAndGreyed) {
+  files.Add(kQuickLaunch + "\\Kestrel.LNK", Entry::kFile);  // no folder: the file is not there
+  form.boxes = {0, 0, 0, 0, 0, 1};
+  Subs::LoadOptions(form, services);
+  EXPECT_EQ(form.boxes[5], 0);
+  EXPECT_EQ(form.greyed, (std::array<bool, 6>{false, false, false, false, false, true}));
+  EXPECT_EQ(files.searched.size(), 4u);
 }
 
 TEST_F(OptionsTest, SaveHandsEachBoxToItsPlaceWithTheProgramAsTarget) {

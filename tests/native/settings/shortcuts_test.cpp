@@ -121,7 +121,8 @@ TEST_F(SetShortcutsTest, OneFaultingPlaceIsTheOnlyLineAndTheLaterPlacesStillRun)
 class LinkExistTest : public ::testing::Test {
  protected:
   bool Exists(const std::string& folder) {
-    return Subs::LinkExist(files, files, platform::FileNameRule(), report, folder, "Kestrel");
+    return Subs::LinkExist(files, files, files, platform::FileNameRule(), report, folder,
+                           "Kestrel");
   }
   kes_test::FakeFileSystem files;
   kes_test::RecordingBoxes boxes;
@@ -137,11 +138,8 @@ TEST_F(LinkExistTest, OnlyAnOrdinaryFileCounts) {
     const char* folder;
     bool exists;
   } cases[] = {
-      {"Desktop", true},
-      {"Start Menu", false},
-      {"Start Menu\\Programs", false},
-      {"Start Menu\\Programs\\Startup", false},
-      {"Application Data\\Microsoft\\Internet Explorer\\Quick Launch", false},  // no such folder
+      {"..\\..\\Desktop", true}, {"..\\..\\Start Menu", false}, {"", false},
+      {"\\Startup", false},      {kQuick.c_str(), false},  // no such folder
   };
   for (const auto& c : cases) EXPECT_EQ(Exists(c.folder), c.exists) << c.folder;
   EXPECT_EQ(files.searched.front(), "C:\\WINDOWS\\Desktop\\Kestrel.LNK");
@@ -150,7 +148,7 @@ TEST_F(LinkExistTest, OnlyAnOrdinaryFileCounts) {
 
 TEST_F(LinkExistTest, AFailingSearchIsReportedAndCountsAsMissing) {
   files.searchFails = true;
-  EXPECT_FALSE(Exists("Desktop"));
+  EXPECT_FALSE(Exists("..\\..\\Desktop"));
   ASSERT_EQ(boxes.shown.size(), 1u);
   EXPECT_EQ(ReportLine(boxes.shown[0], "Module:  "), "Subs");
   EXPECT_EQ(ReportLine(boxes.shown[0], "Routine: "), "LinkExist");
@@ -159,7 +157,7 @@ TEST_F(LinkExistTest, AFailingSearchIsReportedAndCountsAsMissing) {
 TEST_F(LinkExistTest, NoWindowsDirectorySearchesNothing) {
   files.windowsDir.clear();
   files.Add("Desktop\\Kestrel.LNK", Entry::kFile);
-  EXPECT_FALSE(Exists("Desktop"));
+  EXPECT_FALSE(Exists("..\\..\\Desktop"));
   EXPECT_TRUE(files.searched.empty());
 }
 

@@ -3,6 +3,7 @@
 
 #include "setupkit/setup/setup_plan.h"
 #include "setupkit/st5unst/st5unst_removal.h"
+#include "tests/fakes/fake_shell_places.h"
 #include "tests/fakes/uninstall_fakes.h"
 
 namespace uninstall_test {
@@ -43,8 +44,9 @@ TEST(SetupLogTest, OneReadingForSetupSt5unstAndKesclean) {
     FakeClock clock;
     AnsweringBoxes boxes;
     kes_test::FakeRegistry registry;
-    EXPECT_EQ(st5unst::RemoveLoggedFiles("-n " + kLog,
-                                         {disk, disk, rule, folders, clock, boxes, registry}),
+    kes_test::SilentShell shell;
+    EXPECT_EQ(st5unst::RemoveLoggedFiles(
+                  "-n " + kLog, {disk, disk, rule, folders, clock, boxes, registry, shell}),
               c.st5unst)
         << c.log;
     EXPECT_EQ(disk.files.count(kLog), c.st5unst == 0 ? 0u : 1u) << c.log;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/fakes/fake_shell_places.h"
 #include "tests/fakes/uninstall_fakes.h"
 
 namespace uninstall_test {
@@ -27,7 +28,7 @@ struct Removal {
   int Run(const std::string& log, const std::string& arguments = kArguments) {
     disk.files[kLog] = {0, log};
     return st5unst::RemoveLoggedFiles(arguments,
-                                      {disk, disk, rule, folders, clock, boxes, registry});
+                                      {disk, disk, rule, folders, clock, boxes, registry, shell});
   }
   std::vector<std::string> Gone(const std::set<std::string>& before) const {
     std::vector<std::string> gone;
@@ -53,6 +54,7 @@ struct Removal {
   FakeClock clock;
   AnsweringBoxes boxes;
   kes_test::FakeRegistry registry;
+  kes_test::SilentShell shell;
 };
 
 TEST(St5unstRemovalTest, OnlyOrdinaryFilesAtOrBelowTheLogsFolderGo) {
