@@ -23,7 +23,10 @@ constexpr std::array<MenuItemSpec, 4> kViewItems{{
     {"&Toolbar", true, nullptr},
     {"&Status Bar", true, nullptr},
 }};
-constexpr std::array<MenuItemSpec, 1> kToolsItems{{{"&Options", true, nullptr}}};
+constexpr std::array<MenuItemSpec, 2> kToolsItems{{
+    {"&Options", true, nullptr},
+    {"&Startup Programs", true, nullptr},
+}};
 constexpr std::array<MenuItemSpec, 4> kWindowItems{{
     {"Tile &Horizontal", true, nullptr},
     {"Tile &Vertical", true, nullptr},

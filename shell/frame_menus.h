@@ -38,6 +38,7 @@ inline constexpr int kViewExplorer = 0;
 inline constexpr int kViewToolbar = 2;
 inline constexpr int kViewStatusBar = 3;
 inline constexpr int kToolsOptions = 0;
+inline constexpr int kToolsStartup = 1;
 inline constexpr int kHelpContents = 0;
 inline constexpr int kHelpAbout = 4;
 

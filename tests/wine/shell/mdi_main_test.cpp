@@ -105,7 +105,8 @@ TEST_F(MDIMainTest, MenuBarHasSixMenusWithTheirItemsAtTheirIndexes) {
                                                       {"-", false},
                                                       {"&Toolbar", false},
                                                       {"&Status Bar", false}}));
-  EXPECT_EQ(ItemsOf(Popup(3)), (std::vector<MenuItem>{{"&Options", false}}));
+  EXPECT_EQ(ItemsOf(Popup(3)),
+            (std::vector<MenuItem>{{"&Options", false}, {"&Startup Programs", false}}));
   EXPECT_EQ(ItemsOf(Popup(4)), (std::vector<MenuItem>{{"Tile &Horizontal", false},
                                                       {"Tile &Vertical", false},
                                                       {"&Cascade", false},
