@@ -114,15 +114,7 @@ std::span<const Subs::FrameMenuSpec> DifferencesMenuBar() {
       {nullptr, true, nullptr},
       {"&Close", true, nullptr},
   }};
-  static const std::vector<Subs::FrameMenuSpec> bar = [] {
-    std::vector<Subs::FrameMenuSpec> menus{{Subs::FrameMenu::kFile, "&File", true, kFileItems}};
-    for (const Subs::FrameMenuSpec& menu : Subs::FrameMenuBar()) {
-      if (menu.menu != Subs::FrameMenu::kFile && menu.menu != Subs::FrameMenu::kEdit) {
-        menus.push_back(menu);
-      }
-    }
-    return menus;
-  }();
+  static const std::vector<Subs::FrameMenuSpec> bar = Subs::ChildMenuBar(kFileItems);
   return bar;
 }
 

@@ -74,6 +74,16 @@ constexpr std::array<ToolbarButtonSpec, 6> kButtons{{
 
 std::span<const FrameMenuSpec> FrameMenuBar() { return kMenuBar; }
 const FrameMenuSpec& WebSubmenu() { return kWebMenu; }
+std::vector<FrameMenuSpec> ChildMenuBar(std::span<const MenuItemSpec> fileItems) {
+  std::vector<FrameMenuSpec> menus{{FrameMenu::kFile, "&File", true, fileItems}};
+  for (const FrameMenuSpec& menu : kMenuBar) {
+    if (menu.menu != FrameMenu::kFile && menu.menu != FrameMenu::kEdit) {
+      menus.push_back(menu);
+    }
+  }
+  return menus;
+}
+
 std::string WebSubmenuCaption() { return std::string("&") + kMakerName + " On The Web"; }
 
 std::string WebAddressForIndex(int index) {

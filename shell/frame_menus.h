@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace Subs {
 
@@ -28,6 +29,9 @@ struct FrameMenuSpec {
 std::span<const FrameMenuSpec> FrameMenuBar();
 const FrameMenuSpec& WebSubmenu();
 inline constexpr int kHelpWebItem = 2;
+// The bar of a child window with a File menu of its own: that menu, then
+// the frame's View, Tools, Window and Help menus with the frame's indexes.
+std::vector<FrameMenuSpec> ChildMenuBar(std::span<const MenuItemSpec> fileItems);
 // "&" + maker's name + " On The Web".
 std::string WebSubmenuCaption();
 

@@ -42,15 +42,7 @@ void Line(platform::TextSink& sink, std::string_view label, std::string_view val
 }  // namespace
 
 std::span<const Subs::FrameMenuSpec> StartupMenuBar() {
-  static const std::vector<Subs::FrameMenuSpec> bar = [] {
-    std::vector<Subs::FrameMenuSpec> menus{{Subs::FrameMenu::kFile, "&File", true, kFileItems}};
-    for (const Subs::FrameMenuSpec& menu : Subs::FrameMenuBar()) {
-      if (menu.menu != Subs::FrameMenu::kFile && menu.menu != Subs::FrameMenu::kEdit) {
-        menus.push_back(menu);
-      }
-    }
-    return menus;
-  }();
+  static const std::vector<Subs::FrameMenuSpec> bar = Subs::ChildMenuBar(kFileItems);
   return bar;
 }
 

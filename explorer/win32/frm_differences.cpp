@@ -108,9 +108,7 @@ void frmDifferences::Form_Resize() {
 }
 
 void frmDifferences::OnCommand(int command) {
-  const int offset = command - kMenuBase;
-  const auto menu = static_cast<Subs::FrameMenu>(offset / kMenuStride);
-  const auto index = static_cast<std::int16_t>(offset % kMenuStride);
+  const auto [menu, index] = ChoiceOfCommand(command);
   if (menu != Subs::FrameMenu::kFile) {
     ForwardToFrame(frame_, menu, index);
   } else if (index == Explorer::kDiffFilePrintToFile) {
@@ -123,11 +121,7 @@ void frmDifferences::OnCommand(int command) {
 LRESULT frmDifferences::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MDIACTIVATE:
-      if (reinterpret_cast<HWND>(lParam) == Handle()) {
-        ShowOwnMenu(windowMenu_);
-      } else if (lParam == 0) {
-        ShowFrameMenu();
-      }
+      FollowActivation(lParam, windowMenu_);
       break;
     case WM_COMMAND:
       if (LOWORD(wParam) >= kMenuBase) {

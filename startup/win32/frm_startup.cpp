@@ -133,9 +133,7 @@ void frmStartup::ShowProperties() {
 }
 
 void frmStartup::OnCommand(int command) {
-  const int offset = command - explorerwin::kMenuBase;
-  const auto menu = static_cast<Subs::FrameMenu>(offset / explorerwin::kMenuStride);
-  const auto index = static_cast<std::int16_t>(offset % explorerwin::kMenuStride);
+  const auto [menu, index] = explorerwin::ChoiceOfCommand(command);
   if (menu != Subs::FrameMenu::kFile) {
     explorerwin::ForwardToFrame(frame_, menu, index);
   } else if (index == Startup::kFilePrintToFile) {
@@ -151,44 +149,40 @@ void frmStartup::OnCommand(int command) {
   }
 }
 
+bool frmStartup::OnNotify(const NMHDR& header) {
+  if (header.hwndFrom != listView1_) {
+    return false;
+  }
+  if (header.code == NM_DBLCLK) {
+    ShowProperties();
+    return true;
+  }
+  if (header.code == LVN_COLUMNCLICK) {
+    const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+    Subs::SortListView(listView1_, static_cast<std::int16_t>(click.iSubItem + 1));
+    return true;
+  }
+  return false;
+}
+
 LRESULT frmStartup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_MDIACTIVATE:
-      if (reinterpret_cast<HWND>(lParam) == Handle()) {
-        ShowOwnMenu(windowMenu_);
-      } else if (lParam == 0) {
-        ShowFrameMenu();
-      }
-      break;
-    case WM_COMMAND:
-      if (LOWORD(wParam) >= explorerwin::kMenuBase) {
-        OnCommand(LOWORD(wParam));
-        return 0;
-      }
-      break;
-    case shellwin::MDIMain::kPreviewKey:
-      return shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.get(),
-                                                 reinterpret_cast<MSG*>(lParam)) != FALSE
-                 ? TRUE
-                 : FALSE;
-    case WM_NOTIFY: {
-      const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-      if (header.hwndFrom == listView1_ && header.code == NM_DBLCLK) {
-        ShowProperties();
-        return 0;
-      }
-      if (header.hwndFrom == listView1_ && header.code == LVN_COLUMNCLICK) {
-        const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
-        Subs::SortListView(listView1_, static_cast<std::int16_t>(click.iSubItem + 1));
-        return 0;
-      }
-      break;
-    }
-    case WM_DESTROY:
-      LeaveFrameMenu();
-      break;
-    default:
-      break;
+  if (message == WM_COMMAND && LOWORD(wParam) >= explorerwin::kMenuBase) {
+    OnCommand(LOWORD(wParam));
+    return 0;
+  }
+  if (message == shellwin::MDIMain::kPreviewKey) {
+    // F5 and Alt+Enter, before the frame's own keys.
+    const bool handled = shortcuts_ && TranslateAcceleratorA(Handle(), shortcuts_.get(),
+                                                             reinterpret_cast<MSG*>(lParam)) != 0;
+    return handled ? TRUE : FALSE;
+  }
+  if (message == WM_NOTIFY && OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+    return 0;
+  }
+  if (message == WM_MDIACTIVATE) {
+    FollowActivation(lParam, windowMenu_);
+  } else if (message == WM_DESTROY) {
+    LeaveFrameMenu();
   }
   return MdiChild::HandleMessage(message, wParam, lParam);
 }

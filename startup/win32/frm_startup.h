@@ -38,6 +38,7 @@ class frmStartup : public explorerwin::MdiChild {
   void CreateControls() override;
   void Form_Resize() override;
   void OnCommand(int command);
+  bool OnNotify(const NMHDR& header);
   void ShowProperties();
 
   shellwin::MDIMain& frame_;

@@ -63,6 +63,7 @@ class MDIMainTest : public ShellFixture {
                                                                          }
                                                                        },
                                                                        {},
+                                                                       {},
                                                                        {}});
     frame->Load();
     return *frame;
