@@ -31,7 +31,8 @@ struct ExplorerLoads::Shell {
   Subs::WebLauncher web{folders.ProgramFolder(), rule, launcher, files, report};
   shellwin::ShellContext context{GetModuleHandleA(nullptr), registryApi, web, rule};
   explorerwin::ExplorerWindows explorers{context};
-  shellwin::MDIMain frame{context, shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}, {}}};
+  shellwin::MDIMain frame{context,
+                          shellwin::FrameCommands{[](shellwin::MDIMain&) {}, {}, {}, {}, {}}};
 };
 
 ExplorerLoads::ExplorerLoads(platform::MessageBoxes& boxes)

@@ -1,9 +1,9 @@
 // Times a snapshot against the bare platform calls it cannot do without, and
 // against the limit (the tool-help calls and each distinct file read once),
 // a viewer's later snapshot (the file facts remembered) against its first and
-// against the tool-help walk alone, and a whole explorer load against the
-// snapshot alone, with at least 40 extra processes that each load the
-// benchmark libraries.
+// against the tool-help walk alone, a whole explorer load against the
+// snapshot alone, opening Startup Programs against the process walk, with at least 40 extra
+// processes that each load the benchmark libraries.
 //   snapshot_bench                 the benchmark
 //   snapshot_bench --series        and the growth series of the report's
 //                                  write, the find and the comparison
@@ -25,6 +25,7 @@
 #include "bench/find_timing.h"
 #include "bench/median.h"
 #include "bench/report_bench_win32.h"
+#include "bench/startup_bench_win32.h"
 #include "bench/synthetic_snapshot.h"
 #include "platform/message_box.h"
 #include "platform/progress.h"
@@ -216,6 +217,7 @@ int main(int argc, char** argv) {
   }
 
   const std::string reportLine = BenchReport(toolHelp, facts, progress, report);
+  const std::string startupLine = BenchStartup(toolHelp, facts, progress, report);
   const std::vector<std::string> openLines = BenchOpenReports(loads);
 
   for (const auto& childStop : stops) {
@@ -235,6 +237,7 @@ int main(int argc, char** argv) {
   std::printf("again: first_ms=%.1f again_ms=%.1f walk_ms=%.1f ratio=%.2f\n", f, a, w,
               f > 0 ? a / f : 0.0);
   std::printf("%s\n", reportLine.c_str());
+  std::printf("%s\n", startupLine.c_str());
   for (const std::string& line : openLines) {
     std::printf("%s\n", line.c_str());
   }

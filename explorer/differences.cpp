@@ -119,16 +119,7 @@ std::span<const Subs::FrameMenuSpec> DifferencesMenuBar() {
   static constexpr std::array<Subs::MenuItemSpec, 1> kEditItems{{
       {"&Copy", true, "Ctrl+C"},
   }};
-  static const std::vector<Subs::FrameMenuSpec> bar = [] {
-    std::vector<Subs::FrameMenuSpec> menus{{Subs::FrameMenu::kFile, "&File", true, kFileItems},
-                                           {Subs::FrameMenu::kEdit, "&Edit", true, kEditItems}};
-    for (const Subs::FrameMenuSpec& menu : Subs::FrameMenuBar()) {
-      if (menu.menu != Subs::FrameMenu::kFile && menu.menu != Subs::FrameMenu::kEdit) {
-        menus.push_back(menu);
-      }
-    }
-    return menus;
-  }();
+  static const std::vector<Subs::FrameMenuSpec> bar = Subs::ChildMenuBar(kFileItems, kEditItems);
   return bar;
 }
 

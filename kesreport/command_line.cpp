@@ -10,19 +10,23 @@
 namespace kesreport {
 
 const char* const kUsage =
-    "Writes a report of what is running, or compares two reports.\r\n"
+    "Writes a report of what is running, lists what starts with Windows, or\r\n"
+    "compares two reports.\r\n"
     "\r\n"
     "KESREPORT [/HEX | /DEC] [file]\r\n"
+    "KESREPORT /STARTUP [/HEX | /DEC] [file]\r\n"
     "KESREPORT /COMPARE old new\r\n"
     "\r\n"
     "  /HEX      Process and module identifiers in hexadecimal.\r\n"
     "  /DEC      Identifiers in decimal. Without either, the viewer's setting.\r\n"
     "  file      Where the report goes; without it, standard output.\r\n"
+    "  /STARTUP  Lists the programs that start with Windows, where each one is\r\n"
+    "            started from and whether it runs now.\r\n"
     "  /COMPARE  Lists what differs from the report old to the report new.\r\n"
     "\r\n"
-    "Exit status: 0 done, 1 failed, 2 bad usage. With /COMPARE: 0 no differences,\r\n"
-    "1 they differ, 2 trouble (bad usage, a report that cannot be read or is cut\r\n"
-    "short, or any other failure).\r\n";
+    "Exit status: 0 done, 1 failed, 2 bad usage, with /STARTUP too. With /COMPARE:\r\n"
+    "0 no differences, 1 they differ, 2 trouble (bad usage, a report that cannot\r\n"
+    "be read or is cut short, or any other failure).\r\n";
 
 namespace {
 
@@ -63,7 +67,7 @@ bool ReadReport(const std::string& path, platform::TextFiles& files, platform::T
 Command ParseCommandLine(const std::vector<std::string>& args) {
   Command command;
   std::vector<std::string> names;
-  bool compare = false;
+  bool compare = false, startup = false;
   for (const std::string& arg : args) {
     if (!IsSwitch(arg)) {
       names.push_back(arg);
@@ -83,9 +87,14 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
       command.idView = idView;
     } else if (name == "compare") {
       compare = true;
+    } else if (name == "startup") {
+      startup = true;
     } else {
       return Bad("unknown switch " + arg);
     }
+  }
+  if (compare && startup) {
+    return Bad("/COMPARE and /STARTUP cannot both be given");
   }
   if (compare) {
     if (command.idView) {
@@ -104,6 +113,9 @@ Command ParseCommandLine(const std::vector<std::string>& args) {
   }
   if (!names.empty()) {
     command.file = names[0];
+  }
+  if (startup) {
+    command.action = Action::kStartup;
   }
   return command;
 }

@@ -21,14 +21,14 @@ inline constexpr int kExitTrouble = 2;
 
 extern const char* const kUsage;
 
-enum class Action { kSnapshot, kCompare, kUsage, kBadUsage };
+enum class Action { kSnapshot, kStartup, kCompare, kUsage, kBadUsage };
 
 struct Command {
   Action action = Action::kSnapshot;
   std::optional<std::int16_t> idView;  // from /hex or /dec; else the stored setting
-  std::string file;                    // the report's file; empty: standard output
-  std::string oldFile, newFile;        // for /compare
-  std::string problem;                 // why the usage is bad
+  std::string file;              // the report's (or /startup list's) file; empty: standard output
+  std::string oldFile, newFile;  // for /compare
+  std::string problem;           // why the usage is bad
 };
 
 // Reads the arguments after the program's name. Switches start with / or -

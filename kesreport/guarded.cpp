@@ -15,6 +15,7 @@ int FailureStatus(Action action) {
     case Action::kBadUsage:
       return kExitBadUsage;
     case Action::kSnapshot:
+    case Action::kStartup:
     case Action::kUsage:
       break;
   }

@@ -13,9 +13,13 @@ using RegistryKey = std::uintptr_t;
 // with its sign where a handle has 64 bits.
 inline constexpr RegistryKey kHkeyLocalMachine =
     static_cast<RegistryKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000002u)));
+// 0x80000001, in the same way.
+inline constexpr RegistryKey kHkeyCurrentUser =
+    static_cast<RegistryKey>(static_cast<std::intptr_t>(static_cast<std::int32_t>(0x80000001u)));
 
 // Value types, with the platform's own numbers.
 inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegBinary = 3;
 inline constexpr std::uint32_t kRegDword = 4;
 

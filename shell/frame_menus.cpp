@@ -23,7 +23,10 @@ constexpr std::array<MenuItemSpec, 4> kViewItems{{
     {"&Toolbar", true, nullptr},
     {"&Status Bar", true, nullptr},
 }};
-constexpr std::array<MenuItemSpec, 1> kToolsItems{{{"&Options", true, nullptr}}};
+constexpr std::array<MenuItemSpec, 2> kToolsItems{{
+    {"&Options", true, nullptr},
+    {"&Startup Programs", true, nullptr},
+}};
 constexpr std::array<MenuItemSpec, 4> kWindowItems{{
     {"Tile &Horizontal", true, nullptr},
     {"Tile &Vertical", true, nullptr},
@@ -71,6 +74,20 @@ constexpr std::array<ToolbarButtonSpec, 6> kButtons{{
 
 std::span<const FrameMenuSpec> FrameMenuBar() { return kMenuBar; }
 const FrameMenuSpec& WebSubmenu() { return kWebMenu; }
+std::vector<FrameMenuSpec> ChildMenuBar(std::span<const MenuItemSpec> fileItems,
+                                        std::span<const MenuItemSpec> editItems) {
+  std::vector<FrameMenuSpec> menus{{FrameMenu::kFile, "&File", true, fileItems}};
+  if (!editItems.empty()) {
+    menus.push_back({FrameMenu::kEdit, "&Edit", true, editItems});
+  }
+  for (const FrameMenuSpec& menu : kMenuBar) {
+    if (menu.menu != FrameMenu::kFile && menu.menu != FrameMenu::kEdit) {
+      menus.push_back(menu);
+    }
+  }
+  return menus;
+}
+
 std::string WebSubmenuCaption() { return std::string("&") + kMakerName + " On The Web"; }
 
 std::string WebAddressForIndex(int index) {

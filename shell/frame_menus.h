@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 namespace Subs {
 
@@ -28,6 +29,10 @@ struct FrameMenuSpec {
 std::span<const FrameMenuSpec> FrameMenuBar();
 const FrameMenuSpec& WebSubmenu();
 inline constexpr int kHelpWebItem = 2;
+// The bar of a child window with a File menu of its own: that menu, then
+// the frame's View, Tools, Window and Help menus with the frame's indexes.
+std::vector<FrameMenuSpec> ChildMenuBar(std::span<const MenuItemSpec> fileItems,
+                                        std::span<const MenuItemSpec> editItems = {});
 // "&" + maker's name + " On The Web".
 std::string WebSubmenuCaption();
 
@@ -38,6 +43,7 @@ inline constexpr int kViewExplorer = 0;
 inline constexpr int kViewToolbar = 2;
 inline constexpr int kViewStatusBar = 3;
 inline constexpr int kToolsOptions = 0;
+inline constexpr int kToolsStartup = 1;
 inline constexpr int kHelpContents = 0;
 inline constexpr int kHelpAbout = 4;
 

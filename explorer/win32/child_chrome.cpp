@@ -113,6 +113,14 @@ void MdiChild::ShowFrameMenu() const {
   DrawMenuBar(frameWindow_);
 }
 
+void MdiChild::FollowActivation(LPARAM activated, HMENU windowMenu) const {
+  if (reinterpret_cast<HWND>(activated) == Handle()) {
+    ShowOwnMenu(windowMenu);
+  } else if (activated == 0) {
+    ShowFrameMenu();
+  }
+}
+
 void MdiChild::LeaveFrameMenu() const {
   if (IsWindow(frameWindow_) && GetMenu(frameWindow_) == menu_) {
     ShowFrameMenu();

@@ -22,6 +22,16 @@ inline constexpr int kMenuStride = 100;
 inline int ChildMenuCommand(Subs::FrameMenu menu, int index) {
   return kMenuBase + kMenuStride * static_cast<int>(menu) + index;
 }
+// The menu and item a child's command number (kMenuBase and up) stands for.
+struct MenuChoice {
+  Subs::FrameMenu menu;
+  std::int16_t index;
+};
+inline MenuChoice ChoiceOfCommand(int command) {
+  const int offset = command - kMenuBase;
+  return {static_cast<Subs::FrameMenu>(offset / kMenuStride),
+          static_cast<std::int16_t>(offset % kMenuStride)};
+}
 
 // A child window's menu bar from its menus' layout: the Help menu carries
 // the web submenu `web`. Hands back the Window and View popups.
@@ -74,6 +84,9 @@ class MdiChild : public shellwin::Window {
   void ShowFrameMenu() const;
   // On WM_DESTROY: the frame's own menu bar if it shows this window's.
   void LeaveFrameMenu() const;
+  // On WM_MDIACTIVATE (`activated`: its lParam): this window's bar while it
+  // is the active child, the frame's while no child is.
+  void FollowActivation(LPARAM activated, HMENU windowMenu) const;
 
   HWND frameWindow_ = nullptr;
   HWND client_ = nullptr;

@@ -108,9 +108,7 @@ void frmDifferences::Form_Resize() {
 }
 
 void frmDifferences::OnCommand(int command) {
-  const int offset = command - kMenuBase;
-  const auto menu = static_cast<Subs::FrameMenu>(offset / kMenuStride);
-  const auto index = static_cast<std::int16_t>(offset % kMenuStride);
+  const auto [menu, index] = ChoiceOfCommand(command);
   if (menu == Subs::FrameMenu::kEdit) {
     if (const auto text = CopyTextOf(treeView1_, listView1_);
         text && index == Explorer::kEditCopy) {
@@ -128,11 +126,7 @@ void frmDifferences::OnCommand(int command) {
 LRESULT frmDifferences::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_MDIACTIVATE:
-      if (reinterpret_cast<HWND>(lParam) == Handle()) {
-        ShowOwnMenu(windowMenu_);
-      } else if (lParam == 0) {
-        ShowFrameMenu();
-      }
+      FollowActivation(lParam, windowMenu_);
       break;
     case shellwin::MDIMain::kPreviewKey: {
       const MSG& msg = *reinterpret_cast<const MSG*>(lParam);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -23,8 +24,11 @@
 #include "settings/registry_api.h"
 #include "settings/settings_store.h"
 #include "shell/general/error_report.h"
+#include "snapshot/file_facts_memory.h"
 #include "snapshot/take_snapshot.h"
 #include "snapshot/win32/top_windows_win32.h"
+#include "startup/startup_view.h"
+#include "startup/win32/startup_now.h"
 
 namespace {
 
@@ -75,6 +79,34 @@ std::int16_t StoredIdView(const Subs::ErrorReport& report) {
   }
 }
 
+// Writes `what` to the command's file or standard output; a walk that
+// stopped early is a failure after the writing.
+int WriteOut(const Command& command, platform::TextSink& err, const std::string& what,
+             const std::function<void(platform::TextSink&)>& write, bool walked,
+             const ConsoleBoxes& boxes) {
+  const std::string where = command.file.empty() ? "standard output" : command.file;
+  try {
+    std::unique_ptr<platform::TextFile> out =
+        command.file.empty() ? platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE)
+                             : std::make_unique<platform::Win32TextFile>(command.file);
+    write(*out);
+    out->Close();
+  } catch (const std::exception& failure) {
+    err.Write("kesreport: cannot write " + what + " to " + where + ": " + failure.what() + "\r\n");
+    return kesreport::kExitFailure;
+  }
+  if (!walked) {
+    std::string line =
+        "kesreport: the process walk stopped early; " + what + " holds what was read";
+    if (!boxes.shown.empty()) {
+      line += ": " + boxes.shown.front();
+    }
+    err.Write(line + "\r\n");
+    return kesreport::kExitFailure;
+  }
+  return kesreport::kExitOk;
+}
+
 int RunSnapshot(const Command& command, platform::TextSink& err) {
   ConsoleBoxes boxes;
   const Subs::ErrorReport report(boxes);
@@ -88,26 +120,27 @@ int RunSnapshot(const Command& command, platform::TextSink& err) {
   const bool walked = TakeSnapshot(snapshot, {&topWindows, toolHelp, facts},
                                    platform::GeneralDateNow(), progress, report);
 
-  const std::string where = command.file.empty() ? "standard output" : command.file;
-  try {
-    std::unique_ptr<platform::TextFile> out =
-        command.file.empty() ? platform::Win32TextFile::Standard(STD_OUTPUT_HANDLE)
-                             : std::make_unique<platform::Win32TextFile>(command.file);
-    Report::WriteReport(Report::RecordsOf(snapshot), {platform::GeneralDateNow(), idView}, *out);
-    out->Close();
-  } catch (const std::exception& failure) {
-    err.Write("kesreport: cannot write the report to " + where + ": " + failure.what() + "\r\n");
-    return kesreport::kExitFailure;
-  }
-  if (!walked) {
-    std::string line = "kesreport: the process walk stopped early; the report holds what was read";
-    if (!boxes.shown.empty()) {
-      line += ": " + boxes.shown.front();
-    }
-    err.Write(line + "\r\n");
-    return kesreport::kExitFailure;
-  }
-  return kesreport::kExitOk;
+  return WriteOut(
+      command, err, "the report",
+      [&](platform::TextSink& out) {
+        Report::WriteReport(Report::RecordsOf(snapshot), {platform::GeneralDateNow(), idView}, out);
+      },
+      walked, boxes);
+}
+
+int RunStartup(const Command& command, platform::TextSink& err) {
+  ConsoleBoxes boxes;
+  const Subs::ErrorReport report(boxes);
+  const std::int16_t idView = command.idView ? *command.idView : StoredIdView(report);
+  const platform::Win32FileNameRule rule;
+  FileFactsMemory memory(rule);
+  const Startup::StartupList list = startupwin::ReadStartupNow(memory, rule, report);
+  return WriteOut(
+      command, err, "the list",
+      [&](platform::TextSink& out) {
+        Startup::WriteStartupText(list, platform::GeneralDateNow(), idView, out);
+      },
+      list.walked, boxes);
 }
 
 // Standard error, or nowhere when the program has none: a failure is then
@@ -161,6 +194,8 @@ int Run(const Command& command, platform::TextSink& err) {
       return kesreport::kExitBadUsage;
     case kesreport::Action::kCompare:
       return RunCompare(command, err);
+    case kesreport::Action::kStartup:
+      return RunStartup(command, err);
     case kesreport::Action::kSnapshot:
       break;
   }

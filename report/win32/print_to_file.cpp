@@ -115,4 +115,8 @@ void PrintLinesToFile(shellwin::MDIMain& frame, const std::vector<std::string>& 
   });
 }
 
+void PrintTextToFile(shellwin::MDIMain& frame, const Report::WriteText& write) {
+  PrintWith(frame, write);
+}
+
 }  // namespace reportwin

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "report/print_to_file.h"
 #include "report/report_records.h"
 #include "shell/win32/mdi_main.h"
 
@@ -19,5 +20,8 @@ void PrintToFile(shellwin::MDIMain& frame, const Report::SnapshotRecords& record
 // The same command for a text of lines (the Differences window's): each
 // line written with CR LF.
 void PrintLinesToFile(shellwin::MDIMain& frame, const std::vector<std::string>& lines);
+
+// The same command for any text: `write` writes it to the file.
+void PrintTextToFile(shellwin::MDIMain& frame, const Report::WriteText& write);
 
 }  // namespace reportwin

@@ -4,6 +4,7 @@
 
 #include "explorer/win32/explorer_windows.h"
 #include "settings/win32/frm_options.h"
+#include "startup/win32/frm_startup.h"
 
 namespace shellwin {
 
@@ -14,6 +15,10 @@ FrameCommands KesviewFrameCommands(const ShellContext& context) {
   commands.openExplorer = [explorers](MDIMain& frame) { explorers->Open(frame); };
   commands.openReport = [explorers](MDIMain& frame) { explorers->OpenReport(frame); };
   commands.snapshotAgain = [explorers](MDIMain& frame) { explorers->SnapshotAgainActive(frame); };
+  auto startups = std::make_shared<startupwin::StartupWindows>();
+  commands.openStartup = [explorers, startups](MDIMain& frame) {
+    startups->Open(frame, explorers->FactsMemory());
+  };
   commands.openOptions = [&context](MDIMain& frame) {
     settingswin::ShowOptions(context, frame.Handle());
   };

@@ -356,6 +356,12 @@ void MDIMain::mnuView_Hook(std::int16_t index) {
 void MDIMain::mnuTools_Hook(std::int16_t index) {
   if (index == Subs::kToolsOptions) {
     OpenOptions();
+  } else if (index == Subs::kToolsStartup && commands_.openStartup) {
+    try {
+      commands_.openStartup(*this);
+    } catch (const std::exception& failure) {
+      context_.Report().ShowFailure(failure, "MDIMain", "mnutools");
+    }
   }
 }
 

@@ -27,6 +27,8 @@ struct FrameCommands {
   std::function<void(MDIMain&)> openReport;
   // Snapshot Again in the active explorer window, when it shows a snapshot.
   std::function<void(MDIMain&)> snapshotAgain;
+  // Opens a Startup Programs window in the frame.
+  std::function<void(MDIMain&)> openStartup;
 };
 
 // The viewer's multiple-document frame: menus, toolbar, status bar, the

@@ -31,7 +31,7 @@ TEST(ExplorerMenus, MenuBarAndItemsAtTheirIndexes) {
         "P&roperties...", "-", "E&xit"}},
       {"&Edit", {"&Copy", "-", "&Find...", "Find &Next"}},
       {"&View", {"Kestrel &Explorer", "-", "&Toolbar", "&Status Bar"}},
-      {"&Tools", {"&Options"}},
+      {"&Tools", {"&Options", "&Startup Programs"}},
       {"&Window", {"Tile &Horizontal", "Tile &Vertical", "&Cascade", "&Arrange Icons"}},
       {"&Help", {"&Contents / Index", "-", "", "-", "&About Kestrel"}},
   };
@@ -73,6 +73,7 @@ TEST(ExplorerMenus, ChoicesGoToTheReportOrToTheFrameByIndex) {
       {FrameMenu::kView, 0, Action::kForward, 0},
       {FrameMenu::kView, 3, Action::kForward, 3},
       {FrameMenu::kTools, 0, Action::kForward, 0},
+      {FrameMenu::kTools, 1, Action::kForward, 1},
       {FrameMenu::kWindow, 2, Action::kForward, 2},
       {FrameMenu::kHelp, 4, Action::kForward, 4},
       {FrameMenu::kHelpWeb, 4, Action::kForward, 4},

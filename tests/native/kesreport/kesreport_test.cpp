@@ -36,6 +36,8 @@ TEST(ParseCommandLine, ReadsTheSwitchesAndFiles) {
       {{"/hex", "/HEX"}, Action::kSnapshot, 1, "", "", ""},
       {{"/compare", "a.txt", "b.txt"}, Action::kCompare, -1, "", "a.txt", "b.txt"},
       {{"a.txt", "/Compare", "b.txt"}, Action::kCompare, -1, "", "a.txt", "b.txt"},
+      {{"/startup"}, Action::kStartup, -1, "", "", ""},
+      {{"-STARTUP", "/hex", "C:\\boot.txt"}, Action::kStartup, 1, "C:\\boot.txt", "", ""},
       {{"/?"}, Action::kUsage, -1, "", "", ""},
       {{"/hex", "/?", "/bogus"}, Action::kUsage, -1, "", "", ""},
   };
@@ -57,6 +59,8 @@ TEST(ParseCommandLine, BadUsageSaysWhy) {
       {{"/compare", "a.txt"}, "/COMPARE needs two report files"},
       {{"/compare", "a", "b", "c"}, "/COMPARE needs two report files"},
       {{"/compare", "/hex", "a", "b"}, "/COMPARE takes no /HEX or /DEC"},
+      {{"/startup", "a.txt", "b.txt"}, "only one report file can be given"},
+      {{"/startup", "/compare", "a", "b"}, "/COMPARE and /STARTUP cannot both be given"},
   };
   for (const auto& [args, problem] : cases) {
     const Command command = ParseCommandLine(args);

@@ -66,12 +66,12 @@ class ExplorerWineTest : public ShellFixture {
 
   explorerwin::frmExplorer& LoadFrame() {
     frame = std::make_unique<shellwin::MDIMain>(
-        context,
-        shellwin::FrameCommands{
-            [this](shellwin::MDIMain& opened) { explorers->Open(opened); },
-            {},
-            [this](shellwin::MDIMain& opened) { explorers->OpenReport(opened); },
-            [this](shellwin::MDIMain& opened) { explorers->SnapshotAgainActive(opened); }});
+        context, shellwin::FrameCommands{
+                     [this](shellwin::MDIMain& opened) { explorers->Open(opened); },
+                     {},
+                     [this](shellwin::MDIMain& opened) { explorers->OpenReport(opened); },
+                     [this](shellwin::MDIMain& opened) { explorers->SnapshotAgainActive(opened); },
+                     {}});
     frame->Load();
     return *explorers->Windows().front();
   }

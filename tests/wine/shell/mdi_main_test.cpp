@@ -63,6 +63,7 @@ class MDIMainTest : public ShellFixture {
                                                                          }
                                                                        },
                                                                        {},
+                                                                       {},
                                                                        {}});
     frame->Load();
     return *frame;
@@ -105,7 +106,8 @@ TEST_F(MDIMainTest, MenuBarHasSixMenusWithTheirItemsAtTheirIndexes) {
                                                       {"-", false},
                                                       {"&Toolbar", false},
                                                       {"&Status Bar", false}}));
-  EXPECT_EQ(ItemsOf(Popup(3)), (std::vector<MenuItem>{{"&Options", false}}));
+  EXPECT_EQ(ItemsOf(Popup(3)),
+            (std::vector<MenuItem>{{"&Options", false}, {"&Startup Programs", false}}));
   EXPECT_EQ(ItemsOf(Popup(4)), (std::vector<MenuItem>{{"Tile &Horizontal", false},
                                                       {"Tile &Vertical", false},
                                                       {"&Cascade", false},
