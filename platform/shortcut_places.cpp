@@ -92,7 +92,7 @@ std::string ResolveShellFolder(const FileNameRule& rule, ShellFolders& shell,
 std::string ResolveLinkFolder(const FileNameRule& rule, ShellFolders& shell,
                               const std::string& windowsDir, const std::string& libraryName) {
   if (const ShortcutFolder* place = PlaceNamed(rule, libraryName)) {
-    const std::string folder = ResolveShellFolder(rule, shell, windowsDir, place->shellFolder);
+    std::string folder = ResolveShellFolder(rule, shell, windowsDir, place->shellFolder);
     if (folder.empty() || *place->below == '\0') {
       return folder;
     }

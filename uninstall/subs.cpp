@@ -106,7 +106,7 @@ void Subs::Main() {
 std::string Subs::OwnInstall() {
   const std::string folder =
       ::Subs::AddBackslash(platform_.rule, platform_.folders.ProgramFolder());
-  const std::string viewer = folder + kViewerFileName;
+  std::string viewer = folder + kViewerFileName;
   const std::string log = folder + kLogFileName;
   const auto viewerAttributes = platform_.files.Attributes(viewer);
   const auto logAttributes = platform_.files.Attributes(log);

@@ -97,8 +97,7 @@ class Installer {
   // name is never replaced, nor deleted.
   std::string FreeName(const std::string& path, const char* suffix) {
     for (int number = 1; number <= kNameTries; ++number) {
-      const std::string name =
-          path + suffix + (number == 1 ? std::string() : std::to_string(number));
+      std::string name = path + suffix + (number == 1 ? std::string() : std::to_string(number));
       if (!Exists(name)) {
         return name;
       }
